@@ -1,0 +1,254 @@
+#pragma once
+
+// Numbers of the interface texts in zamo.language. Entries are 1-based and
+// numbered by their position in the file, so a number here never changes
+// meaning; GetString(0) is the empty text. Several numbers serve more than one
+// place (a menu title that is also a report text, a menu text that is also a
+// dialog caption); such numbers carry one name per common use, with the same
+// value.
+namespace Lang {
+
+// Messages. Message boxes take a text entry and a caption entry.
+inline constexpr int kPricingModuleMissing = 1;  // text and caption at start-up
+inline constexpr int kErrorCaption = 2;
+inline constexpr int kCameraFileCannotOpen = 4;  // load and save
+inline constexpr int kLoadCameraFailedCaption = 5;
+inline constexpr int kUpdaterCannotStart = 6;
+inline constexpr int kPricingExportMissing = 43;
+inline constexpr int kPriceCalculationCaption = 44;
+inline constexpr int kMaterialsModuleMissing = 45;
+inline constexpr int kNoMaterialProfiles = 46;
+inline constexpr int kCameraNotFullyDivided = 47;
+inline constexpr int kCameraFileWriteFailed = 48;
+inline constexpr int kCameraFileWriteFailedCaption = 49;
+inline constexpr int kDoorOnEndPanel = 51;
+inline constexpr int kMaterialsModuleLoadFailed = 52;
+inline constexpr int kMaterialsDialogMissing = 53;
+inline constexpr int kPanelNotInOwner = 54;
+inline constexpr int kCameraTooLowForDoor = 55;
+inline constexpr int kCameraTooLowCaption = 56;
+inline constexpr int kRemoveDivisionForCorner = 57;  // Yes/No question
+inline constexpr int kAttentionCaption = 58;
+inline constexpr int kNoWallForCorner = 59;
+inline constexpr int kNoWallCaption = 60;
+inline constexpr int kNoWallToMove = 61;
+inline constexpr int kPartitionParallelToWall = 62;
+inline constexpr int kPartitionPlacementCaption = 63;
+inline constexpr int kExactSizeOutOfRange = 64;
+inline constexpr int kInvalidSizeCaption = 65;
+inline constexpr int kLengthNotAllocated = 66;
+inline constexpr int kHeightAboveTotal = 67;
+inline constexpr int kInvalidHeightCaption = 68;
+inline constexpr int kHeightAboveRemaining = 69;
+inline constexpr int kPanelInputMissing = 183;
+
+// Door kinds: menu titles, price dialog labels and report kind texts alike.
+inline constexpr int kSlidingDoor = 8;
+inline constexpr int kContainerDoor = 11;
+inline constexpr int kSwingDoor = 41;
+
+// Menu texts and menu titles. The swing door items show kMenuDoorBlock
+// followed by the block size (" 1200x2040" and so on).
+inline constexpr int kMenuNewCamera = 88;
+inline constexpr int kMenuSaveCamera = 89;
+inline constexpr int kMenuLoadCamera = 90;
+inline constexpr int kMenuCloseCamera = 91;
+inline constexpr int kMenuExportCamera = 92;
+inline constexpr int kMenuExit = 93;
+inline constexpr int kMenuToolbar = 94;
+inline constexpr int kMenuStatusBar = 95;
+inline constexpr int kMenuArchiveTitle = 96;
+inline constexpr int kMenuAddToArchive = 97;
+inline constexpr int kMenuLoadFromArchive = 98;
+inline constexpr int kMenuSend = 99;
+inline constexpr int kMenuPricesTitle = 100;
+inline constexpr int kMenuPricesSettings = 101;
+inline constexpr int kMenuMaterials = 102;
+inline constexpr int kMenuPriceList80 = 103;
+inline constexpr int kMenuPriceList100 = 104;
+inline constexpr int kMenuAbout = 105;
+inline constexpr int kMenuUpdateProgram = 106;
+inline constexpr int kMenuFillAllObjects = 108;
+inline constexpr int kMenuSplitCollection = 109;
+inline constexpr int kMenuManualDivision = 110;
+inline constexpr int kMenuContinueAsPartition = 111;
+inline constexpr int kMenuSetDoorTitle = 112;
+inline constexpr int kMenuDoorBlock = 113;
+inline constexpr int kMenuDoorLeft = 114;   // container and sliding alike
+inline constexpr int kMenuDoorRight = 115;  // container and sliding alike
+inline constexpr int kMenuRemoveDivision = 116;
+inline constexpr int kMenuDeletePartition = 117;
+inline constexpr int kMenuSplitPartition = 118;
+inline constexpr int kMenuManualDivisionPartition = 119;
+inline constexpr int kMenuFixNonStandardPanel = 120;
+inline constexpr int kMenuOpening = 121;
+inline constexpr int kMenuDeleteDivision = 122;
+inline constexpr int kMenuSplitFloor = 123;
+inline constexpr int kMenuDeleteDoor = 124;
+inline constexpr int kMenuCascade = 202;
+inline constexpr int kMenuArrangeIcons = 203;
+inline constexpr int kMenuTile = 204;
+inline constexpr int kMenuFileTitle = 205;
+inline constexpr int kMenuViewTitle = 206;
+inline constexpr int kMenuWindowTitle = 207;
+inline constexpr int kMenuHelpTitle = 208;
+
+// Start screen hints, shown under the picture buttons.
+inline constexpr int kHintNewCamera = 88;
+inline constexpr int kHintArchive = 98;
+inline constexpr int kHintPrices = 100;
+inline constexpr int kHintMaterials = 101;
+inline constexpr int kHintComponents = 37;
+inline constexpr int kHintExit = 93;
+
+// Dialog labels shared by many dialogs.
+inline constexpr int kOkButton = 173;
+inline constexpr int kCancelButton = 171;
+
+// Dialog labels: new camera. Length, width and height also head the plan
+// drawing as "<text>: <value> мм.".
+inline constexpr int kNewCameraCaption = 88;
+inline constexpr int kArticleLabel = 22;
+inline constexpr int kLengthLabel = 146;
+inline constexpr int kWidthLabel = 147;
+inline constexpr int kHeightLabel = 148;
+inline constexpr int kWallThicknessGroup = 145;
+inline constexpr int kDealerCoefficientLabel = 144;
+inline constexpr int kGeometryLockCheck = 142;
+inline constexpr int kNoFloorCheck = 143;
+inline constexpr int kDescriptionLabel = 83;
+inline constexpr int kCreateCameraButton = 170;
+
+// Dialog labels: wall division.
+inline constexpr int kWallDivisionCaption = 184;
+inline constexpr int kUnallocatedLengthLabel = 137;
+inline constexpr int kTotalSizeLabel = 138;
+inline constexpr int kUnallocatedHeightLabel = 140;
+inline constexpr int kTotalHeightLabel = 141;
+inline constexpr int kAvailablePanelsLabel = 132;
+inline constexpr int kChosenPanelsLabel = 133;
+inline constexpr int kDeleteButton = 185;
+inline constexpr int kAddButton = 186;
+inline constexpr int kAddRemainderButton = 134;
+inline constexpr int kExactSizeCheck = 131;
+inline constexpr int kAddExactSizeButton = 135;
+inline constexpr int kClearButton = 187;
+inline constexpr int kAutoFillButton = 188;
+inline constexpr int kHeightDivisionLabel = 139;
+
+// Dialog labels: the small edit dialogs.
+inline constexpr int kCornerCaption = 172;
+inline constexpr int kCornerDistanceLabel = 128;
+inline constexpr int kCountFromLabel = 129;
+inline constexpr int kFromTopEnd = 74;  // vertical wall
+inline constexpr int kFromBottomEnd = 75;
+inline constexpr int kFromLeftEnd = 76;  // horizontal wall
+inline constexpr int kFromRightEnd = 77;
+inline constexpr int kMoveWallCaption = 174;
+inline constexpr int kDistanceLabel = 130;
+inline constexpr int kPartitionLengthCaption = 166;
+inline constexpr int kPartitionLengthLabel = 189;
+inline constexpr int kOpeningCaption = 40;
+inline constexpr int kOpeningSizeLabel = 190;
+inline constexpr int kNonStandardCaption = 120;
+inline constexpr int kReplaceNonStandardLabel = 164;
+inline constexpr int kKeepExistingRadio = 165;
+inline constexpr int kStandardPanelChoice = 78;  // followed by the width in mm
+inline constexpr int kChooseProfileLabel = 209;
+
+// Dialog labels: print settings.
+inline constexpr int kPrintSettingsCaption = 191;
+inline constexpr int kPrintScaleLabel = 192;
+inline constexpr int kPanelFontSizeLabel = 193;
+
+// Dialog labels: price table. 149, 150 and 161 name controls the dialog
+// itself does not have; they are set all the same.
+inline constexpr int kPriceCaption = 100;
+inline constexpr int kPrice80Label = 149;
+inline constexpr int kPrice100Label = 150;
+inline constexpr int kPanelPricesGroup = 151;
+inline constexpr int kWallPanelsLabel = 152;
+inline constexpr int kCeilingPanelsLabel = 153;
+inline constexpr int kFloorPanelsLabel = 154;
+inline constexpr int kCornerPostsLabel = 155;
+inline constexpr int kCoefficientsGroup = 156;
+inline constexpr int kMarginLabel = 157;
+inline constexpr int kDealerMarkupLabel = 158;
+inline constexpr int kVolumeDiscountLabel = 159;
+inline constexpr int kNonStandardLabel = 160;
+inline constexpr int kEuroRateLabel = 161;
+inline constexpr int kNonStandard2Label = 162;
+inline constexpr int kDealerDiscountLabel = 163;
+inline constexpr int kDoorsGroup = 180;
+inline constexpr int kOpeningLabel = 39;
+inline constexpr int kThickness80Group = 194;
+inline constexpr int kThickness100Group = 195;
+inline constexpr int kHeight2200Label = 196;
+inline constexpr int kHeight2360Label = 197;
+inline constexpr int kHeight2560Label = 198;
+inline constexpr int kDoorKitsGroup = 199;
+inline constexpr int kPanelMarginLabel = 200;
+inline constexpr int kNonStandardMarginLabel = 201;
+
+// Dialog labels: material profiles.
+inline constexpr int kMaterialCaption = 231;
+inline constexpr int kInnerSkinLabel = 226;
+inline constexpr int kOuterSkinLabel = 227;
+inline constexpr int kPartitionsLabel = 36;
+inline constexpr int kCameraProfileLabel = 230;
+inline constexpr int kWallsLabel = 177;
+inline constexpr int kFloorLabel = 228;
+inline constexpr int kCeilingLabel = 229;
+inline constexpr int kNewProfileButton = 232;  // also the new-profile caption
+inline constexpr int kDeleteProfileButton = 233;
+inline constexpr int kProfileNameLabel = 234;
+
+// Material texts: the three material types, in the order of their index.
+inline constexpr int kMaterialType0 = 152;
+inline constexpr int kMaterialType1 = 153;
+inline constexpr int kMaterialType2 = 154;
+
+// Plan drawing header.
+inline constexpr int kDrawingHeader = 215;
+
+// Report strings. Row names are formatted as "<text> №<n>", door kits and
+// over-door panels as "<text> <n>", the price-list date as "<text> dd/mm/yy".
+inline constexpr int kReportDoorRow = 9;
+inline constexpr int kReportStandard = 12;
+inline constexpr int kReportNonStandard = 13;
+inline constexpr int kReportWallPanelRow = 14;
+inline constexpr int kReportClosingRow1Left = 22;
+inline constexpr int kReportClosingRow1Right = 23;
+inline constexpr int kReportClosingRow2Left = 24;
+inline constexpr int kReportClosingRow2Right = 25;
+inline constexpr int kReportTotalsStart = 28;
+inline constexpr int kPriceListSubheading = 29;
+inline constexpr int kPriceListHeading = 30;
+inline constexpr int kPriceListTitle = 31;
+inline constexpr int kReportLongSideNote = 32;
+inline constexpr int kReportLargeVolumeNote = 33;
+inline constexpr int kReportFloorPanelRow = 34;
+inline constexpr int kReportCeilingPanelRow = 35;
+inline constexpr int kReportPartitionRow = 36;
+inline constexpr int kReportDoorKitRow = 37;
+inline constexpr int kReportOverDoorPanelRow = 38;
+inline constexpr int kReportOpeningRow = 39;
+inline constexpr int kReportOpeningKind = 40;
+inline constexpr int kReportSwingDoorRow = 42;
+inline constexpr int kReportContainerSidePanel = 210;
+inline constexpr int kReportSlidingSidePanel = 211;
+inline constexpr int kReportCornerPostRow = 212;
+inline constexpr int kPriceListSizeHeading = 213;
+inline constexpr int kPriceListDateCaption = 214;
+inline constexpr int kColumnName = 216;
+inline constexpr int kColumnType = 217;
+inline constexpr int kColumnThickness = 218;
+inline constexpr int kColumnSize = 219;
+inline constexpr int kColumnCount = 220;
+inline constexpr int kColumnArea = 221;
+inline constexpr int kPriceListVolumeCaption = 225;
+
+// The highest entry the file must hold.
+inline constexpr int kLastEntry = 234;
+
+}  // namespace Lang
