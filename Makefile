@@ -1,0 +1,55 @@
+# Zamo: the everyday commands. `make run` and `make test` work on a fresh
+# Debian machine: they install what is missing first.
+
+BUILD      ?= build
+BUILD_TYPE ?= Release
+JOBS       ?= 2
+CMAKE_ARGS ?=
+
+.PHONY: all deps configure build run test bench fuzz install clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@if [ ! -f $(BUILD)/build.ninja ]; then \
+	  cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_ARGS); \
+	fi
+
+build: configure
+	cmake --build $(BUILD) -j$(JOBS)
+
+# Starts the program on the per-user data folder (seeded from data/ on the
+# first start). Until the program exists, the command-line tool is shown.
+run: build
+	@if [ -x $(BUILD)/bin/zamo ]; then \
+	  $(BUILD)/bin/zamo $(ARGS); \
+	elif [ -x $(BUILD)/bin/zamo-cli ]; then \
+	  $(BUILD)/bin/zamo-cli $(ARGS); \
+	else \
+	  echo "Built: $$(ls $(BUILD)/bin)"; \
+	fi
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+
+bench: build
+	@scripts/run-benchmarks $(BUILD)
+
+# libFuzzer targets, each run for FUZZ_SECONDS under ASan and UBSan.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@if [ ! -f build-fuzz/build.ninja ]; then \
+	  CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DZAMO_FUZZ=ON -DZAMO_SANITIZE=ON -DZAMO_BENCH=OFF; \
+	fi
+	cmake --build build-fuzz -j$(JOBS) --target zamo_fuzzers
+	@scripts/run-fuzzers build-fuzz $(FUZZ_SECONDS)
+
+install: build
+	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX),)
+
+clean:
+	rm -rf $(BUILD) build-asan build-fuzz

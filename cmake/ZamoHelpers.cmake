@@ -1,0 +1,114 @@
+# One helper per kind of target, so that every library, plugin, test,
+# benchmark and fuzz target is set up the same way.
+
+set(ZAMO_WARNINGS -Wall -Wextra -Wshadow)
+set(ZAMO_QT_DEFINES QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_KEYWORDS)
+
+if(ZAMO_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
+if(ZAMO_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# zamo_add_library(name [QT] SOURCES ... [LIBS ...])
+# A static library of the program; QT marks one that may use Qt.
+function(zamo_add_library name)
+  cmake_parse_arguments(A "QT" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} STATIC ${A_SOURCES})
+  target_compile_options(${name} PRIVATE ${ZAMO_WARNINGS})
+  target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  if(A_QT)
+    set_target_properties(${name} PROPERTIES AUTOMOC ON)
+    target_compile_definitions(${name} PRIVATE ${ZAMO_QT_DEFINES})
+  endif()
+  if(A_LIBS)
+    target_link_libraries(${name} PUBLIC ${A_LIBS})
+  endif()
+endfunction()
+
+# zamo_add_plugin(name SOURCES ... [LIBS ...])
+# A library loaded at run time by name: only the exports are visible, and it
+# is written beside the programs so that loading by name works in the build
+# folder.
+function(zamo_add_plugin name)
+  cmake_parse_arguments(A "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} SHARED ${A_SOURCES})
+  set_target_properties(${name} PROPERTIES
+    AUTOMOC ON
+    CXX_VISIBILITY_PRESET hidden
+    VISIBILITY_INLINES_HIDDEN ON
+    LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  target_compile_options(${name} PRIVATE ${ZAMO_WARNINGS})
+  target_compile_definitions(${name} PRIVATE ${ZAMO_QT_DEFINES})
+  target_link_options(${name} PRIVATE -Wl,--no-undefined -Wl,--exclude-libs,ALL)
+  if(A_LIBS)
+    target_link_libraries(${name} PRIVATE ${A_LIBS})
+  endif()
+endfunction()
+
+# zamo_add_program(name SOURCES ... [LIBS ...])
+function(zamo_add_program name)
+  cmake_parse_arguments(A "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${A_SOURCES})
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  target_compile_options(${name} PRIVATE ${ZAMO_WARNINGS})
+  target_compile_definitions(${name} PRIVATE ${ZAMO_QT_DEFINES})
+  if(A_LIBS)
+    target_link_libraries(${name} PRIVATE ${A_LIBS})
+  endif()
+endfunction()
+
+# zamo_add_test(name SOURCES ... [LIBS ...] [DEPENDS ...])
+# A GoogleTest program registered with CTest. Every test runs headless, with
+# its own settings folder and its own scratch folder, never the user's.
+function(zamo_add_test name)
+  cmake_parse_arguments(A "" "" "SOURCES;LIBS;DEPENDS" ${ARGN})
+  add_executable(${name} ${A_SOURCES})
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  target_compile_options(${name} PRIVATE ${ZAMO_WARNINGS})
+  target_compile_definitions(${name} PRIVATE ${ZAMO_QT_DEFINES}
+    ZAMO_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+    ZAMO_BINARY_DIR="${CMAKE_BINARY_DIR}")
+  target_link_libraries(${name} PRIVATE ${A_LIBS} GTest::gtest GTest::gmock zamo_testsupport)
+  if(A_DEPENDS)
+    add_dependencies(${name} ${A_DEPENDS})
+  endif()
+  set(scratch ${CMAKE_BINARY_DIR}/test-home/${name})
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZAMO_NO_OPEN=1;HOME=${scratch};XDG_CONFIG_HOME=${scratch}/config;XDG_DATA_HOME=${scratch}/data;XDG_RUNTIME_DIR=${scratch}/run;ZAMO_TEST_SCRATCH=${scratch}"
+    TIMEOUT 300)
+endfunction()
+
+# zamo_add_bench(name SOURCES ... [LIBS ...])
+function(zamo_add_bench name)
+  if(NOT ZAMO_BENCH)
+    return()
+  endif()
+  cmake_parse_arguments(A "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${A_SOURCES})
+  set_target_properties(${name} PROPERTIES AUTOMOC ON
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  target_compile_options(${name} PRIVATE ${ZAMO_WARNINGS})
+  target_compile_definitions(${name} PRIVATE ${ZAMO_QT_DEFINES} ZAMO_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  target_link_libraries(${name} PRIVATE ${A_LIBS} benchmark::benchmark)
+  set_property(GLOBAL APPEND PROPERTY ZAMO_BENCHES ${name})
+endfunction()
+
+# zamo_add_fuzz(name SOURCES ... [LIBS ...])
+# A libFuzzer target; built only in a clang build with ZAMO_FUZZ on.
+function(zamo_add_fuzz name)
+  if(NOT ZAMO_FUZZ)
+    return()
+  endif()
+  cmake_parse_arguments(A "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${A_SOURCES})
+  target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  target_link_libraries(${name} PRIVATE ${A_LIBS})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz)
+  set_property(GLOBAL APPEND PROPERTY ZAMO_FUZZERS ${name})
+endfunction()

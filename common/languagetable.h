@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The interface texts of one module, taken by 1-based entry number from the
+// language file "zamo.language". The file holds several languages side by
+// side:
+//   N                      number of languages
+//   N lines                their names (not read)
+//   then for every entry:  its number (ignored: entries count by position),
+//                          followed by one text line per language.
+// Texts are decoded to UTF-8 (the file may be UTF-8 or CP1251).
+class CLanguageTable {
+ public:
+  static constexpr const char* kFileName = "zamo.language";
+  // Longest text kept; longer lines are cut, never split across entries.
+  static constexpr size_t kMaxTextChars = 258;
+
+  // Loads language `index` from kFileName in the current folder. A missing
+  // file, a negative index or one the file does not have leaves the table as
+  // it was. Returns true when the table was replaced.
+  bool Load(int index);
+  bool LoadFile(const std::string& path, int index);
+  bool LoadBytes(std::string_view bytes, int index);
+
+  // Entry n (1-based); 0 or a number past the end give an empty text.
+  const std::string& GetString(int n) const;
+  int GetLanguage() const { return language_; }
+  int Count() const { return static_cast<int>(texts_.size()); }
+
+ private:
+  int language_ = 0;
+  std::vector<std::string> texts_;
+};
+
+// The language table of this module (the program and every plugin have
+// their own), loaded once when the module starts.
+CLanguageTable& ModuleLanguage();

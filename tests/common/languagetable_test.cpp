@@ -1,0 +1,133 @@
+// The language table must give every module the same text for an entry
+// number, whatever encoding and line ends the file was saved with.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <set>
+
+#include "languagetable.h"
+#include "testsupport.h"
+
+namespace {
+
+const std::string kTwoLanguages =
+    "2\nРусский\nEnglish\n"
+    "1\nОшибка\nError\n"
+    "2\nВнимание\nWarning\n";
+
+TEST(LanguageTable, FirstLanguageOfATwoLanguageFile) {
+  CLanguageTable table;
+  ASSERT_TRUE(table.LoadBytes(kTwoLanguages, 0));
+  EXPECT_EQ(table.GetString(1), "Ошибка");
+  EXPECT_EQ(table.GetString(2), "Внимание");
+  EXPECT_EQ(table.GetLanguage(), 0);
+  EXPECT_EQ(table.Count(), 2);
+}
+
+TEST(LanguageTable, SecondLanguageIsTakenByPosition) {
+  CLanguageTable table;
+  ASSERT_TRUE(table.LoadBytes(kTwoLanguages, 1));
+  EXPECT_EQ(table.GetString(1), "Error");
+  EXPECT_EQ(table.GetString(2), "Warning");
+  EXPECT_EQ(table.GetLanguage(), 1);
+}
+
+TEST(LanguageTable, EntryNumbersInTheFileAreIgnored) {
+  CLanguageTable table;
+  ASSERT_TRUE(table.LoadBytes("2\nRu\nEn\n17\nОшибка\nError\n3\nВнимание\nWarning\n", 0));
+  EXPECT_EQ(table.GetString(1), "Ошибка");
+  EXPECT_EQ(table.GetString(2), "Внимание");
+}
+
+TEST(LanguageTable, LeadingBlanksOfTheFirstLanguageAreLost) {
+  CLanguageTable table;
+  ASSERT_TRUE(table.LoadBytes("2\nRu\nEn\n1\n   Отступ\n   Indent\n", 0));
+  EXPECT_EQ(table.GetString(1), "Отступ");
+  ASSERT_TRUE(table.LoadBytes("2\nRu\nEn\n1\n   Отступ\n   Indent\n", 1));
+  EXPECT_EQ(table.GetString(1), "   Indent");
+}
+
+TEST(LanguageTable, ZeroAndPastTheEndAreEmpty) {
+  CLanguageTable table;
+  ASSERT_TRUE(table.LoadBytes(kTwoLanguages, 0));
+  EXPECT_EQ(table.GetString(0), "");
+  EXPECT_EQ(table.GetString(3), "");
+  EXPECT_EQ(table.GetString(-5), "");
+  EXPECT_EQ(table.GetString(1'000'000), "");
+}
+
+TEST(LanguageTable, CrLfFileLosesItsLineEnds) {
+  CLanguageTable table;
+  ASSERT_TRUE(table.LoadBytes("2\r\nRu\r\nEn\r\n1\r\nОшибка\r\nError\r\n", 0));
+  EXPECT_EQ(table.GetString(1), "Ошибка");
+}
+
+TEST(LanguageTable, Cp1251FileIsDecoded) {
+  // "Ошибка" in code page 1251.
+  const std::string cp1251 = "2\nRu\nEn\n1\n\xCE\xF8\xE8\xE1\xEA\xE0\nError\n";
+  CLanguageTable table;
+  ASSERT_TRUE(table.LoadBytes(cp1251, 0));
+  EXPECT_EQ(table.GetString(1), "Ошибка");
+}
+
+TEST(LanguageTable, UnusableLoadsKeepTheTable) {
+  CLanguageTable table;
+  ASSERT_TRUE(table.LoadBytes(kTwoLanguages, 0));
+  EXPECT_FALSE(table.LoadBytes(kTwoLanguages, 2));   // no third language
+  EXPECT_FALSE(table.LoadBytes(kTwoLanguages, -1));
+  EXPECT_FALSE(table.LoadBytes("garbage", 0));
+  EXPECT_FALSE(table.LoadFile("/nonexistent/zamo.language", 0));
+  EXPECT_EQ(table.GetString(1), "Ошибка");
+}
+
+TEST(LanguageTable, ShortFileGivesEmptyTextsBeyondIt) {
+  CLanguageTable table;
+  ASSERT_TRUE(table.LoadBytes("2\nRu\nEn\n1\nОдин\nOne\n2\nДва", 0));
+  EXPECT_EQ(table.GetString(2), "Два");
+  EXPECT_EQ(table.GetString(3), "");
+}
+
+TEST(LanguageTable, OverlongLineIsCutNotSplit) {
+  const std::string longText(400, 'x');
+  CLanguageTable table;
+  ASSERT_TRUE(table.LoadBytes("2\nRu\nEn\n1\n" + longText + "\nEn\n2\nДва\nTwo\n", 0));
+  EXPECT_EQ(table.GetString(1).size(), CLanguageTable::kMaxTextChars);
+  EXPECT_EQ(table.GetString(2), "Два");
+}
+
+TEST(LanguageTable, LoadReadsTheFileOfTheCurrentFolder) {
+  CScratchDir dir;
+  CScopedCurrentDir cwd(dir.Path());
+  CLanguageTable table;
+  EXPECT_FALSE(table.Load(0));  // missing file: nothing happens
+  WriteFileBytes(dir.File("zamo.language"), kTwoLanguages);
+  ASSERT_TRUE(table.Load(0));
+  EXPECT_EQ(table.GetString(2), "Внимание");
+}
+
+// The shipped file must hold a text, in both languages, for every entry the
+// program asks for.
+TEST(ShippedLanguageFile, EveryUsedEntryHasBothTexts) {
+  std::ifstream list(std::string(ZAMO_SOURCE_DIR) + "/tests/common/languagefile_entries.txt");
+  ASSERT_TRUE(list) << "list of used entries is missing";
+  std::set<int> used;
+  for (int n; list >> n;) used.insert(n);
+  ASSERT_FALSE(used.empty());
+
+  const std::string path = SourceDataDir() + "/zamo.language";
+  CLanguageTable russian;
+  CLanguageTable english;
+  ASSERT_TRUE(russian.LoadFile(path, 0));
+  ASSERT_TRUE(english.LoadFile(path, 1));
+  EXPECT_EQ(russian.Count(), english.Count());
+  EXPECT_GE(russian.Count(), 234);
+  for (int n : used) {
+    EXPECT_FALSE(russian.GetString(n).empty()) << "Russian entry " << n;
+    EXPECT_FALSE(english.GetString(n).empty()) << "English entry " << n;
+  }
+  for (int n = 1; n <= russian.Count(); ++n) {
+    EXPECT_FALSE(russian.GetString(n).empty()) << "entry " << n << " would shift the entries after it";
+  }
+}
+
+}  // namespace

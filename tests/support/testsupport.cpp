@@ -1,0 +1,69 @@
+#include "testsupport.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+CScratchDir::CScratchDir() {
+  static std::atomic<int> counter{0};
+  const char* base = std::getenv("ZAMO_TEST_SCRATCH");
+  fs::path root = base ? fs::path(base) : fs::temp_directory_path() / "zamo-tests";
+  fs::path dir;
+  do {
+    dir = root / ("scratch-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+  } while (fs::exists(dir));
+  fs::create_directories(dir);
+  path_ = fs::absolute(dir).string();
+}
+
+CScratchDir::~CScratchDir() {
+  std::error_code ec;
+  fs::remove_all(path_, ec);
+}
+
+CScopedCurrentDir::CScopedCurrentDir(const std::string& path) : previous_(QDir::currentPath()) {
+  QDir::setCurrent(QString::fromStdString(path));
+}
+
+CScopedCurrentDir::~CScopedCurrentDir() { QDir::setCurrent(previous_); }
+
+CMessageRecorder::CMessageRecorder() {
+  previous_ = SetMessageSink([this](const MessageRequest& request) {
+    messages_.push_back(request);
+    if (!answers_.empty()) {
+      const int answer = answers_.front();
+      answers_.pop_front();
+      return answer;
+    }
+    return request.buttons == MessageButtons::YesNo || request.buttons == MessageButtons::YesNoCancel
+               ? static_cast<int>(kMessageYes)
+               : static_cast<int>(kMessageOk);
+  });
+}
+
+CMessageRecorder::~CMessageRecorder() { SetMessageSink(std::move(previous_)); }
+
+std::pair<int, int> CMessageRecorder::Entries(size_t i) const {
+  if (i >= messages_.size()) return {-1, -1};
+  return {messages_[i].textEntry, messages_[i].captionEntry};
+}
+
+std::string ReadFileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string SourceDataDir() { return std::string(ZAMO_SOURCE_DIR) + "/data"; }

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "messages.h"
+
+// A fresh, empty folder for one test, removed afterwards.
+class CScratchDir {
+ public:
+  CScratchDir();
+  ~CScratchDir();
+  CScratchDir(const CScratchDir&) = delete;
+  CScratchDir& operator=(const CScratchDir&) = delete;
+
+  const std::string& Path() const { return path_; }
+  QString QPath() const { return QString::fromStdString(path_); }
+  std::string File(const std::string& name) const { return path_ + "/" + name; }
+
+ private:
+  std::string path_;
+};
+
+// Makes a scratch folder the current folder for the length of a test (the
+// program's data files are read by plain name from there).
+class CScopedCurrentDir {
+ public:
+  explicit CScopedCurrentDir(const std::string& path);
+  ~CScopedCurrentDir();
+
+ private:
+  QString previous_;
+};
+
+// Catches every message box of this module while it lives, answering from a
+// queue (the first button when the queue is empty).
+class CMessageRecorder {
+ public:
+  CMessageRecorder();
+  ~CMessageRecorder();
+
+  void Answer(int result) { answers_.push_back(result); }
+  const std::vector<MessageRequest>& Messages() const { return messages_; }
+  bool Empty() const { return messages_.empty(); }
+  // Language entries (text, caption) of message i.
+  std::pair<int, int> Entries(size_t i) const;
+  void Clear() { messages_.clear(); }
+
+ private:
+  std::vector<MessageRequest> messages_;
+  std::deque<int> answers_;
+  MessageSink previous_;
+};
+
+// Bytes of a file, or an empty string.
+std::string ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const std::string& bytes);
+
+// The source tree's folder of shipped data (language file and the like).
+std::string SourceDataDir();
