@@ -1,0 +1,201 @@
+#include "materialdlg.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "dialogtexts.h"
+#include "languageentries.h"
+#include "materialcontrols.h"
+#include "messages.h"
+#include "newprofiledlg.h"
+#include "profilelist.h"
+
+namespace {
+
+QString Name(int control) { return QString::number(control); }
+
+QLabel* MakeLabel(int control, int entry, const QString& fallback, QWidget* parent) {
+  auto* label = new QLabel(TextOr(entry, fallback), parent);
+  label->setObjectName(Name(control));
+  return label;
+}
+
+QPushButton* MakeButton(int control, int entry, const QString& fallback, QWidget* parent) {
+  auto* button = new QPushButton(TextOr(entry, fallback), parent);
+  button->setObjectName(Name(control));
+  button->setAutoDefault(false);
+  return button;
+}
+
+// One group of two rows (inner and outer skin) of a surface.
+QGroupBox* MakeSurfaceGroup(int group, int groupEntry, const QString& title, int innerLabel, int outerLabel,
+                            QComboBox* inner, QComboBox* outer, QWidget* parent) {
+  auto* box = new QGroupBox(TextOr(groupEntry, title), parent);
+  box->setObjectName(Name(group));
+  auto* grid = new QGridLayout(box);
+  grid->addWidget(MakeLabel(innerLabel, Lang::kInnerSkinLabel, QStringLiteral("внутренние"), box), 0, 0);
+  grid->addWidget(inner, 0, 1);
+  grid->addWidget(MakeLabel(outerLabel, Lang::kOuterSkinLabel, QStringLiteral("внешние"), box), 1, 0);
+  grid->addWidget(outer, 1, 1);
+  grid->setColumnStretch(1, 1);
+  return box;
+}
+
+}  // namespace
+
+CMaterialDlg::CMaterialDlg(CProfileList& profiles, QWidget* parent) : QDialog(parent), profiles_(profiles) {
+  setObjectName(Name(MaterialCtl::kMaterialDialog));
+  setWindowTitle(TextOr(Lang::kMaterialCaption, QStringLiteral("Материал построения камеры")));
+
+  // The profile box is editable: the text it shows on Save renames the
+  // current profile. Typing never adds an item.
+  profileBox_ = new QComboBox(this);
+  profileBox_->setObjectName(Name(MaterialCtl::kProfileBox));
+  profileBox_->setEditable(true);
+  profileBox_->setInsertPolicy(QComboBox::NoInsert);
+  profileBox_->setMinimumWidth(240);
+  profileBox_->lineEdit()->setMaxLength(static_cast<int>(CProfileList::kMaxNameChars));
+
+  for (size_t slot = 0; slot < kMaterialSlotCount; ++slot) {
+    auto* box = new QComboBox(this);
+    box->setObjectName(Name(MaterialCtl::kMaterialBoxes[slot]));
+    for (const int entry : {Lang::kMaterialType0, Lang::kMaterialType1, Lang::kMaterialType2}) {
+      box->addItem(LangText(entry));
+    }
+    box->setMinimumWidth(150);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    materialBoxes_[slot] = box;
+  }
+
+  auto* profileRow = new QHBoxLayout;
+  profileRow->addWidget(MakeLabel(MaterialCtl::kProfileLabel, Lang::kCameraProfileLabel,
+                                  QStringLiteral("Профиль камеры"), this));
+  profileRow->addWidget(profileBox_, 1);
+
+  QPushButton* newProfile = MakeButton(MaterialCtl::kNewProfileButton, Lang::kNewProfileButton,
+                                       QStringLiteral("Создать новый профиль"), this);
+  QPushButton* deleteProfile = MakeButton(MaterialCtl::kDeleteProfileButton, Lang::kDeleteProfileButton,
+                                          QStringLiteral("Удалить профиль"), this);
+  auto* profileButtons = new QHBoxLayout;
+  profileButtons->addStretch();
+  profileButtons->addWidget(newProfile);
+  profileButtons->addWidget(deleteProfile);
+
+  auto* surfaces = new QHBoxLayout;
+  surfaces->addWidget(MakeSurfaceGroup(MaterialCtl::kWallsGroup, Lang::kWallsLabel, QStringLiteral("Стены"),
+                                       MaterialCtl::kWallsInnerLabel, MaterialCtl::kWallsOuterLabel,
+                                       materialBoxes_[kSlotEWallExt], materialBoxes_[kSlotEWallInt], this));
+  surfaces->addWidget(MakeSurfaceGroup(MaterialCtl::kFloorGroup, Lang::kFloorLabel, QStringLiteral("Пол"),
+                                       MaterialCtl::kFloorInnerLabel, MaterialCtl::kFloorOuterLabel,
+                                       materialBoxes_[kSlotCeilExt], materialBoxes_[kSlotCeilInt], this));
+  surfaces->addWidget(MakeSurfaceGroup(MaterialCtl::kCeilingGroup, Lang::kCeilingLabel, QStringLiteral("Потолок"),
+                                       MaterialCtl::kCeilingInnerLabel, MaterialCtl::kCeilingOuterLabel,
+                                       materialBoxes_[kSlotFloorInt], materialBoxes_[kSlotFloorExt], this));
+
+  auto* partitionRow = new QHBoxLayout;
+  partitionRow->addWidget(MakeLabel(MaterialCtl::kPartitionsLabel, Lang::kPartitionsLabel,
+                                    QStringLiteral("Перегородки"), this));
+  partitionRow->addWidget(materialBoxes_[kSlotIWall]);
+  partitionRow->addStretch();
+
+  QPushButton* save = MakeButton(MaterialCtl::kSaveButton, Lang::kOkButton, QStringLiteral("Сохранить"), this);
+  save->setDefault(true);
+  QPushButton* cancel = MakeButton(MaterialCtl::kCancelButton, Lang::kCancelButton, QStringLiteral("Отменить"), this);
+  auto* closeButtons = new QHBoxLayout;
+  closeButtons->addStretch();
+  closeButtons->addWidget(save);
+  closeButtons->addWidget(cancel);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(profileRow);
+  layout->addLayout(profileButtons);
+  layout->addLayout(surfaces);
+  layout->addLayout(partitionRow);
+  layout->addSpacing(8);
+  layout->addLayout(closeButtons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+
+  connect(profileBox_, &QComboBox::currentIndexChanged, this, [this] { TakeSelection(); });
+  connect(newProfile, &QPushButton::clicked, this, [this] { OnNewProfile(); });
+  connect(deleteProfile, &QPushButton::clicked, this, [this] { OnDeleteProfile(); });
+  connect(save, &QPushButton::clicked, this, [this] { OnSave(); });
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+  RefillProfiles();
+}
+
+// Lists every profile and shows the last one, as the list was left after a
+// new profile was added.
+void CMaterialDlg::RefillProfiles() {
+  {
+    const QSignalBlocker blocker(profileBox_);
+    profileBox_->clear();
+    for (const MaterialProfile& profile : profiles_.Profiles()) {
+      profileBox_->addItem(QString::fromStdString(profile.name));
+    }
+    profileBox_->setCurrentIndex(profileBox_->count() - 1);
+  }
+  TakeSelection();
+}
+
+void CMaterialDlg::TakeSelection() {
+  const int index = profileBox_->currentIndex();
+  if (index >= 0) profiles_.Select(static_cast<size_t>(index));
+  const MaterialProfile* current = profiles_.Current();
+  for (size_t slot = 0; slot < kMaterialSlotCount; ++slot) {
+    // A stored value outside the list shows as no choice.
+    materialBoxes_[slot]->setCurrentIndex(current ? current->slots[slot] : kNoMaterial);
+  }
+}
+
+void CMaterialDlg::OnNewProfile() {
+  CNewProfileDlg dialog(this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  profiles_.Append(dialog.Name().toStdString());
+  RefillProfiles();
+}
+
+void CMaterialDlg::OnDeleteProfile() {
+  if (profiles_.Count() < 2) {
+    ShowMessageText(QStringLiteral("Единственный профиль не может быть удален"), QStringLiteral("Ошибка"),
+                    MessageButtons::Ok, this);
+    return;
+  }
+  if (ShowMessageText(QStringLiteral("Удалить профиль?"), QStringLiteral("Подтверждение"), MessageButtons::YesNo,
+                      this) != kMessageYes) {
+    return;
+  }
+  profiles_.RemoveCurrent();
+  RefillProfiles();
+}
+
+void CMaterialDlg::OnSave() {
+  std::array<int32_t, kMaterialSlotCount> slots{};
+  for (size_t slot = 0; slot < kMaterialSlotCount; ++slot) slots[slot] = materialBoxes_[slot]->currentIndex();
+  profiles_.StoreCurrent(profileBox_->currentText().toStdString(), slots);
+  accept();
+}
+
+void LoadProfilesWarning(CProfileList& profiles, const std::string& path) {
+  if (profiles.LoadFile(path) == MaterialFileStatus::kDamaged) {
+    ShowMessageText(QStringLiteral("Ошибка чтения файла профилей материалов. Задайте профили заново."),
+                    QStringLiteral("Предупреждение"));
+  }
+}
+
+int RunMaterialDlg(CProfileList& profiles, const std::string& path, QWidget* parent) {
+  CMaterialDlg dialog(profiles, parent);
+  if (dialog.exec() != QDialog::Accepted) return kMessageCancel;
+  if (const FileError error = profiles.SaveFile(path)) {
+    ShowMessageText(QStringLiteral("Профили материалов не сохранены: ") + QString::fromStdString(error.ToString()),
+                    QStringLiteral("Предупреждение"), MessageButtons::Ok, parent);
+  }
+  return kMessageOk;
+}
