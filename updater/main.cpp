@@ -1,0 +1,138 @@
+// zamo_updater: started by the program just before it quits. Fetches the
+// update host's index, downloads every file newer than the installed one into
+// the program's folder and starts the program again. It has no window of its
+// own; only its error messages are shown.
+//
+// Settings (the program's own settings, group "Update"):
+//   Update/Host            update host name                 (default kDefaultHost)
+//   Update/Port            its TCP port                     (default 80)
+//   Update/TimeoutSeconds  longest wait without progress    (default 30)
+//   Update/MaxBytes        largest index or file accepted   (default 256 MiB)
+// Installed versions are the values the program and the libraries record
+// under their file names ("zamo", "libQuotix.so", ...).
+//
+// Command-line options, for tests and for trying another host; without them
+// the updater does what the program expects:
+//   --host NAME, --port N     instead of the settings
+//   --target-dir DIR          write into DIR instead of the program's folder
+//   --event-prefix NAME       events NAME and NAME2 instead of the program's
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QProcess>
+#include <QSettings>
+
+#include "datafolder.h"
+#include "messages.h"
+#include "namedevent.h"
+#include "settings.h"
+#include "updatehandover.h"
+#include "updaterun.h"
+
+namespace {
+
+const QString kDefaultHost = QStringLiteral("update.kryvel.ru");
+constexpr int kDefaultPort = 80;
+constexpr int kDefaultTimeoutSeconds = 30;
+constexpr qint64 kDefaultMaxBytes = 256ll * 1024 * 1024;
+constexpr int kMaxPort = 65535;
+
+const QString kHostKey = QStringLiteral("Update/Host");
+const QString kPortKey = QStringLiteral("Update/Port");
+const QString kTimeoutKey = QStringLiteral("Update/TimeoutSeconds");
+const QString kMaxBytesKey = QStringLiteral("Update/MaxBytes");
+
+// A hand-edited setting that is not a usable number falls back to its
+// default rather than disabling a limit.
+qint64 PositiveSetting(const QSettings& settings, const QString& key, qint64 fallback, qint64 highest) {
+  bool ok = false;
+  const qint64 value = settings.value(key).toLongLong(&ok);
+  return ok && value > 0 && value <= highest ? value : fallback;
+}
+
+class CProgramEnvironment : public CUpdateEnvironment {
+ public:
+  CProgramEnvironment(std::string connectedName, std::string writtenName)
+      : connectedName_(std::move(connectedName)), writtenName_(std::move(writtenName)) {
+    written_.Open(writtenName_);
+    connected_.Open(connectedName_);
+  }
+
+  // The events live as long as the processes that use them; the updater is
+  // the last of those.
+  ~CProgramEnvironment() override {
+    if (connected_.IsValid()) CNamedEvent::Unlink(connectedName_);
+    if (written_.IsValid()) CNamedEvent::Unlink(writtenName_);
+  }
+
+  bool InstalledVersion(const std::string& name, std::string& version) override {
+    const QVariant value = OpenZamoSettings()->value(QString::fromUtf8(name));
+    if (!value.isValid()) return false;
+    version = value.toString().toStdString();
+    return true;
+  }
+
+  void ShowError(const std::string& text, const std::string& title) override {
+    ShowMessageText(QString::fromUtf8(text), QString::fromUtf8(title));
+  }
+
+  void SignalConnected() override { connected_.Set(); }
+  void SignalFilesWritten() override { written_.Set(); }
+
+  bool StartProgram() override {
+    const QString program = FindProgram(QStringLiteral("zamo"));
+    return !program.isEmpty() && QProcess::startDetached(program, {}, QDir::currentPath());
+  }
+
+ private:
+  std::string connectedName_;
+  std::string writtenName_;
+  CNamedEvent connected_;
+  CNamedEvent written_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+
+  QCommandLineParser parser;
+  const QCommandLineOption hostOption(QStringLiteral("host"), QString(), QStringLiteral("name"));
+  const QCommandLineOption portOption(QStringLiteral("port"), QString(), QStringLiteral("n"));
+  const QCommandLineOption targetOption(QStringLiteral("target-dir"), QString(), QStringLiteral("dir"));
+  const QCommandLineOption eventOption(QStringLiteral("event-prefix"), QString(), QStringLiteral("name"));
+  parser.addOptions({hostOption, portOption, targetOption, eventOption});
+  // Unknown arguments are ignored: the program starts the updater without any.
+  parser.parse(QCoreApplication::arguments());
+
+  const auto settings = OpenZamoSettings();
+  UpdateOptions options;
+  QString host = settings->value(kHostKey).toString();
+  if (host.isEmpty()) host = kDefaultHost;
+  if (parser.isSet(hostOption)) host = parser.value(hostOption);
+  options.host = host.toStdString();
+
+  qint64 port = PositiveSetting(*settings, kPortKey, kDefaultPort, kMaxPort);
+  if (parser.isSet(portOption)) {
+    bool ok = false;
+    const int given = parser.value(portOption).toInt(&ok);
+    if (ok && given > 0 && given <= kMaxPort) port = given;
+  }
+  options.port = static_cast<uint16_t>(port);
+  options.timeout = std::chrono::seconds(PositiveSetting(*settings, kTimeoutKey, kDefaultTimeoutSeconds, 24 * 3600));
+  options.maxBytes = static_cast<uint64_t>(PositiveSetting(*settings, kMaxBytesKey, kDefaultMaxBytes, kDefaultMaxBytes * 64));
+
+  const QString target =
+      parser.isSet(targetOption) ? parser.value(targetOption) : QCoreApplication::applicationDirPath();
+  options.targetDir = QDir(target).absolutePath().toStdString();
+
+  std::string connectedEvent = kUpdateConnectedEvent;
+  std::string writtenEvent = kUpdateDoneEvent;
+  if (parser.isSet(eventOption)) {
+    connectedEvent = parser.value(eventOption).toStdString();
+    writtenEvent = connectedEvent + "2";
+  }
+  CProgramEnvironment environment(connectedEvent, writtenEvent);
+  RunUpdate(options, environment);
+  return 0;
+}
