@@ -10,11 +10,14 @@ const QString kDefGroup = QStringLiteral("Def");
 
 QString QuotixFolderKey() { return kDefGroup + QLatin1Char('/') + ModuleFileName(QStringLiteral("Quotix")); }
 
-// Writes and flushes; false when the store refused.
+// Writes and flushes; false when the store refused. The settings cache is
+// shared by the whole process and outlives a plugin that writes its version,
+// so the value is copied: a literal of the plugin would otherwise point into
+// its unloaded image.
 bool WriteValue(const QString& key, const QString& value) {
   auto settings = OpenZamoSettings();
   if (!settings->isWritable()) return false;
-  settings->setValue(key, value);
+  settings->setValue(key, QString(value.constData(), value.size()));
   settings->sync();
   return settings->status() == QSettings::NoError;
 }
