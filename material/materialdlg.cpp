@@ -66,9 +66,9 @@ CMaterialDlg::CMaterialDlg(CProfileList& profiles, QWidget* parent) : QDialog(pa
   for (size_t slot = 0; slot < kMaterialSlotCount; ++slot) {
     auto* box = new QComboBox(this);
     box->setObjectName(Name(MaterialCtl::kMaterialBoxes[slot]));
-    for (const int entry : {Lang::kMaterialType0, Lang::kMaterialType1, Lang::kMaterialType2}) {
-      box->addItem(LangText(entry));
-    }
+    box->addItem(TextOr(Lang::kMaterialType0, QStringLiteral("Стеновые")));
+    box->addItem(TextOr(Lang::kMaterialType1, QStringLiteral("Потолочные")));
+    box->addItem(TextOr(Lang::kMaterialType2, QStringLiteral("Половые")));
     box->setMinimumWidth(150);
     box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     materialBoxes_[slot] = box;
