@@ -1,0 +1,87 @@
+#pragma once
+
+// Control numbers of the program's dialogs. Every control carries its number
+// as its object name ("1022"), which is how the dialogs, the remembered form
+// values and the tests find them. The same number means different controls
+// in different dialogs, hence one namespace per dialog.
+namespace Ctl {
+
+// Every dialog's confirm and cancel buttons.
+inline constexpr int kOk = 1;
+inline constexpr int kCancel = 2;
+
+namespace NewCamera {
+inline constexpr int kArticleLabel = 1075;
+inline constexpr int kArticle = 1000;
+inline constexpr int kLengthLabel = 1076;
+inline constexpr int kLength = 1022;
+inline constexpr int kWidthLabel = 1077;
+inline constexpr int kWidth = 1023;
+inline constexpr int kHeightLabel = 1078;
+inline constexpr int kHeight = 1024;
+inline constexpr int kThicknessGroup = 1081;
+inline constexpr int kThickness80 = 1009;
+inline constexpr int kThickness100 = 1010;
+inline constexpr int kCoefficientLabel = 1080;
+inline constexpr int kCoefficient = 1026;
+inline constexpr int kGeometryLock = 1011;
+inline constexpr int kNoFloor = 1025;
+inline constexpr int kDescriptionLabel = 1079;
+inline constexpr int kDescription = 1027;
+}  // namespace NewCamera
+
+namespace NewControlPoint {
+inline constexpr int kDistanceLabel = 1082;
+inline constexpr int kCountFromLabel = 1083;
+inline constexpr int kFromFirstEnd = 1007;
+inline constexpr int kFromSecondEnd = 1008;
+inline constexpr int kDistance = 1000;
+}  // namespace NewControlPoint
+
+namespace MoveWall {
+inline constexpr int kDistanceLabel = 1084;
+inline constexpr int kDistance = 1000;
+}  // namespace MoveWall
+
+namespace PartitionLength {
+inline constexpr int kLengthLabel = 1105;
+inline constexpr int kLength = 1000;
+}  // namespace PartitionLength
+
+namespace OpeningHeight {
+inline constexpr int kHeightLabel = 1106;
+inline constexpr int kHeight = 1000;
+}  // namespace OpeningHeight
+
+namespace NonStandard {
+inline constexpr int kReplaceLabel = 1104;
+inline constexpr int kKeep = 1009;
+inline constexpr int kRoundDown = 1010;
+inline constexpr int kRoundUp = 1044;
+}  // namespace NonStandard
+
+namespace ExcelOutput {
+inline constexpr int kProfileLabel = 1127;
+inline constexpr int kProfile = 1022;
+inline constexpr int kCurrency = 1023;
+}  // namespace ExcelOutput
+
+namespace PrintSettings {
+inline constexpr int kScaleLabel = 1107;
+inline constexpr int kFontSizeLabel = 1108;
+inline constexpr int kScale = 1068;
+inline constexpr int kFontSize = 1069;
+}  // namespace PrintSettings
+
+namespace StartScreen {
+inline constexpr int kNewCamera = 1;
+inline constexpr int kArchive = 6;
+inline constexpr int kPrices = 4;
+inline constexpr int kMaterials = 1059;
+inline constexpr int kComponents = 7;
+inline constexpr int kHeatLoad = 8;
+inline constexpr int kExit = 5;
+inline constexpr int kHint = 1060;
+}  // namespace StartScreen
+
+}  // namespace Ctl

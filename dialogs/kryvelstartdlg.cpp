@@ -1,0 +1,227 @@
+#include "kryvelstartdlg.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QProcess>
+#include <QVBoxLayout>
+
+#include "controlids.h"
+#include "datafolder.h"
+#include "languageentries.h"
+#include "messages.h"
+#include "picturebutton.h"
+#include "pluginlibrary.h"
+#include "settings.h"
+#include "startscreenpictures.h"
+
+namespace {
+
+// Height of the title band of the background picture; the buttons start
+// below it.
+constexpr int kHeaderHeight = 150;
+constexpr int kButtonSpacing = 20;
+constexpr int kHintHeight = 34;
+
+// The hint font: Arial, 20 px high and 10 px wide on average.
+QFont HintFont() {
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(17);  // a 20 px line including the font's leading
+  const int average = QFontMetrics(font).averageCharWidth();
+  if (average > 0) font.setStretch(std::clamp(1000 / average, 100, 130));
+  return font;
+}
+
+}  // namespace
+
+const std::array<CKryvelStartDlg::ButtonInfo, 7>& CKryvelStartDlg::Buttons() {
+  using namespace Ctl::StartScreen;
+  // In the order the hints are looked up.
+  static const std::array<ButtonInfo, 7> buttons{{
+      {kNewCamera, Lang::kHintNewCamera, "newcamera", false},
+      {kArchive, Lang::kHintArchive, "archive", false},
+      {kPrices, Lang::kHintPrices, "prices", false},
+      {kMaterials, Lang::kHintMaterials, "material", false},
+      {kExit, Lang::kHintExit, "exit", false},
+      {kComponents, Lang::kHintComponents, "components", true},
+      {kHeatLoad, 0, "heatload", false},
+  }};
+  return buttons;
+}
+
+QSize CKryvelStartDlg::BackgroundSize() { return StartScreenPicture("background").size(); }
+
+CKryvelStartDlg::CKryvelStartDlg(QWidget* parent)
+    : CZamoDialog(parent),
+      materialLibrary_(QStringLiteral("Material")),
+      heatLoadProgram_(QStringLiteral("heatrix")) {
+  setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+  setWindowTitle(QStringLiteral("Zamo"));
+  setMouseTracking(true);
+  background_ = StartScreenPicture("background");
+
+  for (size_t i = 0; i < Buttons().size(); ++i) {
+    const ButtonInfo& info = Buttons()[i];
+    auto* button = new CPictureButton(this);
+    const QString base = QString::fromLatin1(info.picture);
+    button->SetPictures(StartScreenPicture(info.picture, "normal"), StartScreenPicture(info.picture, "pressed"),
+                        info.hasFocusPicture ? StartScreenPicture(info.picture, "focused") : QPixmap());
+    button->setAutoDefault(false);
+    button->setMouseTracking(true);
+    button->installEventFilter(this);
+    SetControlId(button, info.id);
+    // Screen readers get the name the hint line shows.
+    button->setAccessibleName(TextOr(info.hintEntry, base));
+    connect(button, &QPushButton::clicked, this, [this, id = info.id] { OnButton(id); });
+    buttons_[i] = button;
+  }
+  auto button = [this](int id) {
+    for (CPictureButton* b : buttons_) {
+      if (b->objectName() == QString::number(id)) return b;
+    }
+    return static_cast<CPictureButton*>(nullptr);
+  };
+  using namespace Ctl::StartScreen;
+  button(kNewCamera)->setDefault(true);
+
+  hintLine_ = new QLabel(this);
+  SetControlId(hintLine_, kHint);
+  hintLine_->setFont(HintFont());
+  hintLine_->setAlignment(Qt::AlignCenter);
+  hintLine_->setFixedHeight(kHintHeight);
+  hintLine_->setMouseTracking(true);
+  hintLine_->setStyleSheet(QStringLiteral(
+      "QLabel { color: #143a63; background: rgba(255, 255, 255, 140);"
+      " border: 1px solid #a9c0d8; border-radius: 6px; }"));
+
+  // Camera work on the first row, side functions and exit on the second.
+  const std::array<std::array<int, 4>, 2> rows{{{kNewCamera, kArchive, kMaterials, kComponents},
+                                                {kPrices, kHeatLoad, kExit, 0}}};
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(32, kHeaderHeight + 18, 32, 10);
+  layout->setSpacing(kButtonSpacing);
+  QWidget* previous = nullptr;
+  for (const auto& row : rows) {
+    auto* line = new QHBoxLayout;
+    line->setSpacing(kButtonSpacing);
+    line->addStretch();
+    for (int id : row) {
+      if (id == 0) continue;
+      line->addWidget(button(id));
+      if (previous) setTabOrder(previous, button(id));
+      previous = button(id);
+    }
+    line->addStretch();
+    layout->addLayout(line);
+  }
+  layout->addStretch();
+  layout->addWidget(hintLine_);
+
+  if (!background_.isNull()) setFixedSize(background_.deviceIndependentSize().toSize());
+}
+
+void CKryvelStartDlg::OnInitDialog() {
+  hintLine_->clear();
+  buttons_[0]->setFocus();
+}
+
+void CKryvelStartDlg::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (background_.isNull()) {
+    painter.fillRect(rect(), QColor(0xe6, 0xef, 0xf8));
+  } else {
+    painter.drawPixmap(rect(), background_);
+  }
+}
+
+void CKryvelStartDlg::UpdateHint(const QPoint& pos) {
+  for (size_t i = 0; i < Buttons().size(); ++i) {
+    // Edges count as inside.
+    if (buttons_[i]->geometry().adjusted(0, 0, 1, 1).contains(pos)) {
+      hintLine_->setText(LangText(Buttons()[i].hintEntry));
+      return;
+    }
+  }
+  hintLine_->clear();
+}
+
+QString CKryvelStartDlg::HintText() const { return hintLine_->text(); }
+
+void CKryvelStartDlg::mouseMoveEvent(QMouseEvent* event) {
+  UpdateHint(event->position().toPoint());
+  CZamoDialog::mouseMoveEvent(event);
+}
+
+void CKryvelStartDlg::leaveEvent(QEvent* event) {
+  hintLine_->clear();
+  CZamoDialog::leaveEvent(event);
+}
+
+bool CKryvelStartDlg::eventFilter(QObject* watched, QEvent* event) {
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (widget && widget->parentWidget() == this) {
+    if (event->type() == QEvent::MouseMove) {
+      UpdateHint(widget->mapToParent(static_cast<QMouseEvent*>(event)->position().toPoint()));
+    } else if (event->type() == QEvent::Enter) {
+      UpdateHint(widget->mapToParent(static_cast<QEnterEvent*>(event)->position().toPoint()));
+    }
+  }
+  return CZamoDialog::eventFilter(watched, event);
+}
+
+void CKryvelStartDlg::OnButton(int id) {
+  using namespace Ctl::StartScreen;
+  switch (id) {
+    case kNewCamera:
+      mode_ = kModeNewCamera;
+      path_.clear();
+      accept();
+      break;
+    case kArchive:
+      if (onArchive) {
+        const QString chosen = onArchive();
+        if (!chosen.isEmpty()) {
+          mode_ = kModeOpenFile;
+          path_ = chosen;
+          accept();
+        }
+      }
+      break;
+    case kMaterials:
+      ShowMaterials();
+      break;
+    case kComponents:
+      if (onComponents) onComponents();
+      break;
+    case kHeatLoad:
+      StartHeatLoad();
+      break;
+    case kExit:
+      reject();
+      break;
+    default:  // prices: nothing behind it
+      break;
+  }
+}
+
+void CKryvelStartDlg::ShowMaterials() {
+  // Loaded for this one dialog and unloaded when the holder goes.
+  CPluginLibrary library;
+  if (library.Load(materialLibrary_, DefaultPluginFolder())) {
+    if (auto show = library.Get<ShowMaterialDlgFn>("ShowMaterialDlg")) {
+      show();
+      return;
+    }
+  }
+  ShowMessage(Lang::kMaterialsModuleMissing, Lang::kErrorCaption, MessageButtons::Ok, this);
+}
+
+void CKryvelStartDlg::StartHeatLoad() {
+  const QString program = FindProgram(heatLoadProgram_);
+  if (!program.isEmpty() && QProcess::startDetached(program, {})) return;
+  ShowMessageText(QStringLiteral("Ошибка запуска программы \"Калорический расчет\"."),
+                  QStringLiteral("Ошибка программы"), MessageButtons::Ok, this);
+}

@@ -1,0 +1,57 @@
+#include "modifynonstanddlg.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "controlids.h"
+#include "languageentries.h"
+
+CModifyNonStandDlg::CModifyNonStandDlg(QWidget* parent) : CZamoDialog(parent) {
+  using namespace Ctl::NonStandard;
+  setWindowTitle(QStringLiteral("Исправить нестандартную панель"));
+  Translate(this, Lang::kNonStandardCaption);
+
+  auto* label = new QLabel(QStringLiteral("Заменить нестандартную панель на:"), this);
+  SetControlId(label, kReplaceLabel);
+  Translate(label, Lang::kReplaceNonStandardLabel);
+  keep_ = new QRadioButton(QStringLiteral("Оставить существующую"), this);
+  SetControlId(keep_, kKeep);
+  Translate(keep_, Lang::kKeepExistingRadio);
+  roundDown_ = new QRadioButton(this);
+  roundUp_ = new QRadioButton(this);
+  SetControlId(roundDown_, kRoundDown);
+  SetControlId(roundUp_, kRoundUp);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(label);
+  auto* choices = new QVBoxLayout;
+  choices->setContentsMargins(12, 4, 0, 4);
+  choices->addWidget(keep_);
+  choices->addWidget(roundDown_);
+  choices->addWidget(roundUp_);
+  layout->addLayout(choices);
+  layout->addStretch();
+  layout->addWidget(
+      MakeButtons(Lang::kOkButton, QStringLiteral("Применить"), Lang::kCancelButton, QStringLiteral("Отменить")));
+  setMinimumWidth(320);
+}
+
+void CModifyNonStandDlg::OnInitDialog() {
+  const QString standard = TextOr(Lang::kStandardPanelChoice, QStringLiteral("Стандартную панель"));
+  roundDown_->setText(QStringLiteral("%1 %2").arg(standard).arg(RoundedDown(length_)));
+  roundUp_->setText(QStringLiteral("%1 %2").arg(standard).arg(RoundedUp(length_)));
+  roundUp_->setEnabled(length_ <= kMaxRoundUpLength);
+  // No choice is made for the user: OK at once keeps the panel.
+  for (QRadioButton* choice : {keep_, roundDown_, roundUp_}) choice->setChecked(false);
+}
+
+void CModifyNonStandDlg::accept() {
+  if (roundDown_->isChecked()) {
+    length_ = RoundedDown(length_);
+  } else if (roundUp_->isChecked()) {
+    length_ = RoundedUp(length_);
+  }
+  CZamoDialog::accept();
+}

@@ -1,0 +1,268 @@
+#include "newcameradlg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "controlids.h"
+#include "dealercoefficient.h"
+#include "languageentries.h"
+#include "messages.h"
+#include "numbertext.h"
+
+namespace {
+
+constexpr int32_t kSideStep = 300;
+constexpr int kSideCount = 15;
+
+QComboBox* MakeSizeBox(QWidget* parent, int id) {
+  auto* box = new QComboBox(parent);
+  box->setEditable(true);
+  box->setInsertPolicy(QComboBox::NoInsert);
+  box->setMinimumContentsLength(8);
+  box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  CZamoDialog::SetControlId(box, id);
+  return box;
+}
+
+QLabel* MakeLabel(QWidget* parent, int id, const QString& text) {
+  auto* label = new QLabel(text, parent);
+  CZamoDialog::SetControlId(label, id);
+  return label;
+}
+
+// A label's text as the name of its box in a message: "Длина", not "Длина:".
+QString BoxName(const QLabel* label) {
+  QString name = label->text().trimmed();
+  while (name.endsWith(QLatin1Char(':'))) name.chop(1);
+  return name;
+}
+
+QString WithoutNulls(QString text) {
+  // A zero character would end the text early in the camera file.
+  return text.remove(QChar(0));
+}
+
+}  // namespace
+
+CNewCameraDlg::CNewCameraDlg(QWidget* parent) : CZamoDialog(parent) {
+  using namespace Ctl::NewCamera;
+  setWindowTitle(QStringLiteral("Новая камера"));
+  Translate(this, Lang::kNewCameraCaption);
+
+  articleLabel_ = MakeLabel(this, kArticleLabel, QStringLiteral("Артикул"));
+  articleEdit_ = new QLineEdit(this);
+  SetControlId(articleEdit_, kArticle);
+  lengthLabel_ = MakeLabel(this, kLengthLabel, QStringLiteral("Длина"));
+  lengthBox_ = MakeSizeBox(this, kLength);
+  widthLabel_ = MakeLabel(this, kWidthLabel, QStringLiteral("Ширина"));
+  widthBox_ = MakeSizeBox(this, kWidth);
+  heightLabel_ = MakeLabel(this, kHeightLabel, QStringLiteral("Высота"));
+  heightBox_ = MakeSizeBox(this, kHeight);
+  coefficientLabel_ = MakeLabel(this, kCoefficientLabel, QStringLiteral("Коэффициент дил. скидки"));
+  coefficientEdit_ = new QLineEdit(this);
+  coefficientEdit_->setMaxLength(kCoefficientMaxChars);
+  SetControlId(coefficientEdit_, kCoefficient);
+  for (const auto& [label, field] : {std::pair<QLabel*, QWidget*>{articleLabel_, articleEdit_},
+                                     {lengthLabel_, lengthBox_},
+                                     {widthLabel_, widthBox_},
+                                     {heightLabel_, heightBox_},
+                                     {coefficientLabel_, coefficientEdit_}}) {
+    label->setBuddy(field);
+  }
+  Translate(articleLabel_, Lang::kArticleLabel);
+  Translate(lengthLabel_, Lang::kLengthLabel);
+  Translate(widthLabel_, Lang::kWidthLabel);
+  Translate(heightLabel_, Lang::kHeightLabel);
+  Translate(coefficientLabel_, Lang::kDealerCoefficientLabel);
+
+  auto* thicknessGroup = new QGroupBox(QStringLiteral("Толщина стенок"), this);
+  SetControlId(thicknessGroup, kThicknessGroup);
+  Translate(thicknessGroup, Lang::kWallThicknessGroup);
+  thickness80_ = new QRadioButton(QStringLiteral("80"), thicknessGroup);
+  thickness100_ = new QRadioButton(QStringLiteral("100"), thicknessGroup);
+  SetControlId(thickness80_, kThickness80);
+  SetControlId(thickness100_, kThickness100);
+  auto* thicknessLayout = new QHBoxLayout(thicknessGroup);
+  thicknessLayout->addWidget(thickness80_);
+  thicknessLayout->addWidget(thickness100_);
+  thicknessLayout->addStretch();
+  // Clicking either button rebuilds the lists, even the one already on.
+  connect(thickness80_, &QRadioButton::clicked, this, &CNewCameraDlg::FillSizeLists);
+  connect(thickness100_, &QRadioButton::clicked, this, &CNewCameraDlg::FillSizeLists);
+
+  geometryLockCheck_ = new QCheckBox(QStringLiteral("Запрет редактирования геометрии"), this);
+  SetControlId(geometryLockCheck_, kGeometryLock);
+  Translate(geometryLockCheck_, Lang::kGeometryLockCheck);
+  noFloorCheck_ = new QCheckBox(QStringLiteral("Камера не имеет пола"), this);
+  SetControlId(noFloorCheck_, kNoFloor);
+  Translate(noFloorCheck_, Lang::kNoFloorCheck);
+
+  auto* descriptionLabel = MakeLabel(this, kDescriptionLabel, QStringLiteral("Описание камеры"));
+  Translate(descriptionLabel, Lang::kDescriptionLabel);
+  descriptionEdit_ = new QPlainTextEdit(this);
+  descriptionEdit_->setTabChangesFocus(true);
+  descriptionEdit_->setMinimumHeight(descriptionEdit_->fontMetrics().lineSpacing() * 5);
+  SetControlId(descriptionEdit_, kDescription);
+  descriptionLabel->setBuddy(descriptionEdit_);
+
+  QDialogButtonBox* buttons = MakeButtons(Lang::kCreateCameraButton, QStringLiteral("Создать камеру"),
+                                          Lang::kCancelButton, QStringLiteral("Отменить"));
+
+  auto* sizes = new QFormLayout;
+  sizes->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+  sizes->addRow(articleLabel_, articleEdit_);
+  sizes->addRow(lengthLabel_, lengthBox_);
+  sizes->addRow(widthLabel_, widthBox_);
+  sizes->addRow(heightLabel_, heightBox_);
+  sizes->addRow(coefficientLabel_, coefficientEdit_);
+
+  auto* options = new QVBoxLayout;
+  options->addWidget(thicknessGroup);
+  options->addSpacing(6);
+  options->addWidget(geometryLockCheck_);
+  options->addWidget(noFloorCheck_);
+  options->addStretch();
+
+  auto* top = new QHBoxLayout;
+  top->addLayout(sizes, 3);
+  top->addSpacing(12);
+  top->addLayout(options, 2);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addSpacing(6);
+  layout->addWidget(descriptionLabel);
+  layout->addWidget(descriptionEdit_, 1);
+  layout->addWidget(buttons);
+
+  setTabOrder(articleEdit_, lengthBox_);
+  setTabOrder(lengthBox_, widthBox_);
+  setTabOrder(widthBox_, heightBox_);
+  setTabOrder(heightBox_, coefficientEdit_);
+  setTabOrder(coefficientEdit_, thickness80_);
+  setTabOrder(thickness80_, thickness100_);
+  setTabOrder(thickness100_, geometryLockCheck_);
+  setTabOrder(geometryLockCheck_, noFloorCheck_);
+  setTabOrder(noFloorCheck_, descriptionEdit_);
+  setTabOrder(descriptionEdit_, OkButton());
+  setTabOrder(OkButton(), CancelButton());
+}
+
+QStringList CNewCameraDlg::SideSizes(int32_t thickness) {
+  QStringList sizes;
+  for (int i = 0; i < kSideCount; ++i) sizes << QString::number(kMinInnerSize + 2 * thickness + kSideStep * i);
+  return sizes;
+}
+
+QStringList CNewCameraDlg::HeightSizes(int32_t thickness) {
+  // The standard heights: 2040, 2300 and 2560 mm inside the camera.
+  QStringList sizes;
+  for (int32_t inner : {2040, 2300, 2560}) sizes << QString::number(inner + 2 * thickness);
+  return sizes;
+}
+
+void CNewCameraDlg::OnInitDialog() {
+  thickness80_->setChecked(true);
+  FillSizeLists();
+  articleEdit_->clear();
+  coefficientEdit_->setText(QStringLiteral("0.0"));
+  articleEdit_->setFocus();
+}
+
+int32_t CNewCameraDlg::ChosenThickness() const { return thickness80_->isChecked() ? 80 : 100; }
+
+void CNewCameraDlg::FillSizeLists() {
+  const int32_t thickness = ChosenThickness();
+  for (QComboBox* box : {lengthBox_, widthBox_}) {
+    box->clear();
+    box->addItems(SideSizes(thickness));
+  }
+  heightBox_->clear();
+  heightBox_->addItems(HeightSizes(thickness));
+  for (QComboBox* box : {lengthBox_, widthBox_, heightBox_}) box->setCurrentIndex(0);
+}
+
+void CNewCameraDlg::Refuse(QWidget* box, const QString& text, const QString& caption) {
+  ShowMessageText(text, caption, MessageButtons::Ok, this);
+  box->setFocus();
+  if (auto* combo = qobject_cast<QComboBox*>(box)) {
+    combo->lineEdit()->selectAll();
+  } else if (auto* edit = qobject_cast<QLineEdit*>(box)) {
+    edit->selectAll();
+  }
+}
+
+bool CNewCameraDlg::ReadSize(QComboBox* box, const QLabel* label, int32_t minimum, int32_t* value) {
+  const QString text = box->currentText().trimmed();
+  const std::optional<int64_t> number = ParseWholeNumber(text);
+  const QString range = QStringLiteral("Введите размер в миллиметрах от %1 до %2.").arg(minimum).arg(kMaxOuterSize);
+  const QString caption = TextOr(Lang::kInvalidSizeCaption, QStringLiteral("Неверный размер"));
+  if (!number) {
+    const QString what = text.isEmpty() ? QStringLiteral("размер не указан.")
+                                        : QStringLiteral("«%1» не является целым числом.").arg(text);
+    Refuse(box, QStringLiteral("%1: %2 %3").arg(BoxName(label), what, range), caption);
+    return false;
+  }
+  if (*number < minimum || *number > kMaxOuterSize) {
+    const QString why = *number < minimum ? QStringLiteral("размер %1 мм слишком мал")
+                                          : QStringLiteral("размер %1 мм слишком велик");
+    Refuse(box, QStringLiteral("%1: %2. %3").arg(BoxName(label), why.arg(*number), range), caption);
+    return false;
+  }
+  *value = static_cast<int32_t>(*number);
+  return true;
+}
+
+bool CNewCameraDlg::ReadCoefficient(double* value) {
+  const QString text = coefficientEdit_->text().trimmed();
+  if (text.isEmpty()) {
+    *value = 0.0;
+    return true;
+  }
+  // A coefficient mistyped into 0 would price every camera without the
+  // dealer's discount and nobody would notice; ask again instead.
+  const std::optional<double> number = ParseDecimal(text);
+  if (!number) {
+    Refuse(coefficientEdit_,
+           QStringLiteral("%1: «%2» не является числом. Введите число, например 0.15.")
+               .arg(BoxName(coefficientLabel_), text),
+           TextOr(Lang::kErrorCaption, QStringLiteral("Ошибка")));
+    return false;
+  }
+  *value = *number;
+  return true;
+}
+
+void CNewCameraDlg::accept() {
+  const int32_t thickness = ChosenThickness();
+  const int32_t minimum = kMinInnerSize + 2 * thickness;
+  int32_t length = 0;
+  int32_t width = 0;
+  int32_t height = 0;
+  double coefficient = 0.0;
+  if (!ReadSize(lengthBox_, lengthLabel_, minimum, &length)) return;
+  if (!ReadSize(widthBox_, widthLabel_, minimum, &width)) return;
+  if (!ReadSize(heightBox_, heightLabel_, minimum, &height)) return;
+  if (!ReadCoefficient(&coefficient)) return;
+
+  length_ = length;
+  width_ = width;
+  height_ = height;
+  thickness_ = thickness;
+  SetDealerCoefficient(coefficient);
+  description_ = WithoutNulls(descriptionEdit_->toPlainText());
+  article_ = WithoutNulls(articleEdit_->text());
+  noFloor_ = noFloorCheck_->isChecked();
+  geometryLocked_ = geometryLockCheck_->isChecked();
+  CZamoDialog::accept();
+}

@@ -1,0 +1,65 @@
+#include "newcontrolpointdlg.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "controlids.h"
+#include "languageentries.h"
+#include "numbertext.h"
+
+CNewControlPointDlg::CNewControlPointDlg(QWidget* parent) : CZamoDialog(parent) {
+  using namespace Ctl::NewControlPoint;
+  setWindowTitle(QStringLiteral("Установка угла"));
+  Translate(this, Lang::kCornerCaption);
+
+  auto* distanceLabel = new QLabel(QStringLiteral("Укажите расстояние до угла"), this);
+  SetControlId(distanceLabel, kDistanceLabel);
+  Translate(distanceLabel, Lang::kCornerDistanceLabel);
+  distanceEdit_ = new QLineEdit(this);
+  SetControlId(distanceEdit_, kDistance);
+  distanceLabel->setBuddy(distanceEdit_);
+
+  auto* countFrom = new QLabel(QStringLiteral("Вести отсчет"), this);
+  SetControlId(countFrom, kCountFromLabel);
+  Translate(countFrom, Lang::kCountFromLabel);
+  firstEnd_ = new QRadioButton(this);
+  secondEnd_ = new QRadioButton(this);
+  SetControlId(firstEnd_, kFromFirstEnd);
+  SetControlId(secondEnd_, kFromSecondEnd);
+
+  QDialogButtonBox* buttons =
+      MakeButtons(Lang::kOkButton, QStringLiteral("Применить"), Lang::kCancelButton, QStringLiteral("Отменить"));
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(distanceLabel);
+  layout->addWidget(distanceEdit_);
+  layout->addSpacing(8);
+  layout->addWidget(countFrom);
+  layout->addWidget(firstEnd_);
+  layout->addWidget(secondEnd_);
+  layout->addSpacing(8);
+  layout->addStretch();
+  layout->addWidget(buttons);
+  setMinimumWidth(300);
+}
+
+void CNewControlPointDlg::OnInitDialog() {
+  const bool vertical = fromFirstEnd_ == 1;
+  firstEnd_->setText(TextOr(vertical ? Lang::kFromTopEnd : Lang::kFromLeftEnd,
+                            vertical ? QStringLiteral("От верхнего края") : QStringLiteral("От левого края")));
+  secondEnd_->setText(TextOr(vertical ? Lang::kFromBottomEnd : Lang::kFromRightEnd,
+                             vertical ? QStringLiteral("От нижнего края") : QStringLiteral("От правого края")));
+  firstEnd_->setChecked(true);
+  distanceEdit_->setFocus();
+}
+
+void CNewControlPointDlg::accept() {
+  distance_ = std::max(0, LenientInt(distanceEdit_->text()));
+  fromFirstEnd_ = firstEnd_->isChecked() ? 1 : 0;
+  CZamoDialog::accept();
+}
