@@ -122,7 +122,9 @@ CMaterialDlg::CMaterialDlg(CProfileList& profiles, QWidget* parent) : QDialog(pa
   layout->addLayout(closeButtons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
+  // Picking a profile, even the one shown, shows its stored materials again.
   connect(profileBox_, &QComboBox::currentIndexChanged, this, [this] { TakeSelection(); });
+  connect(profileBox_, &QComboBox::activated, this, [this] { TakeSelection(); });
   connect(newProfile, &QPushButton::clicked, this, [this] { OnNewProfile(); });
   connect(deleteProfile, &QPushButton::clicked, this, [this] { OnDeleteProfile(); });
   connect(save, &QPushButton::clicked, this, [this] { OnSave(); });
