@@ -1,0 +1,123 @@
+#include "quotixmodule.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QUrl>
+
+#include "languageentries.h"
+#include "languagetable.h"
+#include "messages.h"
+#include "pricedlg.h"
+#include "settings.h"
+#include "workbookxlsx.h"
+
+namespace {
+
+QString KindName(CQuotixSession::ReportKind kind) {
+  using Kind = CQuotixSession::ReportKind;
+  switch (kind) {
+    case Kind::Camera: return QStringLiteral("camera");
+    case Kind::PriceList80: return QStringLiteral("pricelist-80");
+    case Kind::PriceList100: return QStringLiteral("pricelist-100");
+    case Kind::Panels: return QStringLiteral("components");
+    case Kind::None: break;
+  }
+  return QStringLiteral("report");
+}
+
+}  // namespace
+
+CQuotixModule::CQuotixModule() : session_(ModuleLanguage()) {}
+
+CQuotixModule& CQuotixModule::Instance() {
+  static CQuotixModule module;
+  return module;
+}
+
+void CQuotixModule::Load() {
+  ModuleLanguage().Load(0);
+  WriteVersionValue(ModuleFileName(QStringLiteral("Quotix")), QString::fromLatin1(kVersion));
+  // A table that cannot be read leaves every price at 0, as a new one does.
+  session_.Prices().Clear();
+  session_.Prices().Read(CPriceTable::kFileName);
+}
+
+void CQuotixModule::SetReportPath(const char* path, bool openAfterwards) {
+  reportPath_ = path ? QString::fromUtf8(path) : QString();
+  openAfterwards_ = openAfterwards;
+}
+
+QString CQuotixModule::DefaultReportPath() const {
+  const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+  const QDir folder(QDir::current().filePath(QString::fromLatin1(kReportsFolder)));
+  const QString base = KindName(session_.Kind()) + QLatin1Char('-') + stamp;
+  QString path = folder.filePath(base + QStringLiteral(".xlsx"));
+  // Two reports in one second keep both files.
+  for (int n = 2; QFileInfo::exists(path); ++n) {
+    path = folder.filePath(base + QLatin1Char('-') + QString::number(n) + QStringLiteral(".xlsx"));
+  }
+  return path;
+}
+
+bool CQuotixModule::ShouldOpen() const {
+  if (!openAfterwards_) return false;
+  if (qEnvironmentVariable("ZAMO_NO_OPEN") == QStringLiteral("1")) return false;
+  if (!OpenZamoSettings()->value(QString::fromLatin1(kOpenAfterSaveSetting), true).toBool()) return false;
+  return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+}
+
+QString CQuotixModule::CloseXL() {
+  const QString chosen = reportPath_;
+  const bool open = ShouldOpen();
+  reportPath_.clear();
+  openAfterwards_ = true;
+  std::unique_ptr<CWorkbook> workbook = session_.TakeWorkbook();
+  if (!workbook) return QString();
+
+  const QString path = chosen.isEmpty() ? DefaultReportPath() : QFileInfo(chosen).absoluteFilePath();
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  if (FileError error = SaveWorkbookXlsx(*workbook, path.toStdString())) {
+    ShowMessageText(QStringLiteral("Отчет не сохранен: %1").arg(QString::fromStdString(error.ToString())),
+                    LangText(Lang::kErrorCaption));
+    return QString();
+  }
+  if (open) QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+  return path;
+}
+
+void* CQuotixModule::ResolveMaterial(const ZamoModule* material, const char* name) const {
+  if (!material || !material->resolve) return nullptr;
+  return material->resolve(material->context, name);
+}
+
+int CQuotixModule::WrongMaterialVersion() const {
+  return ShowMessageText(QString::fromUtf8(kWrongMaterialVersion), QString::fromUtf8(kWrongMaterialCaption));
+}
+
+int32_t CQuotixModule::GetMaterialProfiles(const ZamoModule* material, const ZamoStringList* list) {
+  auto getProfiles = reinterpret_cast<GetProfilesFn>(ResolveMaterial(material, "GetProfiles"));
+  if (!getProfiles) return WrongMaterialVersion();
+  if (!list) return 0;
+  return getProfiles(list);
+}
+
+int32_t CQuotixModule::SelectMaterialProfile(const ZamoModule* material, int32_t profile) {
+  auto selectProfile = reinterpret_cast<SelectProfileFn>(ResolveMaterial(material, "SelectProfile"));
+  if (!selectProfile) return WrongMaterialVersion();
+  return selectProfile(static_cast<uint32_t>(profile));
+}
+
+intptr_t CQuotixModule::ShowPriceDlg(void* parent, uint8_t* buffer) {
+  // The dialog needs a widget application; the command-line tool has none.
+  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return 0;
+  CPriceDlg dialog(session_.Prices(), CPriceTable::kFileName, static_cast<QWidget*>(parent));
+  const int result = dialog.exec();
+  if (result != CPriceDlg::kSaved) return result;
+  if (!buffer) return CPriceDlg::kSaved;
+  session_.Prices().CopyEntriesTo(buffer);
+  return reinterpret_cast<intptr_t>(buffer);
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+
+#include "quotixsession.h"
+#include "zamo_abi.h"
+
+// The pricing library as its exports see it: one session, the report file
+// chosen for the next save, and the Qt side of the library (saving and
+// opening the workbook, the price dialog, the message boxes). The library
+// runs with the data folder as its current folder.
+class CQuotixModule {
+ public:
+  static constexpr const char* kVersion = "1.0.0";
+  static constexpr const char* kReportsFolder = "Reports";
+  // Setting that, when false, keeps saved reports from being opened.
+  static constexpr const char* kOpenAfterSaveSetting = "Reports/OpenAfterSave";
+  static constexpr const char* kWrongMaterialVersion =
+      "Библиотека настройки материалов найдена, но имеет неверную версию.";
+  static constexpr const char* kWrongMaterialCaption = "Ошибка.";
+
+  CQuotixModule();
+
+  // The module of this library.
+  static CQuotixModule& Instance();
+
+  // What loading the library does: the language texts, the version value,
+  // the price table.
+  void Load();
+
+  CQuotixSession& Session() { return session_; }
+
+  void SetReportPath(const char* path, bool openAfterwards);
+  // Saves the workbook (if any) and opens it unless told not to. Returns
+  // the saved file, or an empty text when nothing was saved.
+  QString CloseXL();
+  // The file the next save would choose by default.
+  QString DefaultReportPath() const;
+
+  int32_t GetMaterialProfiles(const ZamoModule* material, const ZamoStringList* list);
+  int32_t SelectMaterialProfile(const ZamoModule* material, int32_t profile);
+  intptr_t ShowPriceDlg(void* parent, uint8_t* buffer);
+
+ private:
+  bool ShouldOpen() const;
+  void* ResolveMaterial(const ZamoModule* material, const char* name) const;
+  int WrongMaterialVersion() const;
+
+  CQuotixSession session_;
+  QString reportPath_;
+  bool openAfterwards_ = true;
+};

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "languagetable.h"
+#include "pricecalc.h"
+#include "pricetable.h"
+#include "reportlayout.h"
+#include "workbook.h"
+
+// What the pricing library keeps between the calls of one report: the
+// workbook being written, the row cursor, the camera's values, the running
+// sums and the price-list grouping. One report at a time; the exports of
+// the library drive one session.
+class CQuotixSession {
+ public:
+  enum class ReportKind { None, Camera, PriceList80, PriceList100, Panels };
+
+  // Row at which every new workbook starts its reports.
+  static constexpr int kFirstReportRow = 4;
+
+  explicit CQuotixSession(const CLanguageTable& language);
+
+  CPriceTable& Prices() { return prices_; }
+  const CPriceTable& Prices() const { return prices_; }
+
+  // Starts a new workbook (dropping any unsaved one). With priceListTitle
+  // the sheet gets the price-list title and the logo, and pricing runs
+  // quietly. Returns false when no workbook could be made.
+  bool InitXL(bool priceListTitle, bool is80);
+  bool HasWorkbook() const { return workbook_ != nullptr; }
+  const CWorkbook* Workbook() const { return workbook_.get(); }
+  ReportKind Kind() const { return kind_; }
+  // Ends the workbook (closing an open price-list group) and hands it over;
+  // null when there is none.
+  std::unique_ptr<CWorkbook> TakeWorkbook();
+
+  void InitValues(int32_t innerHeight, int32_t lengthA, int32_t lengthB, int32_t thickness);
+  void SetDealerDiscount(double discount);
+  void InitXReport(int firstRow);
+
+  // The camera report. Returns the row after it (0 without a workbook).
+  int MakeReport(const CCameraInput& input);
+  // One camera of a price list: its volume into `column` ('C', 'E', 'G'),
+  // its price into the next. Returns the row after it (0 when refused).
+  int MakeReport2(const CCameraInput& input, char column);
+
+  int InitPanelReport();
+  // Kinds other than wall, floor and ceiling write nothing.
+  int MakePanelReport(const PanelGroup& group, bool euroNoVat, int32_t thickness);
+  int EndPanelReport();
+
+  // Where the logo picture is read from (default: the current folder).
+  void SetLogoFile(std::string file) { logoFile_ = std::move(file); }
+  // Today's date for the price list (tests fix it).
+  void SetDateSource(std::function<CReportLayout::CDate()> source) { dateSource_ = std::move(source); }
+
+  int CurrentRow() const { return currentRow_; }
+  int FirstRow() const { return firstRow_; }
+  bool QuietMode() const { return quietMode_; }
+  const CPriceSums& Sums() const { return sums_; }
+  const CCameraValues& Values() const { return values_; }
+
+ private:
+  void ClosePriceListGroup();
+
+  const CLanguageTable& language_;
+  CPriceTable prices_;
+  std::unique_ptr<CWorkbook> workbook_;
+  ReportKind kind_ = ReportKind::None;
+  int currentRow_ = kFirstReportRow;
+  int firstRow_ = kFirstReportRow;
+  bool quietMode_ = false;
+  CCameraValues values_;
+  CPriceSums sums_;
+  // The price list's open group of one plan length.
+  struct CGroup {
+    char column = 0;  // 0: no group open
+    int32_t lengthA = 0;
+    int start = 0;
+    int last = 0;
+  } group_;
+  std::string logoFile_ = CReportLayout::kLogoFileName;
+  std::function<CReportLayout::CDate()> dateSource_;
+};

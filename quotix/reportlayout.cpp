@@ -1,0 +1,307 @@
+#include "reportlayout.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <limits>
+
+#include "cellvalue.h"
+#include "languageentries.h"
+
+namespace {
+
+constexpr double kLogoRowHeight = 70;
+constexpr double kLogoWidth = 200;  // points
+constexpr double kLogoHeight = 65;
+constexpr double kClosingRowHeight = 50;
+constexpr double kLargeVolume = 18.0;   // m³: above it the report asks to check the equipment
+constexpr int32_t kLongSide = 2560;     // mm: above it the report asks to check the design
+constexpr int kFitPagesWide = 1;
+constexpr int kFitPagesTall = 2;
+constexpr int kHeadingRotation = 90;
+constexpr double kPriceColumnWidthC = 32;
+constexpr double kPriceColumnWidth = 18;
+constexpr double kVolumeColumnWidth = 10;
+
+// Price-list heading colours (palette indexes).
+constexpr int kColorBlack = 1;
+constexpr int kColorWhite = 2;
+constexpr int kColorRed = 3;
+constexpr int kColorTitle = 22;
+constexpr int kFillBlue = 32;
+constexpr int kFillLavender = 24;
+constexpr int kFillOrange = 46;
+
+int KindText(DoorKind kind) {
+  switch (kind) {
+    case DoorKind::Container: return Lang::kContainerDoor;
+    case DoorKind::Sliding: return Lang::kSlidingDoor;
+    case DoorKind::Swing: return Lang::kSwingDoor;
+    case DoorKind::Opening: return Lang::kReportOpeningKind;
+  }
+  return 0;
+}
+
+int DoorRowName(DoorKind kind) {
+  switch (kind) {
+    case DoorKind::Container:
+    case DoorKind::Sliding: return Lang::kReportDoorRow;
+    case DoorKind::Swing: return Lang::kReportSwingDoorRow;
+    case DoorKind::Opening: return Lang::kReportOpeningRow;
+  }
+  return 0;
+}
+
+// The total as a whole number, cut (not rounded) as the reports always did.
+long long WholeTotal(double total) {
+  if (!std::isfinite(total)) return 0;
+  constexpr double kLimit = static_cast<double>(std::numeric_limits<long long>::max() / 2);
+  return static_cast<long long>(std::clamp(total, -kLimit, kLimit));
+}
+
+}  // namespace
+
+std::string FormatText(const char* format, ...) {
+  char buffer[512];
+  va_list args;
+  va_start(args, format);
+  const int n = std::vsnprintf(buffer, sizeof buffer, format, args);
+  va_end(args);
+  if (n < 0) return std::string();
+  if (static_cast<size_t>(n) < sizeof buffer) return std::string(buffer, static_cast<size_t>(n));
+  std::string out(static_cast<size_t>(n) + 1, '\0');
+  va_start(args, format);
+  std::vsnprintf(out.data(), out.size(), format, args);
+  va_end(args);
+  out.resize(static_cast<size_t>(n));
+  return out;
+}
+
+void CReportLayout::Put(char column, int row, const std::string& text) { sheet_.SetText(CRange::Cell(column, row), text); }
+
+void CReportLayout::WriteLogo(const std::string& logoFile) {
+  sheet_.SetRowHeight(CRange::Cell('A', 1), kLogoRowHeight);
+  const CRange corner = CRange::Cell('A', 1);
+  sheet_.AddPicture(logoFile, sheet_.Left(corner), sheet_.Top(corner), kLogoWidth, kLogoHeight);
+}
+
+void CReportLayout::WritePriceListTitle(bool is80) {
+  Put('A', 2, is80 ? "Толщина стенок камер: 80 мм." : "Толщина стенок камер: 100 мм.");
+  sheet_.SetBold(CRange::Cell('A', 2), true);
+}
+
+void CReportLayout::WriteTableHeader(int row) {
+  Put('A', row, "N");
+  const int titles[] = {Lang::kColumnName,  Lang::kColumnType,  Lang::kColumnThickness,
+                        Lang::kColumnSize,  Lang::kColumnCount, Lang::kColumnArea};
+  char column = 'B';
+  for (int entry : titles) Put(column++, row, Text(entry));
+}
+
+void CReportLayout::WritePanelRow(int row, Section section, int number, const CPanelRow& panel, int32_t thickness) {
+  int name = Lang::kReportWallPanelRow;
+  int areaDecimals = 2;  // partition rows show the area in full
+  switch (section) {
+    case Section::Wall: name = panel.countsAsDoor ? Lang::kReportDoorRow : Lang::kReportWallPanelRow; break;
+    case Section::Partition:
+      name = Lang::kReportPartitionRow;
+      areaDecimals = 6;
+      break;
+    case Section::Ceiling: name = Lang::kReportCeilingPanelRow; break;
+    case Section::Floor: name = Lang::kReportFloorPanelRow; break;
+  }
+  Put('B', row, FormatText("%s №%d", Text(name).c_str(), number));
+  Put('C', row, Text(panel.standard ? Lang::kReportStandard : Lang::kReportNonStandard));
+  Put('D', row, FormatText("%d", thickness));
+  Put('E', row, FormatText("%d X %d", panel.width, panel.length));
+  Put('F', row, FormatText("%d", panel.count));
+  Put('G', row, FormatFixed(panel.area, areaDecimals));
+}
+
+void CReportLayout::WriteCornerPosts(int row, const CPanelRow& posts, int32_t thickness) {
+  if (posts.count <= 0) return;
+  Put('B', row, Text(Lang::kReportCornerPostRow));
+  Put('D', row, FormatText("%d", thickness));
+  Put('E', row, FormatText("%d", posts.length));
+  Put('F', row, FormatText("%d", posts.count));
+  Put('G', row, "-");
+}
+
+int CReportLayout::WriteCameraReport(int row, const CCameraValues& values, const CCameraInput& input,
+                                     const CCameraPricing& pricing) {
+  const int32_t t = values.thickness;
+  if (!input.walls.empty() && !input.ceiling.empty()) {
+    Put('B', row,
+        "ХКМ- " + FormatFixed(pricing.volumeAsPassed, 2) +
+            FormatText(" (%d x %d x %d)", values.lengthA + t, values.lengthB + t, values.innerHeight + 2 * t));
+  }
+  ++row;
+  const int headerRow = row;
+  WriteTableHeader(headerRow);
+  // Wall rows start under the header, each one a row further on.
+  int number = 0;
+  for (const CPanelRow& panel : pricing.wallRows) WritePanelRow(++row, Section::Wall, ++number, panel, t);
+  ++row;
+  number = 0;
+  for (const CPanelRow& panel : pricing.partitionRows) WritePanelRow(row++, Section::Partition, ++number, panel, t);
+  WriteCornerPosts(row++, pricing.cornerPosts, t);
+  number = 0;
+  for (const CPanelRow& panel : pricing.ceilingRows) WritePanelRow(row++, Section::Ceiling, ++number, panel, t);
+  number = 0;
+  for (const CPanelRow& panel : pricing.floorRows) WritePanelRow(row++, Section::Floor, ++number, panel, t);
+  sheet_.DrawFrame(CRange::Cells('A', headerRow, 'G', row - 1), XlConst::kLineContinuous, XlConst::kWeightThick,
+                   XlConst::kColorAutomatic);
+  if (pricing.volumeAfterSplit > kLargeVolume) Put('B', row++, Text(Lang::kReportLargeVolumeNote));
+  if (values.lengthA > kLongSide || values.lengthB > kLongSide) Put('B', row++, Text(Lang::kReportLongSideNote));
+
+  CTotalsBlock block;
+  block.wallDoors = &pricing.wallDoors;
+  block.partitionDoors = &pricing.partitionDoors;
+  block.overDoorPanels = &pricing.overDoorPanels;
+  block.doorKits = &pricing.doorKits;
+  block.totals = pricing.totals;
+  block.thickness = t;
+  block.euroNote = input.euroNoVat;
+  return WriteTotalsBlock(row, block);
+}
+
+int CReportLayout::WriteDoorRows(int row, const std::vector<CDoorItem>& doors, int32_t thickness) {
+  // Numbers count rows from the first door row of the list, side rows too.
+  const int start = row;
+  for (const CDoorItem& door : doors) {
+    Put('B', row, FormatText("%s №%d", Text(DoorRowName(door.kind)).c_str(), row - start + 1));
+    Put('C', row, Text(KindText(door.kind)));
+    Put('D', row, FormatText("%d", thickness));
+    Put('F', row, FormatText("%d", door.count));
+    ++row;
+    if (!door.hasSidePanels) continue;
+    const int sideName =
+        door.kind == DoorKind::Container ? Lang::kReportContainerSidePanel : Lang::kReportSlidingSidePanel;
+    for (int32_t width : door.sideWidths) {
+      Put('B', row, Text(sideName));
+      Put('E', row, FormatText("%d", width));
+      Put('F', row, FormatText("%d", door.count));
+      ++row;
+    }
+  }
+  return row;
+}
+
+int CReportLayout::WriteTotalsBlock(int row, const CTotalsBlock& block) {
+  static const std::vector<CDoorItem> kNoDoors;
+  static const std::vector<COverDoorPanel> kNoPanels;
+  static const std::vector<CDoorKitRow> kNoKits;
+  const int32_t t = block.thickness;
+
+  sheet_.AutoFitColumns(CRange::Columns('A', 'L'));
+  const int first = row;
+  Put('B', row, Text(Lang::kReportTotalsStart));
+  row = WriteDoorRows(row, block.wallDoors ? *block.wallDoors : kNoDoors, t);
+  row = WriteDoorRows(row, block.partitionDoors ? *block.partitionDoors : kNoDoors, t);
+  // Without doors the "none" line keeps its row; the total goes below it.
+  if (row == first) ++row;
+
+  int number = 0;
+  for (const COverDoorPanel& panel : block.overDoorPanels ? *block.overDoorPanels : kNoPanels) {
+    Put('B', row, FormatText("%s %d", Text(Lang::kReportOverDoorPanelRow).c_str(), ++number));
+    Put('D', row, FormatText("%d", t));
+    Put('E', row, FormatText("%d x %d", panel.height, panel.width));
+    Put('F', row, FormatText("%d", panel.count));
+    Put('G', row, FormatFixed(panel.area, 6));
+    ++row;
+  }
+  for (const CDoorKitRow& kit : block.doorKits ? *block.doorKits : kNoKits) {
+    Put('B', row, FormatText("%s %s", Text(Lang::kReportDoorKitRow).c_str(), Text(KindText(kit.kind)).c_str()));
+    Put('F', row, FormatText("%d", kit.count));
+    ++row;
+  }
+
+  Put('B', row, kTotalLabel);
+  Put('G', row, block.totals.euroRateMissing ? std::string(kEuroRateMissing)
+                                             : FormatText("%lld", WholeTotal(block.totals.total)));
+  ++row;
+  if (block.euroNote) Put('H', row, kEuroNote);
+  ++row;
+  Put('A', row, Text(Lang::kReportClosingRow1Left));
+  Put('C', row, Text(Lang::kReportClosingRow1Right));
+  sheet_.SetRowHeight(CRange::Cell('A', row), kClosingRowHeight);
+  ++row;
+  Put('A', row, Text(Lang::kReportClosingRow2Left));
+  Put('C', row, Text(Lang::kReportClosingRow2Right));
+  sheet_.SetRowHeight(CRange::Cell('A', row), kClosingRowHeight);
+  ++row;
+  sheet_.SetPageSetup({XlConst::kLandscape, false, kFitPagesWide, kFitPagesTall});
+  return row;
+}
+
+void CReportLayout::WritePriceListCamera(int row, char column, double volume, const CTotals& totals,
+                                         const CDate& today) {
+  const char priceColumn = static_cast<char>(column + 1);
+  Put(priceColumn, row, totals.euroRateMissing ? std::string(kEuroRateMissing) : FormatFixed(totals.total, 2));
+  Put(column, row, FormatFixed(volume, 2));
+
+  Put('F', 2, Text(Lang::kPriceListTitle));
+  sheet_.SetBold(CRange::Cell('F', 2), true);
+  sheet_.SetItalic(CRange::Cell('F', 2), true);
+  sheet_.SetFontColorIndex(CRange::Cell('F', 2), kColorTitle);
+  Put('F', 3, FormatText("%s %2.2d/%2.2d/%2.2d", Text(Lang::kPriceListDateCaption).c_str(), today.day, today.month,
+                         today.year % 100));
+  sheet_.SetBold(CRange::Cell('F', 3), true);
+  sheet_.SetItalic(CRange::Cell('F', 3), true);
+
+  struct CHeading {
+    CRange range;
+    int entry;
+    int color;
+  };
+  const CHeading headings[] = {{CRange::Cells('A', 4, 'H', 4), Lang::kPriceListHeading, kColorBlack},
+                               {CRange::Cells('A', 5, 'H', 5), Lang::kPriceListSubheading, kColorRed},
+                               {CRange::Cells('A', 6, 'B', 6), Lang::kPriceListSizeHeading, kColorBlack}};
+  for (const CHeading& heading : headings) {
+    sheet_.Merge(heading.range);
+    sheet_.SetHorizontalAlignment(heading.range, XlConst::kCenter);
+    sheet_.SetVerticalAlignment(heading.range, XlConst::kCenter);
+    sheet_.SetText(CRange::Cell(ColumnLetter(heading.range.firstCol), heading.range.firstRow), Text(heading.entry));
+    sheet_.SetBold(heading.range, true);
+    sheet_.SetFontColorIndex(heading.range, heading.color);
+  }
+  sheet_.SetFillColorIndex(headings[2].range, kFillOrange);
+}
+
+void CReportLayout::WritePriceListColumnHeading(int row, char column, int32_t outerHeight) {
+  const CRange height = CRange::Cell(static_cast<char>(column + 1), row);
+  sheet_.SetText(height, FormatText("%d", outerHeight));
+  sheet_.SetBold(height, true);
+  sheet_.SetFontColorIndex(height, kColorWhite);
+  sheet_.SetFillColorIndex(height, kFillBlue);
+  const CRange caption = CRange::Cell(column, row);
+  sheet_.SetText(caption, Text(Lang::kPriceListVolumeCaption));
+  sheet_.SetBold(caption, true);
+  sheet_.SetFontColorIndex(caption, kColorWhite);
+  sheet_.SetFillColorIndex(caption, kFillLavender);
+}
+
+void CReportLayout::WritePriceListLengthB(int row, int32_t outerLengthB) {
+  Put('B', row, FormatText("%d", outerLengthB));
+  sheet_.SetBold(CRange::Cell('B', row), true);
+}
+
+void CReportLayout::ClosePriceListGroup(char column, int first, int last, int32_t outerLengthA) {
+  if (column == 'C') {
+    const CRange lengthCells = CRange::Cells('A', first, 'A', last);
+    sheet_.Merge(lengthCells);
+    sheet_.SetHorizontalAlignment(lengthCells, XlConst::kCenter);
+    sheet_.SetVerticalAlignment(lengthCells, XlConst::kCenter);
+    sheet_.SetOrientation(lengthCells, kHeadingRotation);
+    Put('A', first, FormatText("%d", outerLengthA));
+    sheet_.SetBold(CRange::Cell('A', first), true);
+    sheet_.DrawFrame(CRange::Cells('A', first, 'H', last), XlConst::kLineContinuous, XlConst::kWeightThick,
+                     XlConst::kColorAutomatic);
+    sheet_.SetColumnWidth(CRange::Columns('D', 'D'), kPriceColumnWidthC);
+  } else {
+    const char priceColumn = static_cast<char>(column + 1);
+    sheet_.SetColumnWidth(CRange::Columns(priceColumn, priceColumn), kPriceColumnWidth);
+    sheet_.SetColumnWidth(CRange::Columns(column, column), kVolumeColumnWidth);
+  }
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <string>
+
+#include "languagetable.h"
+#include "pricecalc.h"
+#include "spreadsheet.h"
+
+// Where every value of the reports lands on the worksheet. Rows count from
+// 1; every writer takes the row to start at and returns the row after what
+// it wrote. Texts come from the module's language table by entry number.
+class CReportLayout {
+ public:
+  static constexpr const char* kLogoFileName = "kryvel_logo.jpg";
+  static constexpr const char* kTotalLabel = "Итого:";
+  static constexpr const char* kEuroNote = "EUR, VAT excluded";
+  // Shown instead of a euro total when the table holds no euro rate.
+  static constexpr const char* kEuroRateMissing = "Не задан курс евро";
+
+  CReportLayout(CSpreadsheet& sheet, const CLanguageTable& language) : sheet_(sheet), language_(language) {}
+
+  // The logo picture at the top-left corner (row 1 made high enough); a
+  // missing or unreadable picture is left out without a word.
+  void WriteLogo(const std::string& logoFile);
+  void WritePriceListTitle(bool is80);
+  void WriteTableHeader(int row);
+
+  // The whole camera report below the volume line at `row`.
+  int WriteCameraReport(int row, const CCameraValues& values, const CCameraInput& input,
+                        const CCameraPricing& pricing);
+
+  // Single rows, numbered within their section.
+  enum class Section { Wall, Partition, Ceiling, Floor };
+  void WritePanelRow(int row, Section section, int number, const CPanelRow& panel, int32_t thickness);
+  void WriteCornerPosts(int row, const CPanelRow& posts, int32_t thickness);
+
+  // The block under a table: door rows, over-door panels, door kits, the
+  // total, the closing rows and the page set-up.
+  struct CTotalsBlock {
+    const std::vector<CDoorItem>* wallDoors = nullptr;
+    const std::vector<CDoorItem>* partitionDoors = nullptr;
+    const std::vector<COverDoorPanel>* overDoorPanels = nullptr;
+    const std::vector<CDoorKitRow>* doorKits = nullptr;
+    CTotals totals;
+    int32_t thickness = 0;
+    bool euroNote = false;
+  };
+  int WriteTotalsBlock(int row, const CTotalsBlock& block);
+
+  // The date of a price list.
+  struct CDate {
+    int day = 1, month = 1, year = 2000;
+  };
+  // One camera of a price list: its volume into `column`, its price into the
+  // next column, and the sheet heading (rewritten with every camera).
+  void WritePriceListCamera(int row, char column, double volume, const CTotals& totals, const CDate& today);
+  void WritePriceListColumnHeading(int row, char column, int32_t outerHeight);
+  void WritePriceListLengthB(int row, int32_t outerLengthB);
+  // Closes the group of rows first..last of one plan length.
+  void ClosePriceListGroup(char column, int first, int last, int32_t outerLengthA);
+
+ private:
+  const std::string& Text(int entry) const { return language_.GetString(entry); }
+  void Put(char column, int row, const std::string& text);
+  int WriteDoorRows(int row, const std::vector<CDoorItem>& doors, int32_t thickness);
+
+  CSpreadsheet& sheet_;
+  const CLanguageTable& language_;
+};
+
+// printf into a std::string.
+std::string FormatText(const char* format, ...) __attribute__((format(printf, 1, 2)));

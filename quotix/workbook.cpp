@@ -1,0 +1,250 @@
+#include "workbook.h"
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <iterator>
+
+#include "cellvalue.h"
+
+namespace {
+
+// The standard font (11 points) draws a digit 7 pixels wide and pads a
+// column by 5 pixels; a point is 4/3 of a pixel.
+constexpr double kDigitPixels = 7.0;
+constexpr double kColumnPaddingPixels = 5.0;
+constexpr double kPointsPerPixel = 0.75;
+constexpr double kBoldFactor = 1.08;
+// Pictures larger than this are no logo; refusing them keeps a stray file
+// from being embedded into every report.
+constexpr std::streamoff kMaxPictureBytes = 16 * 1024 * 1024;
+
+// Decodes one UTF-8 character at `i`, advancing it.
+char32_t NextCodePoint(std::string_view text, size_t& i) {
+  const auto b = static_cast<unsigned char>(text[i++]);
+  if (b < 0x80) return b;
+  int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
+  char32_t c = b & (0x3F >> extra);
+  while (extra-- > 0 && i < text.size()) c = (c << 6) | (static_cast<unsigned char>(text[i++]) & 0x3F);
+  return c;
+}
+
+// Approximate width of one character of the standard font, in pixels.
+double CharPixels(char32_t c) {
+  if (c >= '0' && c <= '9') return 7;
+  if (c == ' ') return 3;
+  if (c == '.' || c == ',' || c == ':' || c == ';' || c == '\'' || c == '|' || c == 'i' || c == 'l' || c == 'j' ||
+      c == 'I' || c == '!')
+    return 3.5;
+  if (c == '-' || c == '(' || c == ')' || c == 'f' || c == 't' || c == 'r') return 4.5;
+  if (c == 'M' || c == 'W' || c == 'm' || c == 'w') return 10.5;
+  if (c >= 'A' && c <= 'Z') return 8;
+  if (c >= 'a' && c <= 'z') return 6.5;
+  if (c == U'Ж' || c == U'Ш' || c == U'Щ' || c == U'Ю' || c == U'М' || c == U'Ы') return 11;
+  if (c == U'ж' || c == U'ш' || c == U'щ' || c == U'ю' || c == U'м' || c == U'ы') return 9.5;
+  if ((c >= U'А' && c <= U'Я') || c == U'Ё') return 8.5;
+  if ((c >= U'а' && c <= U'я') || c == U'ё') return 7;
+  if (c == U'№') return 13;
+  return 8;
+}
+
+// The column width (in characters) that shows `text` whole.
+double FittingWidth(std::string_view text, bool bold) {
+  double pixels = 0;
+  for (size_t i = 0; i < text.size();) pixels += CharPixels(NextCodePoint(text, i));
+  if (bold) pixels *= kBoldFactor;
+  const double width = (pixels + kColumnPaddingPixels) / kDigitPixels;
+  return std::min(CWorkbook::kMaxColumnWidth, std::ceil(width * 4.0) / 4.0);
+}
+
+double ColumnPixels(double width) {
+  if (width < 1.0) return std::floor(width * (kDigitPixels + kColumnPaddingPixels) + 0.5);
+  return std::floor(width * kDigitPixels + 0.5) + kColumnPaddingPixels;
+}
+
+}  // namespace
+
+template <typename Fn>
+void CWorkbook::ForEachCell(const CRange& range, Fn fn) {
+  if (range.wholeColumns) {
+    for (auto& [key, cell] : cells_) {
+      if (range.Contains(key.first, key.second)) fn(cell);
+    }
+    return;
+  }
+  for (int row = range.firstRow; row <= range.lastRow; ++row) {
+    for (int col = range.firstCol; col <= range.lastCol; ++col) fn(cells_[{row, col}]);
+  }
+}
+
+void CWorkbook::SetText(const CRange& range, std::string_view text) {
+  ForEachCell(range, [&](CCell& cell) { cell.text.assign(text); });
+}
+
+void CWorkbook::SetBold(const CRange& range, bool on) {
+  ForEachCell(range, [&](CCell& cell) { cell.style.bold = on; });
+}
+
+void CWorkbook::SetItalic(const CRange& range, bool on) {
+  ForEachCell(range, [&](CCell& cell) { cell.style.italic = on; });
+}
+
+void CWorkbook::SetFontColorIndex(const CRange& range, int index) {
+  ForEachCell(range, [&](CCell& cell) { cell.style.fontColorIndex = index; });
+}
+
+void CWorkbook::SetFillColorIndex(const CRange& range, int index) {
+  ForEachCell(range, [&](CCell& cell) { cell.style.fillColorIndex = index; });
+}
+
+void CWorkbook::SetHorizontalAlignment(const CRange& range, int alignment) {
+  ForEachCell(range, [&](CCell& cell) { cell.style.horizontalAlignment = alignment; });
+}
+
+void CWorkbook::SetVerticalAlignment(const CRange& range, int alignment) {
+  ForEachCell(range, [&](CCell& cell) { cell.style.verticalAlignment = alignment; });
+}
+
+void CWorkbook::Merge(const CRange& range) {
+  if (range.wholeColumns || range.IsSingleCell()) return;
+  if (IsMerged(range)) return;
+  // Merging over merged cells merges the whole area, as the spreadsheet does.
+  CRange area = range;
+  std::vector<CRange> kept;
+  for (const CRange& merged : merges_) {
+    if (merged.Intersects(area)) {
+      area.firstRow = std::min(area.firstRow, merged.firstRow);
+      area.lastRow = std::max(area.lastRow, merged.lastRow);
+      area.firstCol = std::min(area.firstCol, merged.firstCol);
+      area.lastCol = std::max(area.lastCol, merged.lastCol);
+    } else {
+      kept.push_back(merged);
+    }
+  }
+  kept.push_back(area);
+  merges_ = std::move(kept);
+  // Only the top-left cell keeps its value.
+  for (auto& [key, cell] : cells_) {
+    if (area.Contains(key.first, key.second) && !(key.first == area.firstRow && key.second == area.firstCol)) {
+      cell.text.clear();
+    }
+  }
+}
+
+void CWorkbook::SetOrientation(const CRange& range, int degrees) {
+  ForEachCell(range, [&](CCell& cell) { cell.style.orientation = degrees; });
+}
+
+void CWorkbook::SetRowHeight(const CRange& range, double points) {
+  if (range.wholeColumns) return;
+  for (int row = range.firstRow; row <= range.lastRow; ++row) rowHeights_[row] = points;
+}
+
+void CWorkbook::SetColumnWidth(const CRange& range, double characters) {
+  const double width = std::clamp(characters, 0.0, kMaxColumnWidth);
+  for (int col = range.firstCol; col <= range.lastCol; ++col) columnWidths_[col] = width;
+}
+
+void CWorkbook::AutoFitColumns(const CRange& range) {
+  for (int col = range.firstCol; col <= range.lastCol; ++col) {
+    double widest = 0;
+    for (const auto& [key, cell] : cells_) {
+      if (key.second != col || cell.text.empty() || cell.style.orientation != 0) continue;
+      if (!range.wholeColumns && (key.first < range.firstRow || key.first > range.lastRow)) continue;
+      // The spreadsheet leaves merged cells out of the fit.
+      const bool merged = std::any_of(merges_.begin(), merges_.end(),
+                                      [&](const CRange& m) { return m.Contains(key.first, key.second); });
+      if (merged) continue;
+      double number;
+      const std::string shown = ParseNumberText(cell.text, number) ? FormatGeneral(number) : cell.text;
+      widest = std::max(widest, FittingWidth(shown, cell.style.bold));
+    }
+    if (widest > 0) columnWidths_[col] = widest;
+  }
+}
+
+void CWorkbook::DrawFrame(const CRange& range, int lineStyle, int weight, int colorIndex) {
+  if (range.wholeColumns) return;
+  const CBorder border{lineStyle, weight, colorIndex};
+  for (int col = range.firstCol; col <= range.lastCol; ++col) {
+    cells_[{range.firstRow, col}].style.borders[kEdgeTop] = border;
+    cells_[{range.lastRow, col}].style.borders[kEdgeBottom] = border;
+  }
+  for (int row = range.firstRow; row <= range.lastRow; ++row) {
+    cells_[{row, range.firstCol}].style.borders[kEdgeLeft] = border;
+    cells_[{row, range.lastCol}].style.borders[kEdgeRight] = border;
+  }
+}
+
+double CWorkbook::Left(const CRange& range) const {
+  double pixels = 0;
+  for (int col = 0; col < range.firstCol; ++col) pixels += ColumnPixels(ColumnWidth(col));
+  return pixels * kPointsPerPixel;
+}
+
+double CWorkbook::Top(const CRange& range) const {
+  double points = 0;
+  for (int row = 1; row < range.firstRow; ++row) points += RowHeight(row);
+  return points;
+}
+
+bool CWorkbook::AddPicture(const std::string& file, double left, double top, double width, double height) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return false;
+  in.seekg(0, std::ios::end);
+  const std::streamoff size = in.tellg();
+  if (size <= 0 || size > kMaxPictureBytes) return false;
+  in.seekg(0, std::ios::beg);
+  CPicture picture{file, std::string(static_cast<size_t>(size), '\0'), left, top, width, height};
+  in.read(picture.bytes.data(), size);
+  if (in.gcount() != size) return false;
+  pictures_.push_back(std::move(picture));
+  return true;
+}
+
+void CWorkbook::SetPageSetup(const CPageSetup& setup) {
+  pageSetup_ = setup;
+  hasPageSetup_ = true;
+}
+
+const CCell* CWorkbook::Find(int row, int col) const {
+  const auto it = cells_.find({row, col});
+  return it == cells_.end() ? nullptr : &it->second;
+}
+
+std::string CWorkbook::Text(int row, int col) const {
+  const CCell* cell = Find(row, col);
+  return cell ? cell->text : std::string();
+}
+
+std::string CWorkbook::Text(const char* address) const {
+  const auto range = CRange::Parse(address);
+  return range ? Text(range->firstRow, range->firstCol) : std::string();
+}
+
+CCellStyle CWorkbook::Style(int row, int col) const {
+  const CCell* cell = Find(row, col);
+  return cell ? cell->style : CCellStyle{};
+}
+
+bool CWorkbook::IsMerged(const CRange& range) const {
+  return std::find(merges_.begin(), merges_.end(), range) != merges_.end();
+}
+
+double CWorkbook::ColumnWidth(int col) const {
+  const auto it = columnWidths_.find(col);
+  return it == columnWidths_.end() ? kDefaultColumnWidth : it->second;
+}
+
+double CWorkbook::RowHeight(int row) const {
+  const auto it = rowHeights_.find(row);
+  return it == rowHeights_.end() ? kDefaultRowHeight : it->second;
+}
+
+int CWorkbook::LastTextRow() const {
+  int last = 0;
+  for (const auto& [key, cell] : cells_) {
+    if (!cell.text.empty()) last = std::max(last, key.first);
+  }
+  return last;
+}

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <compare>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "spreadsheet.h"
+
+// A report workbook held in memory: one worksheet with its cells, styles,
+// merged ranges, frames, row heights, column widths, pictures and page
+// set-up. The reports write into it through CSpreadsheet; the .xlsx writer
+// and the tests read it back cell by cell.
+
+struct CBorder {
+  int lineStyle = 0;  // 0: none
+  int weight = 0;
+  int colorIndex = XlConst::kColorAutomatic;
+  auto operator<=>(const CBorder&) const = default;
+};
+
+enum BorderEdge { kEdgeLeft, kEdgeTop, kEdgeRight, kEdgeBottom, kEdgeCount };
+
+struct CCellStyle {
+  bool bold = false;
+  bool italic = false;
+  int fontColorIndex = XlConst::kColorAutomatic;
+  int fillColorIndex = 0;  // 0: no fill
+  int horizontalAlignment = 0;  // 0: general
+  int verticalAlignment = 0;    // 0: bottom, the spreadsheet's default
+  int orientation = 0;          // degrees
+  CBorder borders[kEdgeCount];
+  auto operator<=>(const CCellStyle&) const = default;
+};
+
+struct CCell {
+  std::string text;
+  CCellStyle style;
+};
+
+struct CPicture {
+  std::string fileName;
+  std::string bytes;
+  double left = 0, top = 0, width = 0, height = 0;  // points
+};
+
+class CWorkbook : public CSpreadsheet {
+ public:
+  // The sheet's defaults before anything is set.
+  static constexpr double kDefaultColumnWidth = 8.43;
+  static constexpr double kDefaultRowHeight = 15.0;
+  // The widest column the spreadsheet allows.
+  static constexpr double kMaxColumnWidth = 255.0;
+
+  // CSpreadsheet
+  void SetText(const CRange& range, std::string_view text) override;
+  void SetBold(const CRange& range, bool on) override;
+  void SetItalic(const CRange& range, bool on) override;
+  void SetFontColorIndex(const CRange& range, int index) override;
+  void SetFillColorIndex(const CRange& range, int index) override;
+  void SetHorizontalAlignment(const CRange& range, int alignment) override;
+  void SetVerticalAlignment(const CRange& range, int alignment) override;
+  void Merge(const CRange& range) override;
+  void SetOrientation(const CRange& range, int degrees) override;
+  void SetRowHeight(const CRange& range, double points) override;
+  void SetColumnWidth(const CRange& range, double characters) override;
+  void AutoFitColumns(const CRange& range) override;
+  void DrawFrame(const CRange& range, int lineStyle, int weight, int colorIndex) override;
+  double Left(const CRange& range) const override;
+  double Top(const CRange& range) const override;
+  bool AddPicture(const std::string& file, double left, double top, double width, double height) override;
+  void SetPageSetup(const CPageSetup& setup) override;
+
+  // Reading back. Rows from 1, columns from 0.
+  const CCell* Find(int row, int col) const;
+  std::string Text(int row, int col) const;
+  std::string Text(const char* address) const;
+  CCellStyle Style(int row, int col) const;
+  const std::map<std::pair<int, int>, CCell>& Cells() const { return cells_; }
+  const std::vector<CRange>& Merges() const { return merges_; }
+  bool IsMerged(const CRange& range) const;
+  double ColumnWidth(int col) const;
+  double RowHeight(int row) const;
+  const std::map<int, double>& ColumnWidths() const { return columnWidths_; }
+  const std::map<int, double>& RowHeights() const { return rowHeights_; }
+  const std::vector<CPicture>& Pictures() const { return pictures_; }
+  const CPageSetup& PageSetup() const { return pageSetup_; }
+  bool HasPageSetup() const { return hasPageSetup_; }
+  // The last row that holds a text.
+  int LastTextRow() const;
+
+ private:
+  template <typename Fn>
+  void ForEachCell(const CRange& range, Fn fn);
+
+  std::map<std::pair<int, int>, CCell> cells_;
+  std::vector<CRange> merges_;
+  std::map<int, double> columnWidths_;
+  std::map<int, double> rowHeights_;
+  std::vector<CPicture> pictures_;
+  CPageSetup pageSetup_;
+  bool hasPageSetup_ = false;
+};
