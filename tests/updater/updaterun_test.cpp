@@ -90,14 +90,6 @@ TEST_F(UpdateRunTest, EverythingUpToDateDownloadsNothingAndRestarts) {
   EXPECT_EQ(ReadFileBytes(folder_.File("zamo")), kOldProgram);
 }
 
-TEST_F(UpdateRunTest, IndexIsRequestedWithTheExactBytes) {
-  server_.ServeFile("//update//index.htm", "");
-  Run();
-  ASSERT_EQ(server_.Requests().size(), 1u);
-  EXPECT_EQ(server_.Requests()[0], "GET //update//index.htm HTTP/1.1\r\nHost: 127.0.0.1:" +
-                                       std::to_string(server_.Port()) + "\r\nConnection: keep-alive\r\n\r\n");
-}
-
 TEST_F(UpdateRunTest, NewerFileReplacesTheInstalledOneAndStaysExecutable) {
   InstallOldProgram();
   environment_.versions["libMaterial.so"] = "1.0.10";
@@ -170,19 +162,6 @@ TEST_F(UpdateRunTest, NamesLeavingTheFolderAreSkippedAndNamedAtTheEnd) {
   EXPECT_NE(text.find("\"sub/file\""), std::string::npos) << text;
   EXPECT_NE(text.find(outside.File("abs")), std::string::npos) << text;
   EXPECT_EQ(environment_.starts, 1);
-}
-
-TEST_F(UpdateRunTest, NoServerShowsTheConnectionMessageAndDoesNotRestart) {
-  CClosedPort closed;
-  UpdateOptions options = Options();
-  options.port = closed.Port();
-  const UpdateReport report = Run(options);
-  EXPECT_EQ(report.outcome, UpdateOutcome::kNoConnection);
-  ASSERT_EQ(environment_.messages.size(), 1u);
-  EXPECT_EQ(environment_.messages[0].text, UpdateText::kNoConnection);
-  EXPECT_EQ(environment_.messages[0].title, UpdateText::kUpdateErrorTitle);
-  EXPECT_FALSE(environment_.connected);
-  EXPECT_EQ(environment_.starts, 0);
 }
 
 TEST_F(UpdateRunTest, ProgramThatCannotStartIsReported) {
