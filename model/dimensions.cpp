@@ -1,0 +1,196 @@
+// The dimension chains around the plan, computed as records in model mm so
+// that drawing only maps and draws them.
+
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+
+#include "chamber.h"
+#include "modellimits.h"
+#include "sizes.h"
+
+namespace {
+
+using model_limits::SaturateInt32;
+
+constexpr int64_t kDotHalf = 20;     // dots are 40 mm across
+constexpr int64_t kLineInset = 10;   // dimension line inside the extension end
+constexpr int64_t kTextBack = 40;    // text starts this far before its line
+constexpr int64_t kRightStart = -999999;
+constexpr int64_t kReferenceStart = 1000000;
+
+// How one of the top, bottom and left chains is laid out. along is the axis
+// the side runs on, across the other one; outward is -1 for a chain above or
+// left of the plan, +1 below it.
+struct SideRule {
+  bool alongX;
+  int64_t outward;
+  bool referenceByVerticalSum;  // else by the horizontal sum
+  bool referenceIsLargest;      // else the smallest sum
+  int64_t adjustSign;           // the thickness adjustment is adjustSign * t
+  bool adjustMax;               // which end the adjustment moves
+};
+
+constexpr SideRule kTopRule{true, -1, true, false, -1, false};
+constexpr SideRule kBottomRule{true, +1, true, true, +1, true};
+constexpr SideRule kLeftRule{false, -1, false, false, +1, true};
+
+ModelPoint At(bool alongX, int64_t along, int64_t across) {
+  return alongX ? ModelPoint{SaturateInt32(along), SaturateInt32(across)}
+                : ModelPoint{SaturateInt32(across), SaturateInt32(along)};
+}
+
+ModelRect Box(bool alongX, int64_t along1, int64_t across1, int64_t along2, int64_t across2) {
+  const ModelPoint a = At(alongX, along1, across1);
+  const ModelPoint b = At(alongX, along2, across2);
+  return {a.x, a.y, b.x, b.y};
+}
+
+ModelRect BodyOf(const CChamber& camera, const CWallCollection& wall) {
+  ModelPoint start;
+  camera.GetWallStartOf(&wall, &start.x, &start.y);
+  return SegmentRect(start, wall.ExtendedLength(), wall.Thickness(), wall.GetOrientation());
+}
+
+std::vector<DimensionRecord> MeasureSide(const CSizes& side, const SideRule& rule) {
+  const CChamber* camera = side.Camera();
+  const auto walls = side.Walls();
+  if (!camera || walls.empty()) return {};
+  const int64_t t = camera->Thickness();
+  const int64_t offset = camera->DimensionOffset();
+  const auto sum = [&](const CWallCollection* w) {
+    return rule.referenceByVerticalSum ? camera->SumVerticalUpTo(w) : camera->SumHorizontalUpTo(w);
+  };
+
+  // The reference segment: the first with the smallest (largest) sum.
+  const CWallCollection* reference = walls.front();
+  int64_t referenceSum = sum(reference);
+  for (const CWallCollection* w : walls.subspan(1)) {
+    const int64_t s = sum(w);
+    if (rule.referenceIsLargest ? s > referenceSum : s < referenceSum) {
+      reference = w;
+      referenceSum = s;
+    }
+  }
+
+  struct Span {
+    int64_t across;
+    int64_t max;
+    int64_t min;
+  };
+  std::vector<Span> spans;
+  spans.reserve(walls.size());
+  int64_t line = rule.outward < 0 ? kReferenceStart : -kReferenceStart;
+  const int64_t adjust = rule.adjustSign * t;
+  for (size_t k = 0; k < walls.size(); ++k) {
+    const CWallCollection* w = walls[k];
+    const ModelRect body = BodyOf(*camera, *w);
+    const int64_t across = rule.alongX ? (rule.outward < 0 ? body.Top() : body.Bottom())
+                                       : (rule.outward < 0 ? body.Left() : body.Right());
+    line = rule.outward < 0 ? std::min(line, across) : std::max(line, across);
+    int64_t min = rule.alongX ? body.Left() : body.Top();
+    int64_t max = rule.alongX ? body.Right() : body.Bottom();
+    // The chain measures outer faces: the thickness of the posts at the
+    // side's ends is added where the segment bodies stop short of them.
+    if (walls.size() == 1) {
+      if (w->ExtendedLength() < 1)
+        max += t;
+      else
+        min -= t;
+    } else if (k == 0 && w != reference) {
+      min += adjust;
+      max += adjust;
+    } else if (w == reference) {
+      (rule.adjustMax ? max : min) += adjust;
+    }
+    spans.push_back({across, max, min});
+  }
+
+  const int64_t extensionEnd = line + rule.outward * offset;
+  const int64_t linePos = line + rule.outward * (offset - kLineInset);
+  const int64_t textAcross = extensionEnd - kTextBack;
+  std::vector<DimensionRecord> records;
+  records.reserve(spans.size());
+  for (const Span& s : spans) {
+    DimensionRecord r;
+    r.extension1 = {At(rule.alongX, s.max, s.across), At(rule.alongX, s.max, extensionEnd)};
+    r.extension2 = {At(rule.alongX, s.min, s.across), At(rule.alongX, s.min, extensionEnd)};
+    r.dimensionLine = {At(rule.alongX, s.min, linePos), At(rule.alongX, s.max, linePos)};
+    r.dot1 = Box(rule.alongX, s.min - kDotHalf, linePos - kDotHalf, s.min + kDotHalf, linePos + kDotHalf);
+    r.dot2 = Box(rule.alongX, s.max - kDotHalf, linePos - kDotHalf, s.max + kDotHalf, linePos + kDotHalf);
+    const int64_t length = std::abs(s.max - s.min);
+    r.value = SaturateInt32(length);
+    r.textAt = At(rule.alongX, s.max - length / 2, textAcross);
+    r.verticalText = !rule.alongX;
+    records.push_back(r);
+  }
+  return records;
+}
+
+// One vertical dimension of the right-hand chains: from `top` to `bottom`
+// at x = lineX, with extension lines from `fromX`.
+DimensionRecord VerticalRecord(int64_t fromX, int64_t extensionX, int64_t top, int64_t bottom, int64_t textY) {
+  const int64_t lineX = extensionX + kLineInset;
+  DimensionRecord r;
+  r.extension1 = {At(true, fromX, bottom), At(true, extensionX, bottom)};
+  r.extension2 = {At(true, fromX, top), At(true, extensionX, top)};
+  r.dimensionLine = {At(true, lineX, top), At(true, lineX, bottom)};
+  r.dot1 = Box(true, lineX - kDotHalf, top - kDotHalf, lineX + kDotHalf, top + kDotHalf);
+  r.dot2 = Box(true, lineX - kDotHalf, bottom - kDotHalf, lineX + kDotHalf, bottom + kDotHalf);
+  r.value = SaturateInt32(std::abs(top - bottom));
+  r.textAt = At(true, extensionX - kTextBack, textY);
+  r.verticalText = true;
+  return r;
+}
+
+// Right edge of all the side's bodies and start points: the chains stand
+// beyond it.
+int64_t RightEdge(const CChamber& camera, std::span<CWallCollection* const> walls) {
+  int64_t right = kRightStart;
+  for (const CWallCollection* w : walls) {
+    ModelPoint start;
+    camera.GetWallStartOf(w, &start.x, &start.y);
+    right = std::max({right, int64_t{start.x}, int64_t{BodyOf(camera, *w).Right()}});
+  }
+  return right;
+}
+
+}  // namespace
+
+std::vector<DimensionRecord> CTopSizes::Measure() const { return MeasureSide(*this, kTopRule); }
+std::vector<DimensionRecord> CBottomSizes::Measure() const { return MeasureSide(*this, kBottomRule); }
+std::vector<DimensionRecord> CLeftSizes::Measure() const { return MeasureSide(*this, kLeftRule); }
+
+std::vector<DimensionRecord> CRightSizes::Measure() const {
+  const CChamber* camera = Camera();
+  const auto walls = Walls();
+  if (!camera || walls.empty()) return {};
+  const int64_t t = camera->Thickness();
+  const int64_t extensionX = RightEdge(*camera, walls) + camera->DimensionOffset() / 2;
+  std::vector<DimensionRecord> records;
+  records.reserve(walls.size());
+  for (size_t k = 0; k < walls.size(); ++k) {
+    const ModelRect body = BodyOf(*camera, *walls[k]);
+    const int64_t top = int64_t{body.Top()} - t;
+    const int64_t bottom = int64_t{body.Bottom()} - (k + 1 == walls.size() ? 0 : t);
+    records.push_back(VerticalRecord(body.Right(), extensionX, top, bottom, bottom - std::abs(top - bottom) / 2));
+  }
+  return records;
+}
+
+std::vector<DimensionRecord> CRightSizes::MeasureFloorCuts() const {
+  const CChamber* camera = Camera();
+  const auto walls = Walls();
+  if (!camera || walls.empty()) return {};
+  const int64_t extensionX = RightEdge(*camera, walls) + camera->DimensionOffset();
+  const int64_t fromX = BodyOf(*camera, *walls.back()).Right();
+  std::vector<DimensionRecord> records;
+  records.reserve(camera->FloorCutChain().size());
+  int64_t y = -(camera->Thickness() / 2);
+  for (int32_t cut : camera->FloorCutChain()) {
+    // Drawn from the cut end up to the previous one.
+    records.push_back(VerticalRecord(fromX, extensionX, y + cut, y, y + cut / 2));
+    y += cut;
+  }
+  return records;
+}

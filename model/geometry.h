@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+
+// Plan geometry in model millimetres: x to the right, y downwards (the
+// window's orientation).
+
+// Direction of a straight run. Stored as a byte in camera files, where any
+// non-zero value counts as vertical.
+enum class Orientation : uint8_t { kHorizontal = 0, kVertical = 1 };
+
+constexpr Orientation OrientationFromByte(int32_t value) {
+  return value == 0 ? Orientation::kHorizontal : Orientation::kVertical;
+}
+constexpr int32_t OrientationByte(Orientation o) { return o == Orientation::kHorizontal ? 0 : 1; }
+constexpr Orientation Perpendicular(Orientation o) {
+  return o == Orientation::kHorizontal ? Orientation::kVertical : Orientation::kHorizontal;
+}
+
+struct ModelPoint {
+  int32_t x = 0;
+  int32_t y = 0;
+  friend bool operator==(const ModelPoint&, const ModelPoint&) = default;
+};
+
+// Two corners as a computation produced them, not put in order: drawing
+// starts panel runs at (x1, y1), so the order carries meaning.
+struct ModelRect {
+  int32_t x1 = 0;
+  int32_t y1 = 0;
+  int32_t x2 = 0;
+  int32_t y2 = 0;
+  int32_t Left() const { return x1 < x2 ? x1 : x2; }
+  int32_t Right() const { return x1 < x2 ? x2 : x1; }
+  int32_t Top() const { return y1 < y2 ? y1 : y2; }
+  int32_t Bottom() const { return y1 < y2 ? y2 : y1; }
+  // Edges included.
+  bool Contains(int32_t x, int32_t y) const { return x >= Left() && x <= Right() && y >= Top() && y <= Bottom(); }
+  friend bool operator==(const ModelRect&, const ModelRect&) = default;
+};
+
+// The body of a straight run of thickness t that starts at `start` and
+// reaches `extent` mm along `o` (signed). The run is t wide, centred on its
+// reference line, and shifted half a thickness forward in its direction of
+// travel: for an outline segment (extent = its extended length) it covers
+// the panels and the corner post at its far end; for a partition (extent =
+// its length) just the panels. Half a thickness is t / 2 truncated.
+// Results saturate at the int32 range instead of overflowing.
+ModelRect SegmentRect(ModelPoint start, int32_t extent, int32_t thickness, Orientation o);

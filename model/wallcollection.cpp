@@ -1,0 +1,142 @@
+#include "wallcollection.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+
+#include "modellimits.h"
+
+using model_limits::kMaxLength;
+using model_limits::kMaxPanelsPerRun;
+using model_limits::WithinLength;
+
+bool CWallCollection::Init(int32_t length, int32_t thickness, CChamber* camera, Orientation orientation) {
+  if (!WithinLength(length) || thickness < 0 || thickness > kMaxLength) return false;
+  length_ = length;
+  thickness_ = thickness;
+  if (camera) camera_ = camera;
+  orientation_ = orientation;
+  return true;
+}
+
+bool CWallCollection::InitWithCorner(int32_t length, int32_t thickness, CChamber* camera,
+                                     Orientation orientation) {
+  if (!Init(length, thickness, camera, orientation)) return false;
+  corner_ = std::make_unique<CCorner>(thickness);
+  return true;
+}
+
+int32_t CWallCollection::ExtendedLength() const {
+  return length_ >= 0 ? length_ + thickness_ : length_ - thickness_;
+}
+
+CWallPanel* CWallCollection::PanelAt(int index) {
+  if (index < 0 || index >= PanelCount()) return nullptr;
+  return &panels_[static_cast<size_t>(index)];
+}
+
+const CWallPanel* CWallCollection::PanelAt(int index) const {
+  if (index < 0 || index >= PanelCount()) return nullptr;
+  return &panels_[static_cast<size_t>(index)];
+}
+
+int CWallCollection::IndexOfPanel(const CWallPanel* panel) const {
+  if (!panel || panels_.empty()) return -1;
+  const CWallPanel* first = panels_.data();
+  // Compare addresses through std::less: the panel may belong to another run.
+  if (std::less<const CWallPanel*>()(panel, first) || !std::less<const CWallPanel*>()(panel, first + panels_.size()))
+    return -1;
+  return static_cast<int>(panel - first);
+}
+
+int32_t CWallCollection::PanelStep(int index) const {
+  if (index <= 0 || index > PanelCount()) return 0;
+  const int32_t width = panels_[static_cast<size_t>(index - 1)].Width();
+  return length_ < 0 ? -width : width;
+}
+
+int64_t CWallCollection::DividedLength() const {
+  int64_t sum = 0;
+  for (const CWallPanel& p : panels_) sum += std::abs(static_cast<int64_t>(p.Width()));
+  return sum;
+}
+
+bool CWallCollection::IsFullyDivided() const {
+  return DividedLength() == std::abs(static_cast<int64_t>(length_));
+}
+
+bool CWallCollection::CheckAppend(int64_t divided, int count, int32_t width, EditRefusal* why) const {
+  if (width <= 0) return Refuse(why, EditRefusal::kBadArgument);
+  if (count >= kMaxPanelsPerRun || divided + width > kMaxLength) return Refuse(why, EditRefusal::kBeyondLimits);
+  return true;
+}
+
+void CWallCollection::AppendUnchecked(int32_t width, int64_t offset) {
+  CWallPanel panel(width, this);
+  panel.SetOffset(static_cast<int32_t>(offset));
+  panels_.push_back(panel);
+}
+
+bool CWallCollection::AppendPanel(int32_t width, EditRefusal* why) {
+  const int64_t divided = DividedLength();
+  if (!CheckAppend(divided, PanelCount(), width, why)) return false;
+  AppendUnchecked(width, divided);
+  return true;
+}
+
+bool CWallCollection::AutoFillStep() {
+  const int64_t divided = DividedLength();
+  const int64_t remaining = std::abs(static_cast<int64_t>(length_)) - divided;
+  if (remaining <= 0) return false;
+  const int32_t width = static_cast<int32_t>(std::min<int64_t>(remaining, kStandardPanelWidth));
+  if (!CheckAppend(divided, PanelCount(), width, nullptr)) return false;
+  AppendUnchecked(width, divided);
+  return true;
+}
+
+void CWallCollection::AutoFill() {
+  ClearPanels();
+  // Every step appends at least 1 mm and never passes |length|, and a step
+  // that appends nothing ends the loop: this ends on any run.
+  while (!IsFullyDivided() && AutoFillStep()) {
+  }
+}
+
+bool CWallCollection::DivideManually(std::span<const int32_t> widths, Completion completion, EditRefusal* why) {
+  if (widths.size() > static_cast<size_t>(kMaxPanelsPerRun)) return Refuse(why, EditRefusal::kBeyondLimits);
+  int64_t divided = 0;
+  int count = 0;
+  for (int32_t w : widths) {
+    if (!CheckAppend(divided, count, w, why)) return false;
+    divided += w;
+    ++count;
+  }
+  ClearPanels();
+  panels_.reserve(widths.size());
+  divided = 0;
+  for (int32_t w : widths) {
+    AppendUnchecked(w, divided);
+    divided += w;
+  }
+  if (completion == Completion::kOneStep) {
+    AutoFillStep();
+  } else {
+    while (!IsFullyDivided() && AutoFillStep()) {
+    }
+  }
+  return true;
+}
+
+int CWallCollection::PanelIndexAt(ModelPoint runStart, ModelPoint point) const {
+  if (!IsFullyDivided()) return -1;
+  const bool horizontal = orientation_ == Orientation::kHorizontal;
+  const int64_t along = horizontal ? point.x : point.y;
+  int64_t pos = horizontal ? runStart.x : runStart.y;
+  for (int k = 0; k < PanelCount(); ++k) {
+    pos += PanelStep(k);
+    const int64_t width = panels_[static_cast<size_t>(k)].Width();
+    const int64_t ahead = length_ >= 0 ? along - pos : pos - along;
+    if (ahead < width) return k;
+  }
+  return -1;
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <cstdint>
+
+#include "objbase.h"
+
+class CWallCollection;
+
+// Panel kinds of a wall run. 1 and 2 are ordinary panels (set by the width
+// at append time: 1200 gives 1); 6 to 11 are doors and openings, which take
+// the slot (and width) of the panel they replace.
+enum PanelKind : int32_t {
+  kPanelStandard = 1,
+  kPanelOtherWidth = 2,
+  kContainerDoorLeft = 6,
+  kContainerDoorRight = 7,
+  kSlidingDoorLeft = 8,
+  kSlidingDoorRight = 9,
+  kSwingDoorBlock = 10,
+  kOpening = 11,
+};
+
+constexpr int32_t kStandardPanelWidth = 1200;  // mm
+constexpr int32_t kStandardWidthStep = 300;    // mm; multiples are standard widths
+constexpr int32_t kDoorKindOpeningHeight = 1850;  // mm, set by every door command
+constexpr int32_t kMaxDoorVariant = 3;  // swing door blocks 1 = 2040, 2 = 2300, 3 = 2560 high
+
+constexpr bool IsDoorKind(int32_t kind) { return kind >= kContainerDoorLeft && kind <= kOpening; }
+constexpr bool IsOrdinaryKind(int32_t kind) { return kind == kPanelStandard || kind == kPanelOtherWidth; }
+// Container and sliding doors: the kinds that take the panels beside them
+// into their door block.
+constexpr bool IsSideDoorKind(int32_t kind) { return kind >= kContainerDoorLeft && kind <= kSlidingDoorRight; }
+constexpr bool IsValidPanelKind(int32_t kind) { return IsOrdinaryKind(kind) || IsDoorKind(kind); }
+
+// One panel of a wall or partition run. Widths are mm, positive.
+// Setters that take values from outside (files, dialogs) refuse values no
+// panel can have and return false, changing nothing.
+class CWallPanel : public CObjBase {
+ public:
+  CWallPanel() = default;
+  CWallPanel(int32_t width, CWallCollection* owner);
+
+  int32_t Width() const { return width_; }
+  // False for a width <= 0 or beyond model_limits::kMaxLength. The kind is
+  // not changed: a panel keeps the kind its width had when it was appended.
+  bool SetWidth(int32_t width);
+
+  CWallCollection* Owner() const { return owner_; }
+  // A null owner leaves the old one.
+  void SetOwner(CWallCollection* owner);
+
+  // False for a kind other than 1, 2 or 6 to 11.
+  bool SetKind(int32_t kind);
+  bool IsDoor() const { return IsDoorKind(kind_); }
+  bool IsStandardWidth() const { return width_ % kStandardWidthStep == 0; }
+
+  int32_t OpeningHeight() const { return openingHeight_; }
+  // Stored only when the panel is an opening (kind 11); false (no change)
+  // for a negative height or one beyond model_limits::kMaxLength.
+  bool SetOpeningHeight(int32_t height);
+
+  int32_t DoorVariant() const { return doorVariant_; }
+  // 0 (none) to 3; false for anything else.
+  bool SetDoorVariant(int32_t variant);
+
+  // A door or opening becomes an ordinary standard panel (kind 1) whatever
+  // its width; variant and opening height stay. Other kinds are left.
+  void ResetDoor();
+  // kind = k for a door kind (6 to 11); the opening height becomes 1850 in
+  // every case. Returns whether the kind was taken.
+  bool SetDoorKind(int32_t kind);
+
+ private:
+  int32_t width_ = 0;
+  CWallCollection* owner_ = nullptr;
+  int32_t openingHeight_ = 0;
+  int32_t doorVariant_ = 0;
+};
