@@ -47,8 +47,11 @@ void SeedDataFolder(const QString& folder, const QString& shipped) {
 }
 
 QString FindProgram(const QString& name) {
-  QStringList folders{QDir::currentPath()};
+  // The running program's own folder first, then the data folder: the
+  // order in which the Windows program's process start looked.
+  QStringList folders;
   if (QCoreApplication::instance()) folders << QCoreApplication::applicationDirPath();
+  folders << QDir::currentPath();
   for (const QString& folder : std::as_const(folders)) {
     const QFileInfo info(QDir(folder).filePath(name));
     if (info.isFile() && info.isExecutable()) return info.absoluteFilePath();

@@ -21,7 +21,7 @@ QString ShippedDataFolder();
 // overwrites the user's own files).
 void SeedDataFolder(const QString& folder, const QString& shipped);
 
-// Finds a program to start by its base name ("zamo_updater", "heatrix"): in
-// the data folder, beside the running program, then on PATH. Empty when not
-// found.
+// Finds a program to start by its base name ("zamo_updater", "heatrix"):
+// beside the running program, in the data folder, then on PATH. Empty when
+// not found.
 QString FindProgram(const QString& name);
