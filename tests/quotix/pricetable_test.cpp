@@ -1,0 +1,121 @@
+// The price table file: what is read from damaged or foreign files, and that
+// writing never loses the old table.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <limits>
+
+#include "pricetable.h"
+#include "testsupport.h"
+
+namespace {
+
+std::string Entry(double value) {
+  std::string bytes(8, '\0');
+  uint64_t bits;
+  std::memcpy(&bits, &value, 8);
+  for (int i = 0; i < 8; ++i) bytes[i] = static_cast<char>((bits >> (8 * i)) & 0xFF);
+  return bytes;
+}
+
+TEST(PriceTableFile, WritesMagicAndAllFiftyEntriesLittleEndian) {
+  CPriceTable table;
+  table.Set(PriceEntry::kWallPanel80, 2500);
+  table.Set(49, -1.5);  // read by nothing, kept all the same
+  const std::string bytes = table.ToBytes();
+  ASSERT_EQ(bytes.size(), 404u);
+  EXPECT_EQ(bytes.substr(0, 4), "H10P");
+  EXPECT_EQ(bytes.substr(4 + 2 * 8, 8), Entry(2500));
+  EXPECT_EQ(bytes.substr(4 + 49 * 8, 8), Entry(-1.5));
+
+  CPriceTable back;
+  EXPECT_EQ(back.ReadBytes(bytes), 50);
+  for (int i = 0; i < PriceEntry::kCount; ++i) EXPECT_EQ(back.Get(i), table.Get(i)) << i;
+}
+
+TEST(PriceTableFile, ForeignMagicIsReadAllTheSame) {
+  std::string bytes = "XXXX" + Entry(1) + Entry(2) + Entry(3);
+  CPriceTable table;
+  EXPECT_EQ(table.ReadBytes(bytes), 3);
+  EXPECT_EQ(table.Get(2), 3.0);
+}
+
+TEST(PriceTableFile, ShortFileLeavesLaterEntriesAsTheyWere) {
+  CPriceTable table;
+  for (int i = 0; i < PriceEntry::kCount; ++i) table.Set(i, 7);
+  // Two whole entries and three bytes of a third one.
+  const std::string bytes = "H10P" + Entry(1) + Entry(2) + Entry(3).substr(0, 3);
+  EXPECT_EQ(table.ReadBytes(bytes), 2);
+  EXPECT_EQ(table.Get(0), 1.0);
+  EXPECT_EQ(table.Get(1), 2.0);
+  EXPECT_EQ(table.Get(2), 7.0);
+  EXPECT_EQ(table.Get(49), 7.0);
+  EXPECT_EQ(table.ReadBytes("H1"), 0);
+  EXPECT_EQ(table.Get(0), 1.0);
+}
+
+TEST(PriceTableFile, EntriesThatAreNoNumberReadAsZero) {
+  const std::string bytes = "H10P" + Entry(std::numeric_limits<double>::quiet_NaN()) +
+                            Entry(std::numeric_limits<double>::infinity()) + Entry(5);
+  CPriceTable table;
+  table.ReadBytes(bytes);
+  EXPECT_EQ(table.Get(0), 0.0);
+  EXPECT_EQ(table.Get(1), 0.0);
+  EXPECT_EQ(table.Get(2), 5.0);
+}
+
+TEST(PriceTableFile, MissingFileIsCreatedEmptyAndPricesStayZero) {
+  CScratchDir dir;
+  const std::string path = dir.File(CPriceTable::kFileName);
+  CPriceTable table;
+  EXPECT_FALSE(table.Read(path));
+  EXPECT_TRUE(std::filesystem::exists(path));
+  EXPECT_EQ(std::filesystem::file_size(path), 0u);
+  for (int i = 0; i < PriceEntry::kCount; ++i) EXPECT_EQ(table.Get(i), 0.0);
+}
+
+TEST(PriceTableFile, WriteAndReadBackThroughTheFile) {
+  CScratchDir dir;
+  const std::string path = dir.File(CPriceTable::kFileName);
+  CPriceTable table;
+  table.Set(PriceEntry::kEuroRate, 98.5);
+  ASSERT_FALSE(table.Write(path));
+  CPriceTable back;
+  ASSERT_FALSE(back.Read(path));
+  EXPECT_EQ(back.Get(PriceEntry::kEuroRate), 98.5);
+}
+
+TEST(PriceTableFile, FailedWriteKeepsTheOldFile) {
+  CScratchDir dir;
+  // A name so long that no temporary file can be made beside it.
+  const std::string path = dir.File(std::string(250, 'p'));
+  CPriceTable table;
+  table.Set(0, 1);
+  WriteFileBytes(path, table.ToBytes());
+  table.Set(0, 2);
+  EXPECT_TRUE(table.Write(path));
+  CPriceTable back;
+  ASSERT_FALSE(back.Read(path));
+  EXPECT_EQ(back.Get(0), 1.0);
+}
+
+TEST(PriceTableFile, FolderInPlaceOfTheFileIsReportedNotRead) {
+  CScratchDir dir;
+  const std::string path = dir.File(CPriceTable::kFileName);
+  std::filesystem::create_directory(path);
+  CPriceTable table;
+  const FileError error = table.Read(path);
+  EXPECT_TRUE(error);
+  EXPECT_EQ(error.file, path);
+}
+
+TEST(PriceTableFile, DialogBufferGetsTheFourHundredBytesOfTheEntries) {
+  CPriceTable table;
+  table.Set(PriceEntry::kOpening, 8000);
+  unsigned char buffer[400];
+  table.CopyEntriesTo(buffer);
+  EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer) + 13 * 8, 8), Entry(8000));
+}
+
+}  // namespace
