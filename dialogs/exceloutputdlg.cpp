@@ -52,7 +52,6 @@ void CExcelOutputDlg::SetProfileNames(const std::vector<std::string>& names) {
 void CExcelOutputDlg::OnInitDialog() {
   if (names_.isEmpty()) {
     OkButton()->setEnabled(false);
-    CancelButton()->setDefault(true);
     return;
   }
   profileBox_->addItems(names_);

@@ -43,6 +43,8 @@ void CModifyNonStandDlg::OnInitDialog() {
   roundDown_->setText(QStringLiteral("%1 %2").arg(standard).arg(RoundedDown(length_)));
   roundUp_->setText(QStringLiteral("%1 %2").arg(standard).arg(RoundedUp(length_)));
   roundUp_->setEnabled(length_ <= kMaxRoundUpLength);
+  // A panel shorter than the step would be rounded down to nothing.
+  roundDown_->setEnabled(RoundedDown(length_) > 0);
   // No choice is made for the user: OK at once keeps the panel.
   for (QRadioButton* choice : {keep_, roundDown_, roundUp_}) choice->setChecked(false);
 }

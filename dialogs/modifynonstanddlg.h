@@ -7,7 +7,8 @@
 class QRadioButton;
 
 // Replaces a non-standard panel length by a multiple of 300 mm: keep it, or
-// round it down, or (for panels up to 1200 mm) round it up.
+// round it down (for panels of 300 mm and more), or round it up (for panels
+// up to 1200 mm).
 class CModifyNonStandDlg : public CZamoDialog {
   Q_OBJECT
 

@@ -13,6 +13,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "controlids.h"
 #include "dealercoefficient.h"
 #include "languageentries.h"
@@ -119,7 +121,7 @@ CNewCameraDlg::CNewCameraDlg(QWidget* parent) : CZamoDialog(parent) {
                                           Lang::kCancelButton, QStringLiteral("Отменить"));
 
   auto* sizes = new QFormLayout;
-  sizes->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+  sizes->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
   sizes->addRow(articleLabel_, articleEdit_);
   sizes->addRow(lengthLabel_, lengthBox_);
   sizes->addRow(widthLabel_, widthBox_);
@@ -177,6 +179,13 @@ void CNewCameraDlg::OnInitDialog() {
   articleEdit_->clear();
   coefficientEdit_->setText(QStringLiteral("0.0"));
   articleEdit_->setFocus();
+}
+
+QSize CNewCameraDlg::InitialSize() const {
+  // Wide enough for a long article, only a few lines for the description;
+  // the description grows when the user enlarges the dialog.
+  const QSize least = minimumSizeHint();
+  return {std::max(least.width(), 600), least.height()};
 }
 
 int32_t CNewCameraDlg::ChosenThickness() const { return thickness80_->isChecked() ? 80 : 100; }

@@ -56,6 +56,7 @@ class CNewCameraDlg : public CZamoDialog {
 
  protected:
   void OnInitDialog() override;
+  QSize InitialSize() const override;
 
  private:
   void FillSizeLists();

@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 
 #include "controlids.h"
@@ -20,6 +21,9 @@ void CZamoDialog::setVisible(bool visible) {
     initialised_ = true;
     OnInitDialog();
     ApplyTexts();
+    if (layout()) layout()->activate();
+    const QSize size = InitialSize();
+    if (size.isValid()) resize(size);
   }
   QDialog::setVisible(visible);
 }

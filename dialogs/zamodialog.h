@@ -32,6 +32,9 @@ class CZamoDialog : public QDialog {
  protected:
   // Runs once, before the dialog is first shown.
   virtual void OnInitDialog() {}
+  // The size of the first display once the texts are in; an invalid size
+  // leaves it to the layout.
+  virtual QSize InitialSize() const { return QSize(); }
 
   // Shows language entry `entry` on `control` (label, button, group box, or
   // this dialog's caption) when the dialog is first shown.

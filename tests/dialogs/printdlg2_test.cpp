@@ -1,0 +1,93 @@
+// Print settings keep what the print command set unless the user types
+// values a page can be printed with.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "controlids.h"
+#include "dialogtestutil.h"
+#include "printdlg2.h"
+#include "testsupport.h"
+
+namespace {
+
+using namespace Ctl::PrintSettings;
+
+class PrintDlg2Test : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    LoadShippedLanguage();
+    dialog.Set(1.0, 12.0);
+    dialog.show();
+  }
+  CMessageRecorder messages;
+  PrintDlg2 dialog;
+};
+
+TEST_F(PrintDlg2Test, ConfirmedAtOnceKeepsThePresets) {
+  EXPECT_EQ(Control<QLineEdit>(dialog, kScale)->text(), QStringLiteral("1.00"));
+  EXPECT_EQ(Control<QLineEdit>(dialog, kFontSize)->text(), QStringLiteral("12.00"));
+  ClickControl(dialog, Ctl::kOk);
+  double scale = 0;
+  double font = 0;
+  dialog.Get(scale, font);
+  EXPECT_EQ(scale, 1.0);
+  EXPECT_EQ(font, 12.0);
+  EXPECT_TRUE(messages.Empty());
+}
+
+TEST_F(PrintDlg2Test, TypedValuesWithEitherDecimalPoint) {
+  TypeInto(dialog, kScale, QStringLiteral("1,5"));
+  TypeInto(dialog, kFontSize, QStringLiteral("10.25"));
+  ClickControl(dialog, Ctl::kOk);
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_DOUBLE_EQ(dialog.Scale(), 1.5);
+  EXPECT_DOUBLE_EQ(dialog.PanelFontSize(), 10.25);
+}
+
+TEST_F(PrintDlg2Test, CancelGivesBackWhatWasSet) {
+  TypeInto(dialog, kScale, QStringLiteral("3"));
+  QTest::keyClick(&dialog, Qt::Key_Escape);
+  EXPECT_EQ(dialog.result(), QDialog::Rejected);
+  EXPECT_EQ(dialog.Scale(), 1.0);
+  EXPECT_EQ(dialog.PanelFontSize(), 12.0);
+}
+
+TEST_F(PrintDlg2Test, ValuesThatCannotBePrintedAreRefused) {
+  const struct {
+    int box;
+    const char* text;
+    const char* name;
+  } cases[] = {{kScale, "abc", "Коэффициент масштабируемости"},
+               {kScale, "0", "Коэффициент масштабируемости"},
+               {kScale, "-1", "Коэффициент масштабируемости"},
+               {kFontSize, "", "Размер шрифта панелей"},
+               {kFontSize, "1e9", "Размер шрифта панелей"}};
+  for (const auto& c : cases) {
+    messages.Clear();
+    TypeInto(dialog, kScale, QStringLiteral("2"));
+    TypeInto(dialog, kFontSize, QStringLiteral("14"));
+    TypeInto(dialog, c.box, QString::fromUtf8(c.text));
+    ClickControl(dialog, Ctl::kOk);
+    EXPECT_TRUE(dialog.isVisible()) << c.text;
+    ASSERT_EQ(messages.Messages().size(), 1u) << c.text;
+    EXPECT_TRUE(messages.Messages()[0].text.startsWith(QString::fromUtf8(c.name))) << c.text;
+    EXPECT_EQ(dialog.focusWidget(), Control(dialog, c.box)) << c.text;
+    EXPECT_EQ(dialog.Scale(), 1.0) << c.text;
+    EXPECT_EQ(dialog.PanelFontSize(), 12.0) << c.text;
+  }
+}
+
+TEST_F(PrintDlg2Test, ButtonTextsFollowTheLanguageFile) {
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Установка параметров печати"));
+  EXPECT_EQ(Control<QPushButton>(dialog, Ctl::kOk)->text(), QStringLiteral("Применить"));
+  LoadEmptyLanguage();
+  PrintDlg2 defaults;
+  defaults.show();
+  EXPECT_EQ(Control<QPushButton>(defaults, Ctl::kOk)->text(), QStringLiteral("Сохранить"));
+  EXPECT_EQ(Control<QPushButton>(defaults, Ctl::kCancel)->text(), QStringLiteral("Отмена"));
+}
+
+}  // namespace
