@@ -84,22 +84,26 @@ bool CWallCollection::AppendPanel(int32_t width, EditRefusal* why) {
   return true;
 }
 
-bool CWallCollection::AutoFillStep() {
-  const int64_t divided = DividedLength();
-  const int64_t remaining = std::abs(static_cast<int64_t>(length_)) - divided;
-  if (remaining <= 0) return false;
-  const int32_t width = static_cast<int32_t>(std::min<int64_t>(remaining, kStandardPanelWidth));
-  if (!CheckAppend(divided, PanelCount(), width, nullptr)) return false;
-  AppendUnchecked(width, divided);
-  return true;
+bool CWallCollection::AutoFillStep() { return FillFrom(DividedLength(), 1) > 0; }
+
+int CWallCollection::FillFrom(int64_t divided, int maxSteps) {
+  // Every step appends min(remaining, 1200), at least 1 mm, and never passes
+  // |length|; a step the limits refuse ends the loop: this ends on any run.
+  const int64_t length = std::abs(static_cast<int64_t>(length_));
+  int steps = 0;
+  while (steps < maxSteps && divided < length) {
+    const int32_t width = static_cast<int32_t>(std::min<int64_t>(length - divided, kStandardPanelWidth));
+    if (!CheckAppend(divided, PanelCount(), width, nullptr)) break;
+    AppendUnchecked(width, divided);
+    divided += width;
+    ++steps;
+  }
+  return steps;
 }
 
 void CWallCollection::AutoFill() {
   ClearPanels();
-  // Every step appends at least 1 mm and never passes |length|, and a step
-  // that appends nothing ends the loop: this ends on any run.
-  while (!IsFullyDivided() && AutoFillStep()) {
-  }
+  FillFrom(0, kMaxPanelsPerRun);
 }
 
 bool CWallCollection::DivideManually(std::span<const int32_t> widths, Completion completion, EditRefusal* why) {
@@ -118,12 +122,7 @@ bool CWallCollection::DivideManually(std::span<const int32_t> widths, Completion
     AppendUnchecked(w, divided);
     divided += w;
   }
-  if (completion == Completion::kOneStep) {
-    AutoFillStep();
-  } else {
-    while (!IsFullyDivided() && AutoFillStep()) {
-    }
-  }
+  FillFrom(divided, completion == Completion::kOneStep ? 1 : kMaxPanelsPerRun);
   return true;
 }
 

@@ -110,6 +110,9 @@ class CWallCollection {
 
  private:
   bool CheckAppend(int64_t divided, int count, int32_t width, EditRefusal* why) const;
+  // Up to maxSteps AutoFill steps on a run whose panels sum to `divided`;
+  // returns the number of panels appended.
+  int FillFrom(int64_t divided, int maxSteps);
   void AppendUnchecked(int32_t width, int64_t offset);
 
   Orientation orientation_ = Orientation::kVertical;
