@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "listaccess.h"
 #include "modellimits.h"
 
 using model_limits::kMaxLength;
@@ -64,22 +65,11 @@ void CChamber::ResetDefaults() {
   width_ = depth_ = createdHeight_ = 0;
 }
 
-CWallCollection* CChamber::WallAt(int index) {
-  if (index < 0 || index >= WallCount()) return nullptr;
-  return walls_[static_cast<size_t>(index)].get();
-}
+CWallCollection* CChamber::WallAt(int index) { return list_access::OwnedAt(walls_, index); }
 
-const CWallCollection* CChamber::WallAt(int index) const {
-  if (index < 0 || index >= WallCount()) return nullptr;
-  return walls_[static_cast<size_t>(index)].get();
-}
+const CWallCollection* CChamber::WallAt(int index) const { return list_access::OwnedAt(walls_, index); }
 
-int CChamber::IndexOfWall(const CWallCollection* wall) const {
-  if (!wall) return -1;
-  for (size_t i = 0; i < walls_.size(); ++i)
-    if (walls_[i].get() == wall) return static_cast<int>(i);
-  return -1;
-}
+int CChamber::IndexOfWall(const CWallCollection* wall) const { return list_access::IndexOfOwned(walls_, wall); }
 
 std::vector<ModelPoint> CChamber::WallStarts() const {
   std::vector<ModelPoint> starts;
@@ -193,21 +183,12 @@ bool CChamber::DeletePartition(const CPartition* partition) {
   return true;
 }
 
-CPartition* CChamber::PartitionAt(int index) {
-  if (index < 0 || index >= PartitionCount()) return nullptr;
-  return partitions_[static_cast<size_t>(index)].get();
-}
+CPartition* CChamber::PartitionAt(int index) { return list_access::OwnedAt(partitions_, index); }
 
-const CPartition* CChamber::PartitionAt(int index) const {
-  if (index < 0 || index >= PartitionCount()) return nullptr;
-  return partitions_[static_cast<size_t>(index)].get();
-}
+const CPartition* CChamber::PartitionAt(int index) const { return list_access::OwnedAt(partitions_, index); }
 
 int CChamber::IndexOfPartition(const CWallCollection* partition) const {
-  if (!partition) return -1;
-  for (size_t i = 0; i < partitions_.size(); ++i)
-    if (partitions_[i].get() == partition) return static_cast<int>(i);
-  return -1;
+  return list_access::IndexOfOwned(partitions_, partition);
 }
 
 void CChamber::FillAllWalls() {
@@ -230,19 +211,10 @@ bool CChamber::SetPanelDoor(int wallIndex, int panelIndex, int32_t kind, int32_t
   return true;
 }
 
-CFloorStrip* CChamber::FloorStripAt(int index) {
-  if (index < 0 || index >= FloorStripCount()) return nullptr;
-  return floorStrips_[static_cast<size_t>(index)].get();
-}
+CFloorStrip* CChamber::FloorStripAt(int index) { return list_access::OwnedAt(floorStrips_, index); }
 
-const CFloorStrip* CChamber::FloorStripAt(int index) const {
-  if (index < 0 || index >= FloorStripCount()) return nullptr;
-  return floorStrips_[static_cast<size_t>(index)].get();
-}
+const CFloorStrip* CChamber::FloorStripAt(int index) const { return list_access::OwnedAt(floorStrips_, index); }
 
 int CChamber::IndexOfFloorStrip(const CFloorStrip* strip) const {
-  if (!strip) return -1;
-  for (size_t i = 0; i < floorStrips_.size(); ++i)
-    if (floorStrips_[i].get() == strip) return static_cast<int>(i);
-  return -1;
+  return list_access::IndexOfOwned(floorStrips_, strip);
 }

@@ -1,9 +1,9 @@
 #include "floorstrip.h"
 
 #include <algorithm>
-#include <functional>
 
 #include "chamber.h"
+#include "listaccess.h"
 #include "modellimits.h"
 
 using model_limits::kMaxLength;
@@ -34,18 +34,9 @@ bool CFloorStrip::SetRect(int32_t x, int32_t y, int32_t w, int32_t h) {
   return true;
 }
 
-const CFloorPanel* CFloorStrip::PanelAt(int index) const {
-  if (index < 0 || index >= PanelCount()) return nullptr;
-  return &panels_[static_cast<size_t>(index)];
-}
+const CFloorPanel* CFloorStrip::PanelAt(int index) const { return list_access::At(panels_, index); }
 
-int CFloorStrip::IndexOfPanel(const CFloorPanel* panel) const {
-  if (!panel || panels_.empty()) return -1;
-  const CFloorPanel* first = panels_.data();
-  if (std::less<const CFloorPanel*>()(panel, first) || !std::less<const CFloorPanel*>()(panel, first + panels_.size()))
-    return -1;
-  return static_cast<int>(panel - first);
-}
+int CFloorStrip::IndexOfPanel(const CFloorPanel* panel) const { return list_access::IndexOf(panels_, panel); }
 
 int32_t CFloorStrip::PanelStep(int index) const {
   if (index <= 0 || index > PanelCount()) return 0;

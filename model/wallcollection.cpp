@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <functional>
 
+#include "listaccess.h"
 #include "modellimits.h"
 
 using model_limits::kMaxLength;
@@ -30,24 +30,11 @@ int32_t CWallCollection::ExtendedLength() const {
   return length_ >= 0 ? length_ + thickness_ : length_ - thickness_;
 }
 
-CWallPanel* CWallCollection::PanelAt(int index) {
-  if (index < 0 || index >= PanelCount()) return nullptr;
-  return &panels_[static_cast<size_t>(index)];
-}
+CWallPanel* CWallCollection::PanelAt(int index) { return list_access::At(panels_, index); }
 
-const CWallPanel* CWallCollection::PanelAt(int index) const {
-  if (index < 0 || index >= PanelCount()) return nullptr;
-  return &panels_[static_cast<size_t>(index)];
-}
+const CWallPanel* CWallCollection::PanelAt(int index) const { return list_access::At(panels_, index); }
 
-int CWallCollection::IndexOfPanel(const CWallPanel* panel) const {
-  if (!panel || panels_.empty()) return -1;
-  const CWallPanel* first = panels_.data();
-  // Compare addresses through std::less: the panel may belong to another run.
-  if (std::less<const CWallPanel*>()(panel, first) || !std::less<const CWallPanel*>()(panel, first + panels_.size()))
-    return -1;
-  return static_cast<int>(panel - first);
-}
+int CWallCollection::IndexOfPanel(const CWallPanel* panel) const { return list_access::IndexOf(panels_, panel); }
 
 int32_t CWallCollection::PanelStep(int index) const {
   if (index <= 0 || index > PanelCount()) return 0;

@@ -40,9 +40,9 @@ void ExpectSoundOutline(const CChamber& camera) {
     EXPECT_TRUE(model_limits::WithinLength(p.x));
     EXPECT_TRUE(model_limits::WithinLength(p.y));
   }
-  for (const CSizes* side : {static_cast<const CSizes*>(&camera.Top()), static_cast<const CSizes*>(&camera.Right()),
-                             static_cast<const CSizes*>(&camera.Bottom()), static_cast<const CSizes*>(&camera.Left())})
-    for (int index : side->WallIndices()) EXPECT_GE(index, 0);
+  for (const auto& indices : {camera.Top().WallIndices(), camera.Right().WallIndices(),
+                              camera.Bottom().WallIndices(), camera.Left().WallIndices()})
+    for (int index : indices) EXPECT_GE(index, 0);
 }
 
 }  // namespace
