@@ -19,9 +19,7 @@ CExcelOutputDlg::CExcelOutputDlg(QWidget* parent) : CZamoDialog(parent) {
   using namespace Ctl::ExcelOutput;
   setWindowTitle(QStringLiteral("Excel"));
 
-  auto* profileLabel = new QLabel(QStringLiteral("Выберите профиль"), this);
-  SetControlId(profileLabel, kProfileLabel);
-  Translate(profileLabel, Lang::kChooseProfileLabel);
+  auto* profileLabel = MakeLabel(kProfileLabel, Lang::kChooseProfileLabel, QStringLiteral("Выберите профиль"));
   profileBox_ = new QComboBox(this);
   profileBox_->setMinimumContentsLength(24);
   profileBox_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);

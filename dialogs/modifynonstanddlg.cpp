@@ -13,9 +13,8 @@ CModifyNonStandDlg::CModifyNonStandDlg(QWidget* parent) : CZamoDialog(parent) {
   setWindowTitle(QStringLiteral("Исправить нестандартную панель"));
   Translate(this, Lang::kNonStandardCaption);
 
-  auto* label = new QLabel(QStringLiteral("Заменить нестандартную панель на:"), this);
-  SetControlId(label, kReplaceLabel);
-  Translate(label, Lang::kReplaceNonStandardLabel);
+  auto* label =
+      MakeLabel(kReplaceLabel, Lang::kReplaceNonStandardLabel, QStringLiteral("Заменить нестандартную панель на:"));
   keep_ = new QRadioButton(QStringLiteral("Оставить существующую"), this);
   SetControlId(keep_, kKeep);
   Translate(keep_, Lang::kKeepExistingRadio);
@@ -33,8 +32,7 @@ CModifyNonStandDlg::CModifyNonStandDlg(QWidget* parent) : CZamoDialog(parent) {
   choices->addWidget(roundUp_);
   layout->addLayout(choices);
   layout->addStretch();
-  layout->addWidget(
-      MakeButtons(Lang::kOkButton, QStringLiteral("Применить"), Lang::kCancelButton, QStringLiteral("Отменить")));
+  layout->addWidget(MakeApplyCancelButtons());
   setMinimumWidth(320);
 }
 

@@ -18,7 +18,6 @@
 #include "controlids.h"
 #include "dealercoefficient.h"
 #include "languageentries.h"
-#include "messages.h"
 #include "numbertext.h"
 
 namespace {
@@ -36,19 +35,6 @@ QComboBox* MakeSizeBox(QWidget* parent, int id) {
   return box;
 }
 
-QLabel* MakeLabel(QWidget* parent, int id, const QString& text) {
-  auto* label = new QLabel(text, parent);
-  CZamoDialog::SetControlId(label, id);
-  return label;
-}
-
-// A label's text as the name of its box in a message: "Длина", not "Длина:".
-QString BoxName(const QLabel* label) {
-  QString name = label->text().trimmed();
-  while (name.endsWith(QLatin1Char(':'))) name.chop(1);
-  return name;
-}
-
 QString WithoutNulls(QString text) {
   // A zero character would end the text early in the camera file.
   return text.remove(QChar(0));
@@ -61,19 +47,18 @@ CNewCameraDlg::CNewCameraDlg(QWidget* parent) : CZamoDialog(parent) {
   setWindowTitle(QStringLiteral("Новая камера"));
   Translate(this, Lang::kNewCameraCaption);
 
-  articleLabel_ = MakeLabel(this, kArticleLabel, QStringLiteral("Артикул"));
-  articleEdit_ = new QLineEdit(this);
-  SetControlId(articleEdit_, kArticle);
-  lengthLabel_ = MakeLabel(this, kLengthLabel, QStringLiteral("Длина"));
+  articleLabel_ = MakeLabel(kArticleLabel, Lang::kArticleLabel, QStringLiteral("Артикул"));
+  articleEdit_ = MakeLineEdit(kArticle);
+  lengthLabel_ = MakeLabel(kLengthLabel, Lang::kLengthLabel, QStringLiteral("Длина"));
   lengthBox_ = MakeSizeBox(this, kLength);
-  widthLabel_ = MakeLabel(this, kWidthLabel, QStringLiteral("Ширина"));
+  widthLabel_ = MakeLabel(kWidthLabel, Lang::kWidthLabel, QStringLiteral("Ширина"));
   widthBox_ = MakeSizeBox(this, kWidth);
-  heightLabel_ = MakeLabel(this, kHeightLabel, QStringLiteral("Высота"));
+  heightLabel_ = MakeLabel(kHeightLabel, Lang::kHeightLabel, QStringLiteral("Высота"));
   heightBox_ = MakeSizeBox(this, kHeight);
-  coefficientLabel_ = MakeLabel(this, kCoefficientLabel, QStringLiteral("Коэффициент дил. скидки"));
-  coefficientEdit_ = new QLineEdit(this);
+  coefficientLabel_ =
+      MakeLabel(kCoefficientLabel, Lang::kDealerCoefficientLabel, QStringLiteral("Коэффициент дил. скидки"));
+  coefficientEdit_ = MakeLineEdit(kCoefficient);
   coefficientEdit_->setMaxLength(kCoefficientMaxChars);
-  SetControlId(coefficientEdit_, kCoefficient);
   for (const auto& [label, field] : {std::pair<QLabel*, QWidget*>{articleLabel_, articleEdit_},
                                      {lengthLabel_, lengthBox_},
                                      {widthLabel_, widthBox_},
@@ -81,11 +66,6 @@ CNewCameraDlg::CNewCameraDlg(QWidget* parent) : CZamoDialog(parent) {
                                      {coefficientLabel_, coefficientEdit_}}) {
     label->setBuddy(field);
   }
-  Translate(articleLabel_, Lang::kArticleLabel);
-  Translate(lengthLabel_, Lang::kLengthLabel);
-  Translate(widthLabel_, Lang::kWidthLabel);
-  Translate(heightLabel_, Lang::kHeightLabel);
-  Translate(coefficientLabel_, Lang::kDealerCoefficientLabel);
 
   auto* thicknessGroup = new QGroupBox(QStringLiteral("Толщина стенок"), this);
   SetControlId(thicknessGroup, kThicknessGroup);
@@ -109,8 +89,7 @@ CNewCameraDlg::CNewCameraDlg(QWidget* parent) : CZamoDialog(parent) {
   SetControlId(noFloorCheck_, kNoFloor);
   Translate(noFloorCheck_, Lang::kNoFloorCheck);
 
-  auto* descriptionLabel = MakeLabel(this, kDescriptionLabel, QStringLiteral("Описание камеры"));
-  Translate(descriptionLabel, Lang::kDescriptionLabel);
+  auto* descriptionLabel = MakeLabel(kDescriptionLabel, Lang::kDescriptionLabel, QStringLiteral("Описание камеры"));
   descriptionEdit_ = new QPlainTextEdit(this);
   descriptionEdit_->setTabChangesFocus(true);
   descriptionEdit_->setMinimumHeight(descriptionEdit_->fontMetrics().lineSpacing() * 5);
@@ -201,16 +180,6 @@ void CNewCameraDlg::FillSizeLists() {
   for (QComboBox* box : {lengthBox_, widthBox_, heightBox_}) box->setCurrentIndex(0);
 }
 
-void CNewCameraDlg::Refuse(QWidget* box, const QString& text, const QString& caption) {
-  ShowMessageText(text, caption, MessageButtons::Ok, this);
-  box->setFocus();
-  if (auto* combo = qobject_cast<QComboBox*>(box)) {
-    combo->lineEdit()->selectAll();
-  } else if (auto* edit = qobject_cast<QLineEdit*>(box)) {
-    edit->selectAll();
-  }
-}
-
 bool CNewCameraDlg::ReadSize(QComboBox* box, const QLabel* label, int32_t minimum, int32_t* value) {
   const QString text = box->currentText().trimmed();
   const std::optional<int64_t> number = ParseWholeNumber(text);
@@ -219,13 +188,13 @@ bool CNewCameraDlg::ReadSize(QComboBox* box, const QLabel* label, int32_t minimu
   if (!number) {
     const QString what = text.isEmpty() ? QStringLiteral("размер не указан.")
                                         : QStringLiteral("«%1» не является целым числом.").arg(text);
-    Refuse(box, QStringLiteral("%1: %2 %3").arg(BoxName(label), what, range), caption);
+    RefuseInput(box, label, what + QLatin1Char(' ') + range, caption);
     return false;
   }
   if (*number < minimum || *number > kMaxOuterSize) {
     const QString why = *number < minimum ? QStringLiteral("размер %1 мм слишком мал")
                                           : QStringLiteral("размер %1 мм слишком велик");
-    Refuse(box, QStringLiteral("%1: %2. %3").arg(BoxName(label), why.arg(*number), range), caption);
+    RefuseInput(box, label, why.arg(*number) + QStringLiteral(". ") + range, caption);
     return false;
   }
   *value = static_cast<int32_t>(*number);
@@ -242,10 +211,9 @@ bool CNewCameraDlg::ReadCoefficient(double* value) {
   // dealer's discount and nobody would notice; ask again instead.
   const std::optional<double> number = ParseDecimal(text);
   if (!number) {
-    Refuse(coefficientEdit_,
-           QStringLiteral("%1: «%2» не является числом. Введите число, например 0.15.")
-               .arg(BoxName(coefficientLabel_), text),
-           TextOr(Lang::kErrorCaption, QStringLiteral("Ошибка")));
+    RefuseInput(coefficientEdit_, coefficientLabel_,
+                QStringLiteral("«%1» не является числом. Введите число, например 0.15.").arg(text),
+                TextOr(Lang::kErrorCaption, QStringLiteral("Ошибка")));
     return false;
   }
   *value = *number;

@@ -65,7 +65,6 @@ class CNewCameraDlg : public CZamoDialog {
   // there and returns false.
   bool ReadSize(QComboBox* box, const QLabel* label, int32_t minimum, int32_t* value);
   bool ReadCoefficient(double* value);
-  void Refuse(QWidget* box, const QString& text, const QString& caption);
 
   QLabel* articleLabel_;
   QLineEdit* articleEdit_;

@@ -17,23 +17,15 @@ CNewControlPointDlg::CNewControlPointDlg(QWidget* parent) : CZamoDialog(parent) 
   setWindowTitle(QStringLiteral("Установка угла"));
   Translate(this, Lang::kCornerCaption);
 
-  auto* distanceLabel = new QLabel(QStringLiteral("Укажите расстояние до угла"), this);
-  SetControlId(distanceLabel, kDistanceLabel);
-  Translate(distanceLabel, Lang::kCornerDistanceLabel);
-  distanceEdit_ = new QLineEdit(this);
-  SetControlId(distanceEdit_, kDistance);
+  auto* distanceLabel =
+      MakeLabel(kDistanceLabel, Lang::kCornerDistanceLabel, QStringLiteral("Укажите расстояние до угла"));
+  distanceEdit_ = MakeLineEdit(kDistance);
   distanceLabel->setBuddy(distanceEdit_);
-
-  auto* countFrom = new QLabel(QStringLiteral("Вести отсчет"), this);
-  SetControlId(countFrom, kCountFromLabel);
-  Translate(countFrom, Lang::kCountFromLabel);
+  auto* countFrom = MakeLabel(kCountFromLabel, Lang::kCountFromLabel, QStringLiteral("Вести отсчет"));
   firstEnd_ = new QRadioButton(this);
   secondEnd_ = new QRadioButton(this);
   SetControlId(firstEnd_, kFromFirstEnd);
   SetControlId(secondEnd_, kFromSecondEnd);
-
-  QDialogButtonBox* buttons =
-      MakeButtons(Lang::kOkButton, QStringLiteral("Применить"), Lang::kCancelButton, QStringLiteral("Отменить"));
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(distanceLabel);
@@ -44,8 +36,8 @@ CNewControlPointDlg::CNewControlPointDlg(QWidget* parent) : CZamoDialog(parent) 
   layout->addWidget(secondEnd_);
   layout->addSpacing(8);
   layout->addStretch();
-  layout->addWidget(buttons);
-  setMinimumWidth(300);
+  layout->addWidget(MakeApplyCancelButtons());
+  setMinimumWidth(320);
 }
 
 void CNewControlPointDlg::OnInitDialog() {

@@ -8,7 +8,6 @@
 
 #include "controlids.h"
 #include "languageentries.h"
-#include "messages.h"
 #include "numbertext.h"
 
 PrintDlg2::PrintDlg2(QWidget* parent) : CZamoDialog(parent) {
@@ -16,21 +15,12 @@ PrintDlg2::PrintDlg2(QWidget* parent) : CZamoDialog(parent) {
   setWindowTitle(QStringLiteral("Установка параметров печати"));
   Translate(this, Lang::kPrintSettingsCaption);
 
-  scaleLabel_ = new QLabel(QStringLiteral("Коэффициент масштабируемости"), this);
-  SetControlId(scaleLabel_, kScaleLabel);
-  Translate(scaleLabel_, Lang::kPrintScaleLabel);
-  scaleEdit_ = new QLineEdit(this);
-  scaleEdit_->setMaxLength(kMaxChars);
-  SetControlId(scaleEdit_, kScale);
-
-  fontSizeLabel_ = new QLabel(QStringLiteral("Размер шрифта панелей"), this);
-  SetControlId(fontSizeLabel_, kFontSizeLabel);
-  Translate(fontSizeLabel_, Lang::kPanelFontSizeLabel);
-  fontSizeEdit_ = new QLineEdit(this);
-  fontSizeEdit_->setMaxLength(kMaxChars);
-  SetControlId(fontSizeEdit_, kFontSize);
-
+  scaleLabel_ = MakeLabel(kScaleLabel, Lang::kPrintScaleLabel, QStringLiteral("Коэффициент масштабируемости"));
+  scaleEdit_ = MakeLineEdit(kScale);
+  fontSizeLabel_ = MakeLabel(kFontSizeLabel, Lang::kPanelFontSizeLabel, QStringLiteral("Размер шрифта панелей"));
+  fontSizeEdit_ = MakeLineEdit(kFontSize);
   for (QLineEdit* edit : {scaleEdit_, fontSizeEdit_}) {
+    edit->setMaxLength(kMaxChars);
     edit->setAlignment(Qt::AlignRight);
     edit->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
   }
@@ -69,15 +59,11 @@ bool PrintDlg2::ReadBox(QLineEdit* box, const QLabel* label, double minimum, dou
     *value = *number;
     return true;
   }
-  QString name = label->text().trimmed();
-  while (name.endsWith(QLatin1Char(':'))) name.chop(1);
   const QString what = number ? QStringLiteral("значение %1 вне допустимых пределов.").arg(text)
                               : QStringLiteral("«%1» не является числом.").arg(text);
-  ShowMessageText(QStringLiteral("%1: %2 Введите число от %3 до %4.")
-                      .arg(name, what, QString::number(minimum), QString::number(maximum)),
-                  TextOr(Lang::kErrorCaption, QStringLiteral("Ошибка")), MessageButtons::Ok, this);
-  box->setFocus();
-  box->selectAll();
+  RefuseInput(box, label,
+              QStringLiteral("%1 Введите число от %2 до %3.").arg(what, QString::number(minimum), QString::number(maximum)),
+              TextOr(Lang::kErrorCaption, QStringLiteral("Ошибка")));
   return false;
 }
 

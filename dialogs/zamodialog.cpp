@@ -1,13 +1,18 @@
 #include "zamodialog.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "controlids.h"
+#include "languageentries.h"
 #include "messages.h"
 
 CZamoDialog::CZamoDialog(QWidget* parent) : QDialog(parent) {
@@ -68,4 +73,50 @@ QDialogButtonBox* CZamoDialog::MakeButtons(int okEntry, const QString& okText, i
   Translate(okButton_, okEntry);
   Translate(cancelButton_, cancelEntry);
   return box;
+}
+
+QDialogButtonBox* CZamoDialog::MakeApplyCancelButtons() {
+  return MakeButtons(Lang::kOkButton, QStringLiteral("Применить"), Lang::kCancelButton, QStringLiteral("Отменить"));
+}
+
+QLabel* CZamoDialog::MakeLabel(int id, int entry, const QString& text) {
+  auto* label = new QLabel(text, this);
+  SetControlId(label, id);
+  Translate(label, entry);
+  return label;
+}
+
+QLineEdit* CZamoDialog::MakeLineEdit(int id) {
+  auto* edit = new QLineEdit(this);
+  SetControlId(edit, id);
+  return edit;
+}
+
+void CZamoDialog::LayOutOneValue(QLabel* label, QWidget* box, bool labelAbove) {
+  label->setBuddy(box);
+  auto* layout = new QVBoxLayout(this);
+  if (labelAbove) {
+    layout->addWidget(label);
+    layout->addWidget(box);
+  } else {
+    auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    form->addRow(label, box);
+    layout->addLayout(form);
+  }
+  layout->addStretch();
+  layout->addWidget(MakeApplyCancelButtons());
+  setMinimumWidth(320);
+}
+
+void CZamoDialog::RefuseInput(QWidget* box, const QLabel* label, const QString& text, const QString& caption) {
+  QString name = label->text().trimmed();
+  while (name.endsWith(QLatin1Char(':'))) name.chop(1);
+  ShowMessageText(name + QStringLiteral(": ") + text, caption, MessageButtons::Ok, this);
+  box->setFocus();
+  if (auto* combo = qobject_cast<QComboBox*>(box)) {
+    if (combo->lineEdit()) combo->lineEdit()->selectAll();
+  } else if (auto* edit = qobject_cast<QLineEdit*>(box)) {
+    edit->selectAll();
+  }
 }

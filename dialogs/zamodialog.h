@@ -7,6 +7,8 @@
 #include <vector>
 
 class QDialogButtonBox;
+class QLabel;
+class QLineEdit;
 class QPushButton;
 
 // The common ground of the program's modal dialogs. A dialog builds its
@@ -40,11 +42,26 @@ class CZamoDialog : public QDialog {
   // this dialog's caption) when the dialog is first shown.
   void Translate(QWidget* control, int entry);
 
+  // A label and a one-line box, numbered; the label shows `entry`.
+  QLabel* MakeLabel(int id, int entry, const QString& text);
+  QLineEdit* MakeLineEdit(int id);
+  // The dialogs that ask for one value: the label beside the box (or above
+  // it), then the buttons.
+  void LayOutOneValue(QLabel* label, QWidget* box, bool labelAbove);
+
+  // Refuses what was typed into `box`: the message names the box by its
+  // label, then the box gets the focus with its text selected, and the
+  // dialog stays open.
+  void RefuseInput(QWidget* box, const QLabel* label, const QString& text, const QString& caption);
+
   // The OK (1) and Cancel (2) buttons with their default texts and language
   // entries. OK is the default button and runs accept(); Cancel and Esc run
   // reject().
   QDialogButtonBox* MakeButtons(int okEntry, const QString& okText, int cancelEntry,
                                 const QString& cancelText);
+  // The buttons of the camera window's small dialogs: "Применить" and
+  // "Отменить" (entries 173 and 171).
+  QDialogButtonBox* MakeApplyCancelButtons();
   QPushButton* OkButton() const { return okButton_; }
   QPushButton* CancelButton() const { return cancelButton_; }
 

@@ -136,6 +136,15 @@ TEST_F(NewCameraDlgTest, EnterConfirms) {
   EXPECT_EQ(dialog.Article(), QStringLiteral("A1"));
 }
 
+TEST_F(NewCameraDlgTest, RefusalSaysWhatTheBoxTakes) {
+  ClickControl(dialog, kThickness100);
+  TypeInto(dialog, kWidth, QStringLiteral("1200"));
+  ClickControl(dialog, Ctl::kOk);
+  ASSERT_EQ(messages.Messages().size(), 1u);
+  EXPECT_EQ(messages.Messages()[0].text,
+            QStringLiteral("Ширина: размер 1200 мм слишком мал. Введите размер в миллиметрах от 1400 до 1000000."));
+}
+
 TEST_F(NewCameraDlgTest, CoefficientThatIsNoNumberIsRefused) {
   TypeInto(dialog, kCoefficient, QStringLiteral("0.1x"));
   ClickControl(dialog, Ctl::kOk);
