@@ -155,6 +155,8 @@ int CQuotixSession::EndPanelReport() {
   CReportLayout::CTotalsBlock block;
   block.totals = calc.Totals(true, false);
   block.thickness = values_.thickness;
+  block.tableFirstRow = firstRow_;
+  block.tableLastRow = currentRow_ - 1;
   if (quietMode_) return currentRow_;
   CReportLayout layout(*workbook_, language_);
   workbook_->DrawFrame(CRange::Cells('A', firstRow_, 'G', std::max(firstRow_, currentRow_ - 1)),

@@ -89,6 +89,8 @@ void CReportLayout::WriteLogo(const std::string& logoFile) {
 void CReportLayout::WritePriceListTitle(bool is80) {
   Put('A', 2, is80 ? "Толщина стенок камер: 80 мм." : "Толщина стенок камер: 100 мм.");
   sheet_.SetBold(CRange::Cell('A', 2), true);
+  // The list is printed one page wide, as many pages tall as it takes.
+  sheet_.SetPageSetup({XlConst::kPortrait, false, kFitPagesWide, 0});
 }
 
 void CReportLayout::WriteTableHeader(int row) {
@@ -150,7 +152,8 @@ int CReportLayout::WriteCameraReport(int row, const CCameraValues& values, const
   for (const CPanelRow& panel : pricing.ceilingRows) WritePanelRow(row++, Section::Ceiling, ++number, panel, t);
   number = 0;
   for (const CPanelRow& panel : pricing.floorRows) WritePanelRow(row++, Section::Floor, ++number, panel, t);
-  sheet_.DrawFrame(CRange::Cells('A', headerRow, 'G', row - 1), XlConst::kLineContinuous, XlConst::kWeightThick,
+  const int lastTableRow = row - 1;
+  sheet_.DrawFrame(CRange::Cells('A', headerRow, 'G', lastTableRow), XlConst::kLineContinuous, XlConst::kWeightThick,
                    XlConst::kColorAutomatic);
   if (pricing.volumeAfterSplit > kLargeVolume) Put('B', row++, Text(Lang::kReportLargeVolumeNote));
   if (values.lengthA > kLongSide || values.lengthB > kLongSide) Put('B', row++, Text(Lang::kReportLongSideNote));
@@ -163,6 +166,8 @@ int CReportLayout::WriteCameraReport(int row, const CCameraValues& values, const
   block.totals = pricing.totals;
   block.thickness = t;
   block.euroNote = input.euroNoVat;
+  block.tableFirstRow = headerRow;
+  block.tableLastRow = lastTableRow;
   return WriteTotalsBlock(row, block);
 }
 
@@ -194,7 +199,10 @@ int CReportLayout::WriteTotalsBlock(int row, const CTotalsBlock& block) {
   static const std::vector<CDoorKitRow> kNoKits;
   const int32_t t = block.thickness;
 
-  sheet_.AutoFitColumns(CRange::Columns('A', 'L'));
+  // Fitted to the table only: the volume line and the notes above the block
+  // run on into the empty cells beside them and would otherwise stretch the
+  // name column across the page.
+  sheet_.AutoFitColumns(CRange::Cells('A', block.tableFirstRow, 'L', std::max(block.tableFirstRow, block.tableLastRow)));
   const int first = row;
   Put('B', row, Text(Lang::kReportTotalsStart));
   row = WriteDoorRows(row, block.wallDoors ? *block.wallDoors : kNoDoors, t);
@@ -296,6 +304,9 @@ void CReportLayout::ClosePriceListGroup(char column, int first, int last, int32_
     sheet_.SetOrientation(lengthCells, kHeadingRotation);
     Put('A', first, FormatText("%d", outerLengthA));
     sheet_.SetBold(CRange::Cell('A', first), true);
+    // A group of one camera is a single unmerged cell: its row grows to
+    // show the turned length, as the spreadsheet grows it.
+    sheet_.AutoFitRows(CRange::Cells('A', first, 'A', last));
     sheet_.DrawFrame(CRange::Cells('A', first, 'H', last), XlConst::kLineContinuous, XlConst::kWeightThick,
                      XlConst::kColorAutomatic);
     sheet_.SetColumnWidth(CRange::Columns('D', 'D'), kPriceColumnWidthC);

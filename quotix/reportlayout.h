@@ -44,6 +44,9 @@ class CReportLayout {
     CTotals totals;
     int32_t thickness = 0;
     bool euroNote = false;
+    // The rows of the table above, to which the columns are fitted.
+    int tableFirstRow = 1;
+    int tableLastRow = 1;
   };
   int WriteTotalsBlock(int row, const CTotalsBlock& block);
 

@@ -73,8 +73,11 @@ class CSpreadsheet {
   virtual void SetOrientation(const CRange& range, int degrees) = 0;
   virtual void SetRowHeight(const CRange& range, double points) = 0;
   virtual void SetColumnWidth(const CRange& range, double characters) = 0;
-  // Fits every column of the range to the texts it holds now.
+  // Fits every column of the range to the texts the range holds now.
   virtual void AutoFitColumns(const CRange& range) = 0;
+  // Makes every row of the range high enough for its turned texts, as the
+  // spreadsheet does for rows of unmerged cells.
+  virtual void AutoFitRows(const CRange& range) = 0;
   // A frame around the outside of the range.
   virtual void DrawFrame(const CRange& range, int lineStyle, int weight, int colorIndex) = 0;
   // Position of the range's top-left corner on the sheet, in points.

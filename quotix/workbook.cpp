@@ -48,12 +48,15 @@ double CharPixels(char32_t c) {
   return 8;
 }
 
-// The column width (in characters) that shows `text` whole.
-double FittingWidth(std::string_view text, bool bold) {
+double TextPixels(std::string_view text, bool bold) {
   double pixels = 0;
   for (size_t i = 0; i < text.size();) pixels += CharPixels(NextCodePoint(text, i));
-  if (bold) pixels *= kBoldFactor;
-  const double width = (pixels + kColumnPaddingPixels) / kDigitPixels;
+  return bold ? pixels * kBoldFactor : pixels;
+}
+
+// The column width (in characters) that shows `text` whole.
+double FittingWidth(std::string_view text, bool bold) {
+  const double width = (TextPixels(text, bold) + kColumnPaddingPixels) / kDigitPixels;
   return std::min(CWorkbook::kMaxColumnWidth, std::ceil(width * 4.0) / 4.0);
 }
 
@@ -160,6 +163,20 @@ void CWorkbook::AutoFitColumns(const CRange& range) {
       widest = std::max(widest, FittingWidth(shown, cell.style.bold));
     }
     if (widest > 0) columnWidths_[col] = widest;
+  }
+}
+
+void CWorkbook::AutoFitRows(const CRange& range) {
+  if (range.wholeColumns) return;
+  for (const auto& [key, cell] : cells_) {
+    if (key.first < range.firstRow || key.first > range.lastRow || cell.text.empty()) continue;
+    if (cell.style.orientation == 0) continue;
+    const bool merged = std::any_of(merges_.begin(), merges_.end(),
+                                    [&](const CRange& m) { return m.Contains(key.first, key.second); });
+    if (merged) continue;
+    // A text turned upright needs its length as height.
+    const double needed = (TextPixels(cell.text, cell.style.bold) + kColumnPaddingPixels) * kPointsPerPixel;
+    if (needed > RowHeight(key.first)) rowHeights_[key.first] = std::ceil(needed);
   }
 }
 

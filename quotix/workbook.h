@@ -66,6 +66,7 @@ class CWorkbook : public CSpreadsheet {
   void SetRowHeight(const CRange& range, double points) override;
   void SetColumnWidth(const CRange& range, double characters) override;
   void AutoFitColumns(const CRange& range) override;
+  void AutoFitRows(const CRange& range) override;
   void DrawFrame(const CRange& range, int lineStyle, int weight, int colorIndex) override;
   double Left(const CRange& range) const override;
   double Top(const CRange& range) const override;

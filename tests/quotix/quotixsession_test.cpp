@@ -105,9 +105,12 @@ TEST_F(ReportLayoutTest, CameraWithoutDoorsRowByRow) {
   EXPECT_EQ(book.Pictures()[0].left, 0);
   EXPECT_EQ(book.Pictures()[0].top, 0);
   EXPECT_EQ(book.PageSetup(), (CPageSetup{XlConst::kLandscape, false, 1, 2}));
-  // Auto-fitted to the texts written before the totals, the long note included.
-  EXPECT_GT(book.ColumnWidth(1), book.ColumnWidth(4));
+  // Columns fit the table; the long note and the volume line run on into
+  // the empty cells beside them instead of stretching the name column.
+  EXPECT_GT(book.ColumnWidth(1), 15);
+  EXPECT_LT(book.ColumnWidth(1), 30);
   EXPECT_GT(book.ColumnWidth(4), CWorkbook::kDefaultColumnWidth);
+  EXPECT_EQ(book.ColumnWidth(8), CWorkbook::kDefaultColumnWidth);
 }
 
 TEST_F(ReportLayoutTest, FirstDoorRowTakesTheRowOfTheNoDoorsLine) {
@@ -319,6 +322,7 @@ TEST_F(PriceListTest, HeadingTitleAndColumnCaptions) {
     EXPECT_EQ(workbook_->Style(h->firstRow, h->firstCol).fontColorIndex, 2);
   }
   EXPECT_EQ(workbook_->Pictures().size(), 1u);
+  EXPECT_EQ(workbook_->PageSetup(), (CPageSetup{XlConst::kPortrait, false, 1, 0}));
 }
 
 TEST_F(PriceListTest, OneRowPerCameraWithVolumeAndListPrice) {
@@ -358,6 +362,9 @@ TEST_F(PriceListTest, EveryPlanLengthGroupIsMergedNumberedAndFramedTheLastOneToo
   EXPECT_EQ(workbook_->ColumnWidth(5), 18);
   EXPECT_EQ(workbook_->ColumnWidth(6), 10);
   EXPECT_EQ(workbook_->ColumnWidth(7), 18);
+  // The last group is a single cell; its row grows for the turned text.
+  EXPECT_GT(workbook_->RowHeight(126), CWorkbook::kDefaultRowHeight);
+  EXPECT_EQ(workbook_->RowHeight(125), CWorkbook::kDefaultRowHeight);
 }
 
 TEST_F(PriceListTest, ColumnOffTheSheetIsRefused) {
