@@ -1,6 +1,7 @@
 #include "kryvelstartdlg.h"
 
 #include <QEvent>
+#include <QFont>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,6 +9,8 @@
 #include <QPainter>
 #include <QProcess>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "controlids.h"
 #include "datafolder.h"

@@ -94,4 +94,15 @@ TEST(DialogLook, NoTextIsCut) {
   }
 }
 
+TEST(DialogLook, AboutBoxNamesTheProgramAndItsVersion) {
+  LoadShippedLanguage();
+  CAboutDlg about;
+  about.show();
+  QStringList texts;
+  for (const QLabel* label : about.findChildren<QLabel*>()) texts << label->text();
+  EXPECT_TRUE(texts.contains(QStringLiteral("Zamo")));
+  EXPECT_TRUE(texts.contains(QStringLiteral("Версия 1.0.0.5")));
+  EXPECT_EQ(about.windowTitle(), QStringLiteral("О программе"));
+}
+
 }  // namespace
