@@ -118,7 +118,7 @@ typedef void (*InitValuesFn)(int32_t innerHeight, int32_t lengthA, int32_t lengt
 typedef void (*SetDealerDiscountFn)(double discount);
 /* Starts a price-list column at the given worksheet row. */
 typedef void (*InitXReportFn)(int32_t firstRow);
-/* The priced specification of one camera. */
+/* The priced quotation of one camera. */
 typedef int32_t (*MakeReportFn)(const ZamoModule* material, ZamoPriceBlock block,
                                 ZamoWallTallyList walls, ZamoWallTallyList partitions,
                                 ZamoFloorTallyList ceiling, int32_t cornerPostCount,
