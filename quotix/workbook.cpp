@@ -155,9 +155,7 @@ void CWorkbook::AutoFitColumns(const CRange& range) {
       if (key.second != col || cell.text.empty() || cell.style.orientation != 0) continue;
       if (!range.wholeColumns && (key.first < range.firstRow || key.first > range.lastRow)) continue;
       // The spreadsheet leaves merged cells out of the fit.
-      const bool merged = std::any_of(merges_.begin(), merges_.end(),
-                                      [&](const CRange& m) { return m.Contains(key.first, key.second); });
-      if (merged) continue;
+      if (InMerge(key.first, key.second)) continue;
       double number;
       const std::string shown = ParseNumberText(cell.text, number) ? FormatGeneral(number) : cell.text;
       widest = std::max(widest, FittingWidth(shown, cell.style.bold));
@@ -171,9 +169,7 @@ void CWorkbook::AutoFitRows(const CRange& range) {
   for (const auto& [key, cell] : cells_) {
     if (key.first < range.firstRow || key.first > range.lastRow || cell.text.empty()) continue;
     if (cell.style.orientation == 0) continue;
-    const bool merged = std::any_of(merges_.begin(), merges_.end(),
-                                    [&](const CRange& m) { return m.Contains(key.first, key.second); });
-    if (merged) continue;
+    if (InMerge(key.first, key.second)) continue;
     // A text turned upright needs its length as height.
     const double needed = (TextPixels(cell.text, cell.style.bold) + kColumnPaddingPixels) * kPointsPerPixel;
     if (needed > RowHeight(key.first)) rowHeights_[key.first] = std::ceil(needed);
@@ -242,6 +238,10 @@ std::string CWorkbook::Text(const char* address) const {
 CCellStyle CWorkbook::Style(int row, int col) const {
   const CCell* cell = Find(row, col);
   return cell ? cell->style : CCellStyle{};
+}
+
+bool CWorkbook::InMerge(int row, int col) const {
+  return std::any_of(merges_.begin(), merges_.end(), [=](const CRange& m) { return m.Contains(row, col); });
 }
 
 bool CWorkbook::IsMerged(const CRange& range) const {

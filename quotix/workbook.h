@@ -81,6 +81,8 @@ class CWorkbook : public CSpreadsheet {
   const std::map<std::pair<int, int>, CCell>& Cells() const { return cells_; }
   const std::vector<CRange>& Merges() const { return merges_; }
   bool IsMerged(const CRange& range) const;
+  // True when the cell lies in a merged range.
+  bool InMerge(int row, int col) const;
   double ColumnWidth(int col) const;
   double RowHeight(int row) const;
   const std::map<int, double>& ColumnWidths() const { return columnWidths_; }

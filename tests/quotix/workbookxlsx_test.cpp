@@ -4,6 +4,9 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 
 #include <filesystem>
 
@@ -248,6 +251,55 @@ TEST_F(WorkbookXlsxTest, SavingReplacesWholeFilesAndLeavesNoTemporaryFile) {
   std::filesystem::create_directory(dir_.File("taken.xlsx"));
   EXPECT_TRUE(SaveWorkbookXlsx(book, dir_.File("taken.xlsx")));
   EXPECT_TRUE(std::filesystem::is_directory(dir_.File("taken.xlsx")));
+}
+
+// Pages of a PDF file, counted by its page objects.
+int PdfPages(const std::string& path) {
+  const QByteArray bytes = QByteArray::fromStdString(ReadFileBytes(path));
+  static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
+  int pages = 0;
+  for (auto it = page.globalMatch(QString::fromLatin1(bytes)); it.hasNext(); it.next()) ++pages;
+  return pages;
+}
+
+// The three reports as another spreadsheet program prints them. Slow, and
+// only where that program is installed.
+TEST_F(WorkbookXlsxTest, ReportsPrintThroughAnotherSpreadsheetProgram) {
+  const QString office = QStandardPaths::findExecutable(QStringLiteral("libreoffice"));
+  if (office.isEmpty()) GTEST_SKIP() << "libreoffice is not installed";
+
+  const CSampleCamera camera = MakeRectangularCamera(2920, 1920, 2040, 80, true);
+  session_.InitXL(false, true);
+  session_.InitValues(2040, 2920, 1920, 80);
+  session_.MakeReport(camera.Input());
+  ASSERT_FALSE(SaveWorkbookXlsx(*session_.TakeWorkbook(), dir_.File("camera.xlsx")));
+  session_.InitXL(true, true);
+  session_.InitXReport(7);
+  for (const CSampleCamera& priced : PriceListColumn(2040, 80)) {
+    session_.InitValues(priced.values.innerHeight, priced.values.lengthA, priced.values.lengthB, 80);
+    session_.MakeReport2(priced.Input(false, true), 'C');
+  }
+  ASSERT_FALSE(SaveWorkbookXlsx(*session_.TakeWorkbook(), dir_.File("pricelist.xlsx")));
+  session_.InitXL(false, false);
+  session_.InitPanelReport();
+  session_.MakePanelReport({3, 1200, 2500, 0, kPanelGroupWall, 80}, false, 80);
+  session_.EndPanelReport();
+  ASSERT_FALSE(SaveWorkbookXlsx(*session_.TakeWorkbook(), dir_.File("components.xlsx")));
+
+  QProcess convert;
+  convert.setWorkingDirectory(dir_.QPath());
+  convert.start(office, {QStringLiteral("-env:UserInstallation=file://") + dir_.QPath() + QStringLiteral("/profile"),
+                         QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
+                         QStringLiteral("--outdir"), dir_.QPath(), QStringLiteral("camera.xlsx"),
+                         QStringLiteral("pricelist.xlsx"), QStringLiteral("components.xlsx")});
+  ASSERT_TRUE(convert.waitForFinished(180000));
+  const int cameraPages = PdfPages(dir_.File("camera.pdf"));
+  EXPECT_GE(cameraPages, 1);
+  EXPECT_LE(cameraPages, 2);  // fitted one page wide, two tall
+  EXPECT_GE(PdfPages(dir_.File("pricelist.pdf")), 1);
+  const int componentPages = PdfPages(dir_.File("components.pdf"));
+  EXPECT_GE(componentPages, 1);
+  EXPECT_LE(componentPages, 2);
 }
 
 }  // namespace
