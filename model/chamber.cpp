@@ -195,11 +195,12 @@ void CChamber::FillAllWalls() {
   for (auto& wall : walls_) wall->AutoFill();
 }
 
-bool CChamber::SetPanelDoor(int wallIndex, int panelIndex, int32_t kind, int32_t doorVariant,
-                            int32_t openingHeight, EditRefusal* why) {
-  CWallCollection* wall = WallAt(wallIndex);
-  if (!wall) return Refuse(why, EditRefusal::kNoSuchWall);
-  CWallPanel* panel = wall->PanelAt(panelIndex);
+namespace {
+
+bool SetRunPanelDoor(CWallCollection* run, int panelIndex, int32_t kind, int32_t doorVariant, int32_t openingHeight,
+                     EditRefusal* why) {
+  if (!run) return Refuse(why, EditRefusal::kNoSuchWall);
+  CWallPanel* panel = run->PanelAt(panelIndex);
   if (!panel) return Refuse(why, EditRefusal::kNoSuchPanel);
   if (!IsValidPanelKind(kind) || doorVariant < 0 || doorVariant > kMaxDoorVariant)
     return Refuse(why, EditRefusal::kBadArgument);
@@ -209,6 +210,18 @@ bool CChamber::SetPanelDoor(int wallIndex, int panelIndex, int32_t kind, int32_t
   panel->SetDoorVariant(doorVariant);
   panel->SetOpeningHeight(openingHeight);
   return true;
+}
+
+}  // namespace
+
+bool CChamber::SetPanelDoor(int wallIndex, int panelIndex, int32_t kind, int32_t doorVariant,
+                            int32_t openingHeight, EditRefusal* why) {
+  return SetRunPanelDoor(WallAt(wallIndex), panelIndex, kind, doorVariant, openingHeight, why);
+}
+
+bool CChamber::SetPartitionPanelDoor(int partitionIndex, int panelIndex, int32_t kind, int32_t doorVariant,
+                                     int32_t openingHeight, EditRefusal* why) {
+  return SetRunPanelDoor(PartitionAt(partitionIndex), panelIndex, kind, doorVariant, openingHeight, why);
 }
 
 CFloorStrip* CChamber::FloorStripAt(int index) { return list_access::OwnedAt(floorStrips_, index); }

@@ -73,6 +73,10 @@ class CChamber {
   uint8_t FloorDirection() const { return floorDirection_; }
   bool NoFloor() const { return noFloor_; }
   void SetNoFloor(bool noFloor) { noFloor_ = noFloor; }
+  // The geometry lock chosen when the camera was created. The model does not
+  // enforce it: the window refuses its outline commands while it is set.
+  bool GeometryLocked() const { return geometryLocked_; }
+  void SetGeometryLocked(bool locked) { geometryLocked_ = locked; }
 
   // The window mapping (origin in pixels, scale in pixels per mm).
   const CPixelMapping& Mapping() const { return mapping_; }
@@ -147,6 +151,10 @@ class CChamber {
   // or panel, and any value outside its domain; changes nothing then.
   bool SetPanelDoor(int wallIndex, int panelIndex, int32_t kind, int32_t doorVariant, int32_t openingHeight,
                     EditRefusal* why = nullptr);
+  // The same on a panel of partition `partitionIndex` (kNoSuchWall when no
+  // partition has that index).
+  bool SetPartitionPanelDoor(int partitionIndex, int panelIndex, int32_t kind, int32_t doorVariant,
+                             int32_t openingHeight, EditRefusal* why = nullptr);
 
   // ---- floor and ceiling ----------------------------------------------------
 
@@ -262,4 +270,5 @@ class CChamber {
   uint8_t floorDirection_ = CFloorStrip::kAlongX;
   std::vector<int32_t> floorCutChain_;
   bool noFloor_ = false;
+  bool geometryLocked_ = false;
 };

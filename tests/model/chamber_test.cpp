@@ -180,6 +180,29 @@ TEST(ChamberTest, DoorsAreSetByIndexAndBadRecordsAreRefused) {
   EXPECT_EQ(std::make_tuple(panel.Kind(), panel.DoorVariant(), panel.OpeningHeight()), std::make_tuple(11, 2, 2000));
 }
 
+TEST(ChamberTest, PartitionPanelDoorsAreSetByIndexAndLeaveTheOutlineAlone) {
+  auto camera = MakeCamera();
+  camera->FillAllWalls();
+  auto owned = std::make_unique<CPartition>();
+  ASSERT_TRUE(owned->Init(1500, 100, camera.get(), Orientation::kVertical));
+  CPartition* partition = camera->AddPartition(std::move(owned));
+  partition->AutoFill();
+  EditRefusal why = EditRefusal::kNone;
+  EXPECT_FALSE(camera->SetPartitionPanelDoor(1, 0, kSwingDoorBlock, 1, 0, &why));
+  EXPECT_EQ(why, EditRefusal::kNoSuchWall);
+  EXPECT_FALSE(camera->SetPartitionPanelDoor(0, 2, kSwingDoorBlock, 1, 0, &why));
+  EXPECT_EQ(why, EditRefusal::kNoSuchPanel);
+  EXPECT_FALSE(camera->SetPartitionPanelDoor(0, 1, 4, 0, 0, &why));
+  EXPECT_EQ(why, EditRefusal::kBadArgument);
+  EXPECT_EQ(partition->PanelAt(1)->Kind(), kPanelOtherWidth);
+
+  ASSERT_TRUE(camera->SetPartitionPanelDoor(0, 1, kOpening, 0, 1900));
+  EXPECT_EQ(std::make_tuple(partition->PanelAt(1)->Kind(), partition->PanelAt(1)->OpeningHeight()),
+            std::make_tuple(11, 1900));
+  for (int i = 0; i < camera->WallCount(); ++i)
+    for (const CWallPanel& panel : camera->WallAt(i)->Panels()) EXPECT_FALSE(panel.IsDoor()) << i;
+}
+
 TEST(ChamberTest, ResetDefaultsKeepsTheOutlineButClearsTheSizes) {
   auto camera = MakeCamera();
   camera->SetOriginX(400);
