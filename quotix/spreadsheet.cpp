@@ -61,8 +61,13 @@ std::string CRange::Address() const {
     out += ColumnLetter(lastCol);
     return out;
   }
-  out += ColumnLetter(firstCol) + std::to_string(firstRow);
-  if (!IsSingleCell()) out += ":" + std::string(1, ColumnLetter(lastCol)) + std::to_string(lastRow);
+  out += ColumnLetter(firstCol);
+  out += std::to_string(firstRow);
+  if (!IsSingleCell()) {
+    out += ':';
+    out += ColumnLetter(lastCol);
+    out += std::to_string(lastRow);
+  }
   return out;
 }
 

@@ -1,5 +1,5 @@
 // The in-memory workbook behaves as the spreadsheet the reports were made
-// for: merges, frames, fitting, number texts, palette, pictures.
+// for: merges, frames, fitting, number texts, pictures.
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -7,7 +7,6 @@
 
 #include "cellvalue.h"
 #include "imagesize.h"
-#include "palette.h"
 #include "testsupport.h"
 #include "workbook.h"
 
@@ -153,18 +152,6 @@ TEST(CellValue, OnlyPlainDecimalsAreNumbers) {
   for (const char* text : {"", "-", ".", "1 200", "2,5", "1e", "inf", "nan", "0x10", " 5", "5 ", "1200 X 2040", "1e999"}) {
     EXPECT_FALSE(ParseNumberText(text, value)) << text;
   }
-}
-
-TEST(Palette, StandardColoursByIndexAndNoneOutside) {
-  EXPECT_EQ(PaletteColor(1), 0x000000);
-  EXPECT_EQ(PaletteColor(2), 0xFFFFFF);
-  EXPECT_EQ(PaletteColor(3), 0xFF0000);
-  EXPECT_EQ(PaletteColor(22), 0xFF8080);
-  EXPECT_EQ(PaletteColor(24), 0xCCCCFF);
-  EXPECT_EQ(PaletteColor(32), 0x0000FF);
-  EXPECT_EQ(PaletteColor(46), 0xFF6600);
-  EXPECT_EQ(PaletteColor(56), 0x333333);
-  for (int none : {0, 57, -1, XlConst::kColorAutomatic}) EXPECT_EQ(PaletteColor(none), -1);
 }
 
 }  // namespace

@@ -1,0 +1,94 @@
+// Saving a report and handing it to the desktop: where it goes and when it
+// is opened.
+#include <gtest/gtest.h>
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QObject>
+#include <QSettings>
+#include <QUrl>
+
+#include <filesystem>
+
+#include "quotixmodule.h"
+#include "settings.h"
+#include "testsupport.h"
+
+namespace {
+
+// Stands in for the desktop's spreadsheet application.
+class CUrlRecorder : public QObject {
+  Q_OBJECT
+
+ public:
+  QList<QUrl> opened;
+
+ public Q_SLOTS:
+  void Open(const QUrl& url) { opened.append(url); }
+};
+
+class QuotixModuleTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder_, "Open");
+    noOpen_ = qgetenv("ZAMO_NO_OPEN");
+    qunsetenv("ZAMO_NO_OPEN");
+  }
+  void TearDown() override {
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    qputenv("ZAMO_NO_OPEN", noOpen_);
+    OpenZamoSettings()->remove(QString::fromLatin1(CQuotixModule::kOpenAfterSaveSetting));
+  }
+
+  QString Report() {
+    module_.Session().InitXL(false, false);
+    return module_.CloseXL();
+  }
+
+  CScratchDir dir_;
+  CScopedCurrentDir current_{dir_.Path()};
+  CUrlRecorder recorder_;
+  CQuotixModule module_;
+  QByteArray noOpen_;
+};
+
+TEST_F(QuotixModuleTest, SavedReportIsOpenedFromTheReportsFolder) {
+  const QString path = Report();
+  ASSERT_FALSE(path.isEmpty());
+  EXPECT_EQ(QFileInfo(path).absolutePath(), QDir(dir_.QPath()).filePath(QStringLiteral("Reports")));
+  EXPECT_TRUE(QFileInfo(path).fileName().startsWith(QStringLiteral("report-")));
+  ASSERT_EQ(recorder_.opened.size(), 1);
+  EXPECT_EQ(recorder_.opened[0], QUrl::fromLocalFile(path));
+}
+
+TEST_F(QuotixModuleTest, NotOpenedWhenTheEnvironmentTheSettingOrTheCallerSaysNot) {
+  qputenv("ZAMO_NO_OPEN", "1");
+  EXPECT_FALSE(Report().isEmpty());
+  qunsetenv("ZAMO_NO_OPEN");
+
+  OpenZamoSettings()->setValue(QString::fromLatin1(CQuotixModule::kOpenAfterSaveSetting), false);
+  EXPECT_FALSE(Report().isEmpty());
+  OpenZamoSettings()->remove(QString::fromLatin1(CQuotixModule::kOpenAfterSaveSetting));
+
+  module_.SetReportPath(dir_.File("chosen.xlsx").c_str(), false);
+  EXPECT_EQ(Report(), QString::fromStdString(dir_.File("chosen.xlsx")));
+  EXPECT_TRUE(recorder_.opened.isEmpty());
+
+  // The choice holds for one report only.
+  EXPECT_NE(Report(), QString::fromStdString(dir_.File("chosen.xlsx")));
+  EXPECT_EQ(recorder_.opened.size(), 1);
+}
+
+TEST_F(QuotixModuleTest, LoadingReadsTheTableFromTheDataFolder) {
+  CPriceTable stored;
+  stored.Set(PriceEntry::kEuroRate, 99);
+  ASSERT_FALSE(stored.Write(dir_.File(CPriceTable::kFileName)));
+  module_.Session().Prices().Set(PriceEntry::kWallPanel80, 5);
+  module_.Load();
+  EXPECT_EQ(module_.Session().Prices().Get(PriceEntry::kEuroRate), 99);
+  EXPECT_EQ(module_.Session().Prices().Get(PriceEntry::kWallPanel80), 0);
+}
+
+}  // namespace
+
+#include "quotixmodule_test.moc"
