@@ -1,0 +1,75 @@
+#include "clicommand.h"
+
+#include <algorithm>
+#include <charconv>
+#include <filesystem>
+#include <ostream>
+
+std::string CliContext::ResolvePath(const std::string& path) const {
+  const std::filesystem::path given(path);
+  if (given.is_absolute() || startFolder.empty()) return given.lexically_normal().string();
+  return (std::filesystem::path(startFolder) / given).lexically_normal().string();
+}
+
+int CliContext::BadInput(std::string_view problem) const {
+  err << "zamo-cli " << command << ": " << problem << '\n';
+  return kExitBadInput;
+}
+
+bool CliOptions::Has(std::string_view name) const {
+  return values.find(name) != values.end() || std::find(flags.begin(), flags.end(), name) != flags.end();
+}
+
+const std::string* CliOptions::Value(std::string_view name) const {
+  const auto it = values.find(name);
+  return it == values.end() ? nullptr : &it->second;
+}
+
+bool ParseCliOptions(std::span<const std::string> args, std::span<const CliOptionSpec> spec, CliOptions* out,
+                     std::string* problem) {
+  *out = CliOptions();
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg.size() < 2 || arg[0] != '-') {
+      out->positionals.push_back(arg);
+      continue;
+    }
+    const size_t equals = arg.find('=');
+    const std::string name = arg.substr(0, equals);
+    const auto known = std::find_if(spec.begin(), spec.end(), [&name](const CliOptionSpec& s) { return s.name == name; });
+    if (known == spec.end()) {
+      *problem = "unknown option " + name;
+      return false;
+    }
+    if (out->Has(name)) {
+      *problem = "option " + name + " given twice";
+      return false;
+    }
+    if (!known->takesValue) {
+      if (equals != std::string::npos) {
+        *problem = "option " + name + " takes no value";
+        return false;
+      }
+      out->flags.push_back(name);
+      continue;
+    }
+    if (equals != std::string::npos) {
+      out->values.emplace(name, arg.substr(equals + 1));
+    } else if (i + 1 < args.size()) {
+      out->values.emplace(name, args[++i]);
+    } else {
+      *problem = "option " + name + " needs a value";
+      return false;
+    }
+  }
+  return true;
+}
+
+std::optional<int32_t> ParseCliInt(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  int32_t value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}

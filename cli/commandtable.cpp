@@ -1,0 +1,19 @@
+#include "clicommand.h"
+
+int RunNewCommand(CliContext& context);
+int RunDumpCommand(CliContext& context);
+
+// One line per command; the help lists them in this order.
+namespace {
+
+constexpr CliCommand kCommands[] = {
+    {"new",
+     "--length L --width W --height H --thickness 80|100 [--article A] [--description D] [--no-floor] "
+     "[--lock-geometry] [--fill] -o FILE.kry",
+     RunNewCommand},
+    {"dump", "FILE.kry", RunDumpCommand},
+};
+
+}  // namespace
+
+std::span<const CliCommand> CliCommands() { return kCommands; }

@@ -1,0 +1,36 @@
+// zamo-cli dump: a camera file loaded and replayed as the camera window
+// does, printed as one JSON object.
+#include <array>
+#include <ostream>
+
+#include "camerajson.h"
+#include "clicommand.h"
+
+int RunDumpCommand(CliContext& context) {
+  CliOptions options;
+  std::string problem;
+  if (!ParseCliOptions(context.args, std::span<const CliOptionSpec>(), &options, &problem))
+    return context.BadInput(problem);
+  if (options.positionals.size() != 1) return context.BadInput("give one camera file");
+
+  const std::string path = context.ResolvePath(options.positionals.front());
+  CCameraDocument document;
+  CameraFileReadResult read;
+  if (const FileError error = document.Load(path, &read)) {
+    context.err << error.ToString() << '\n';
+    return kExitBadInput;
+  }
+  // A file that builds no camera at all is not a camera file; the window
+  // would show an empty plan, the tool says so.
+  if (!document.HasCamera()) {
+    const std::string damage = DescribeCameraFileEnd(read);
+    context.err << path << ": holds no camera" << (damage.empty() ? "" : " (" + damage + ")") << '\n';
+    return kExitBadInput;
+  }
+  // A file damaged after its camera loads as far as it goes, as in the
+  // window; the damage is still worth a line.
+  if (const std::string damage = DescribeCameraFileEnd(read); !damage.empty())
+    context.err << path << ": " << damage << '\n';
+  context.out << CameraDocumentJson(document).Dump();
+  return kExitOk;
+}

@@ -1,0 +1,109 @@
+#include "cameradocument.h"
+
+#include "editop.h"
+#include "editreplay.h"
+
+CCameraDocument::CCameraDocument() : camera_(std::make_unique<CChamber>()) {}
+
+CCameraDocument::~CCameraDocument() = default;
+
+bool CCameraDocument::CreateCamera(std::u16string article, std::u16string description, int32_t width,
+                                   int32_t depth, int32_t height, int32_t thickness, bool noFloor,
+                                   bool geometryLocked, EditRefusal* why) {
+  if (HasCamera() || !contents_.records.empty()) return Refuse(why, EditRefusal::kNotEmpty);
+  std::vector<EditRecord> records{CreateCameraRecord(width, depth, height, thickness)};
+  if (noFloor || geometryLocked) records.push_back(CameraFlagsRecord(noFloor, geometryLocked));
+  auto camera = std::make_unique<CChamber>();
+  for (const EditRecord& record : records)
+    if (!ApplyEditRecord(*camera, record, why)) return false;
+  camera_ = std::move(camera);
+  ++generation_;
+  contents_.article = std::move(article);
+  contents_.description = std::move(description);
+  contents_.records = std::move(records);
+  redo_.clear();
+  modified_ = true;
+  return true;
+}
+
+bool CCameraDocument::Apply(const EditRecord& record, EditRefusal* why) {
+  switch (record.op) {
+    case kOpCreateCamera:
+    case kOpCameraFlags:
+    case kOpScale:
+    case kOpOrigin:
+      return Refuse(why, EditRefusal::kBadArgument);
+    default:
+      break;
+  }
+  if (!ApplyEditRecord(*camera_, record, why)) return false;
+  contents_.records.push_back(record);
+  redo_.clear();
+  modified_ = true;
+  return true;
+}
+
+size_t CCameraDocument::UndoFloor() const {
+  // The creation record, and the flags that belong to it, stay: without
+  // them there is no camera to go back to.
+  const auto& records = contents_.records;
+  if (records.size() >= 2 && records[0].op == kOpCreateCamera && records[1].op == kOpCameraFlags) return 2;
+  return 1;
+}
+
+bool CCameraDocument::CanUndo() const { return contents_.records.size() > UndoFloor(); }
+
+bool CCameraDocument::Undo() {
+  if (!CanUndo()) return false;
+  redo_.push_back(std::move(contents_.records.back()));
+  contents_.records.pop_back();
+  Rebuild();
+  modified_ = true;
+  return true;
+}
+
+bool CCameraDocument::Redo() {
+  if (redo_.empty()) return false;
+  contents_.records.push_back(std::move(redo_.back()));
+  redo_.pop_back();
+  Rebuild();
+  modified_ = true;
+  return true;
+}
+
+void CCameraDocument::Rebuild() {
+  camera_ = ReplayEditLog(contents_.records);
+  ++generation_;
+}
+
+FileError CCameraDocument::Load(const std::string& path, CameraFileReadResult* result) {
+  CameraFileContents contents;
+  CameraFileReadResult read;
+  if (FileError error = LoadCameraFile(path, contents, &read)) return error;
+  contents_ = std::move(contents);
+  redo_.clear();
+  Rebuild();
+  modified_ = false;
+  if (result) *result = read;
+  return {};
+}
+
+CameraFileReadResult CCameraDocument::LoadBytes(std::string_view bytes) {
+  const CameraFileReadResult read = ReadCameraFile(bytes, contents_);
+  redo_.clear();
+  Rebuild();
+  modified_ = false;
+  return read;
+}
+
+std::vector<EditRecord> CCameraDocument::ViewRecords() const {
+  return {ScaleRecord(camera_->Scale()), OriginRecord(camera_->OriginX(), camera_->OriginY())};
+}
+
+std::string CCameraDocument::SaveBytes() const { return EncodeCameraFile(contents_, ViewRecords()); }
+
+FileError CCameraDocument::Save(const std::string& path) {
+  if (FileError error = SaveCameraFile(path, contents_, ViewRecords())) return error;
+  modified_ = false;
+  return {};
+}

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "atomicfile.h"
+#include "camerafile.h"
+#include "chamber.h"
+#include "editrecord.h"
+
+// Everything a camera window holds apart from its widgets: the camera, the
+// edit log that built it (which is also its file and its undo history), the
+// article and description, the records undo took away (for redo) and
+// whether there are unsaved changes. The window owns one; zamo-cli uses the
+// same class, so both load, edit, replay and save alike.
+//
+// Texts are UTF-16 code units, exactly as the camera file stores them
+// (convert with Utf16ToUtf8 / Utf8ToUtf16 of textcodec.h for display).
+//
+// Edits: a command builds an EditRecord (editrecord.h) and hands it to
+// Apply, which performs it on the live camera through the replay action of
+// its code and appends it only when the model accepted it. A command that
+// shows a dialog builds the record from the state the dialog leaves (the
+// division records carry a run's panels as they stand); those records put
+// that very state in place again, so applying one after the dialog already
+// changed the camera is harmless.
+//
+// Pointers into the camera (a selected wall, partition or strip) survive
+// Apply, but not Undo, Redo or Load, which build a new camera: compare
+// CameraGeneration() before and after, or clear the selection.
+class CCameraDocument {
+ public:
+  // An empty camera (no outline) and an empty log: a window before its new
+  // camera dialog was confirmed.
+  CCameraDocument();
+  ~CCameraDocument();
+  CCameraDocument(const CCameraDocument&) = delete;
+  CCameraDocument& operator=(const CCameraDocument&) = delete;
+
+  CChamber& Camera() { return *camera_; }
+  const CChamber& Camera() const { return *camera_; }
+  // Changes each time Camera() is replaced by a rebuilt one.
+  uint64_t CameraGeneration() const { return generation_; }
+  // Whether a camera was created (or loaded): it has an outline.
+  bool HasCamera() const { return camera_->WallCount() > 0; }
+
+  std::span<const EditRecord> Log() const { return contents_.records; }
+  const std::u16string& Article() const { return contents_.article; }
+  const std::u16string& Description() const { return contents_.description; }
+  // Created, edited, undone or redone since the last load or save. Zoom and
+  // pan are not changes.
+  bool IsModified() const { return modified_; }
+
+  // The new camera command: Create with the inner sizes (the dialog's outer
+  // length and width less t, height less 2t), then noFloor and the geometry
+  // lock. Records 0 and, when either flag is set, 12. Refuses what Create
+  // refuses, and a document that already holds a camera (kNotEmpty);
+  // nothing changes then.
+  bool CreateCamera(std::u16string article, std::u16string description, int32_t width, int32_t depth,
+                    int32_t height, int32_t thickness, bool noFloor, bool geometryLocked,
+                    EditRefusal* why = nullptr);
+
+  // Performs an editing record (codes 1 to 6, 11, 13 to 20) on the camera
+  // and appends it; clears the redo records. False, with camera and log
+  // unchanged, when the model refuses it or for the codes that only
+  // creation (0, 12) and saving (9, 10) make (kBadArgument).
+  bool Apply(const EditRecord& record, EditRefusal* why = nullptr);
+
+  // Undo is possible while the log holds more than the creation record and
+  // the flags record 12 right after it; it moves the last record to the
+  // redo records and rebuilds the camera from the rest.
+  bool CanUndo() const;
+  bool Undo();
+  // Redo puts the last undone record back on the log and rebuilds.
+  bool CanRedo() const { return !redo_.empty(); }
+  bool Redo();
+
+  // Reads a camera file and rebuilds the camera from its records (scale and
+  // origin records included). On a file error nothing changes. A file that
+  // stops early still loads what it held; `result` tells how it ended.
+  FileError Load(const std::string& path, CameraFileReadResult* result = nullptr);
+  CameraFileReadResult LoadBytes(std::string_view bytes);
+
+  // Writes the texts, the log and the current scale and origin (records 9
+  // and 10, which are not added to the log) through a temporary file.
+  FileError Save(const std::string& path);
+  std::string SaveBytes() const;
+
+ private:
+  void Rebuild();
+  std::vector<EditRecord> ViewRecords() const;
+  size_t UndoFloor() const;
+
+  CameraFileContents contents_;
+  std::unique_ptr<CChamber> camera_;
+  std::vector<EditRecord> redo_;
+  uint64_t generation_ = 0;
+  bool modified_ = false;
+};
