@@ -43,21 +43,17 @@ void SyncFile(const std::string& path) {
 
 }  // namespace
 
-FileError WriteFileAtomically(const std::string& path, std::string_view bytes) {
+FileError WriteFileAtomicallyVia(const std::string& path,
+                                 const std::function<FileError(const std::string& tempPath)>& write) {
   const fs::path target(path);
   std::error_code ec;
   if (fs::is_directory(target, ec)) return {path, "is a folder"};
   const std::string temp = TempNameFor(target);
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return {path, std::string("cannot be created: ") + std::strerror(errno)};
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      fs::remove(temp, ec);
-      return {path, "cannot be written (disk full?)"};
-    }
+  FileError error = write(temp);
+  if (error) {
+    fs::remove(temp, ec);
+    error.file = path;
+    return error;
   }
   SyncFile(temp);
   fs::rename(temp, target, ec);
@@ -66,6 +62,17 @@ FileError WriteFileAtomically(const std::string& path, std::string_view bytes) {
     return {path, "cannot be replaced: " + ec.message()};
   }
   return {};
+}
+
+FileError WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  return WriteFileAtomicallyVia(path, [&](const std::string& temp) -> FileError {
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    if (!out) return {temp, std::string("cannot be created: ") + std::strerror(errno)};
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    if (!out) return {temp, "cannot be written (disk full?)"};
+    return {};
+  });
 }
 
 FileError ReadWholeFile(const std::string& path, std::string& bytes, uint64_t maxBytes) {

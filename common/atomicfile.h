@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,12 @@ struct FileError {
 // when everything was written. On failure the old file is untouched and the
 // temporary file is removed.
 FileError WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// The same for writers that insist on opening the file themselves (a
+// library that takes a file name): `write` fills the temporary file whose
+// name it is given and reports how that went.
+FileError WriteFileAtomicallyVia(const std::string& path,
+                                 const std::function<FileError(const std::string& tempPath)>& write);
 
 // Reads a whole file, refusing files larger than `maxBytes` before reading.
 FileError ReadWholeFile(const std::string& path, std::string& bytes,

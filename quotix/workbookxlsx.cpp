@@ -2,21 +2,11 @@
 
 #include <xlsxwriter.h>
 
-#include <atomic>
-#include <filesystem>
 #include <map>
-#include <system_error>
-
-#if defined(__unix__) || defined(__APPLE__)
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 #include "cellvalue.h"
 #include "imagesize.h"
 #include "palette.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -161,48 +151,16 @@ void FillSheet(lxw_workbook* book, lxw_worksheet* sheet, const CWorkbook& workbo
   worksheet_set_paper(sheet, kPaperA4);
 }
 
-std::string TempNameFor(const std::string& path) {
-  static std::atomic<unsigned> counter{0};
-#if defined(__unix__) || defined(__APPLE__)
-  const long pid = static_cast<long>(getpid());
-#else
-  const long pid = 0;
-#endif
-  return path + ".part-" + std::to_string(pid) + "-" + std::to_string(counter++);
-}
-
-void SyncFile(const std::string& path) {
-#if defined(__unix__) || defined(__APPLE__)
-  const int fd = ::open(path.c_str(), O_RDONLY);
-  if (fd >= 0) {
-    ::fsync(fd);
-    ::close(fd);
-  }
-#else
-  (void)path;
-#endif
-}
-
 }  // namespace
 
 FileError SaveWorkbookXlsx(const CWorkbook& workbook, const std::string& path) {
-  std::error_code ec;
-  if (fs::is_directory(path, ec)) return {path, "is a folder"};
-  const std::string temp = TempNameFor(path);
-  lxw_workbook* book = workbook_new(temp.c_str());
-  if (!book) return {path, "cannot be created (out of memory)"};
-  lxw_worksheet* sheet = workbook_add_worksheet(book, kSheetName);
-  if (sheet) FillSheet(book, sheet, workbook);
-  const lxw_error error = workbook_close(book);
-  if (error != LXW_NO_ERROR) {
-    fs::remove(temp, ec);
-    return {path, std::string("cannot be written: ") + lxw_strerror(error)};
-  }
-  SyncFile(temp);
-  fs::rename(temp, path, ec);
-  if (ec) {
-    fs::remove(temp, ec);
-    return {path, "cannot be replaced: " + ec.message()};
-  }
-  return {};
+  return WriteFileAtomicallyVia(path, [&](const std::string& temp) -> FileError {
+    lxw_workbook* book = workbook_new(temp.c_str());
+    if (!book) return {temp, "cannot be created (out of memory)"};
+    lxw_worksheet* sheet = workbook_add_worksheet(book, kSheetName);
+    if (sheet) FillSheet(book, sheet, workbook);
+    const lxw_error error = workbook_close(book);
+    if (error != LXW_NO_ERROR) return {temp, std::string("cannot be written: ") + lxw_strerror(error)};
+    return {};
+  });
 }
