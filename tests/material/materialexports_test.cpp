@@ -6,10 +6,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
-#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTimer>
 
 #include <set>
@@ -153,24 +151,10 @@ TEST_F(MaterialLibraryTest, DialogUsesTheLanguageFileAndSaveWritesTheFile) {
 // Only the named exports may be visible: anything else of ours would bind
 // to the program's or another library's copy of the shared helpers.
 TEST(MaterialLibraryExports, OnlyTheNamedExportsAreVisible) {
-  const QString nm = QStandardPaths::findExecutable(QStringLiteral("nm"));
-  if (nm.isEmpty()) GTEST_SKIP() << "no nm";
   CPluginLibrary library;
   ASSERT_TRUE(library.Load(QStringLiteral("Material")));
-  QProcess process;
-  process.start(nm, {QStringLiteral("-D"), QStringLiteral("--defined-only"), library.FileName()});
-  ASSERT_TRUE(process.waitForFinished());
   std::set<std::string> symbols;
-  for (const QByteArray& line : process.readAllStandardOutput().split('\n')) {
-    const QByteArray name = line.trimmed().split(' ').last();
-    // The linker's own markers and the sanitizers' symbols are not ours.
-    if (name.isEmpty() || name == "__bss_start" || name == "_edata" || name == "_end" || name == "_init" ||
-        name == "_fini" || name.startsWith("__asan") || name.startsWith("__odr_asan") || name.startsWith("__ubsan") ||
-        name.startsWith("__sanitizer")) {
-      continue;
-    }
-    symbols.insert(name.toStdString());
-  }
+  if (!ExportedSymbols(library.FileName(), symbols)) GTEST_SKIP() << "no nm";
   std::set<std::string> expected = {"ShowMaterialDlg", "GetProfiles", "SelectProfile"};
   expected.insert(kGetterNames.begin(), kGetterNames.end());
   EXPECT_EQ(symbols, expected);

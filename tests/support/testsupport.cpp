@@ -1,6 +1,8 @@
 #include "testsupport.h"
 
 #include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <atomic>
@@ -67,3 +69,22 @@ void WriteFileBytes(const std::string& path, const std::string& bytes) {
 }
 
 std::string SourceDataDir() { return std::string(ZAMO_SOURCE_DIR) + "/data"; }
+
+bool ExportedSymbols(const QString& libraryPath, std::set<std::string>& names) {
+  const QString nm = QStandardPaths::findExecutable(QStringLiteral("nm"));
+  if (nm.isEmpty()) return false;
+  QProcess process;
+  process.start(nm, {QStringLiteral("-D"), QStringLiteral("--defined-only"), libraryPath});
+  if (!process.waitForFinished()) return false;
+  names.clear();
+  for (const QByteArray& line : process.readAllStandardOutput().split('\n')) {
+    const QByteArray name = line.trimmed().split(' ').last();
+    if (name.isEmpty() || name == "__bss_start" || name == "_edata" || name == "_end" || name == "_init" ||
+        name == "_fini" || name.startsWith("__asan") || name.startsWith("__odr_asan") || name.startsWith("__ubsan") ||
+        name.startsWith("__sanitizer")) {
+      continue;
+    }
+    names.insert(name.toStdString());
+  }
+  return true;
+}

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <deque>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,10 @@ class CMessageRecorder {
 // Bytes of a file, or an empty string.
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
+
+// The names a shared library exports (defined, dynamic symbols), without
+// the linker's and the sanitizers' own. False when `nm` is not available.
+bool ExportedSymbols(const QString& libraryPath, std::set<std::string>& names);
 
 // The source tree's folder of shipped data (language file and the like).
 std::string SourceDataDir();
