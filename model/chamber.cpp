@@ -49,6 +49,7 @@ bool CChamber::Create(int32_t width, int32_t depth, int32_t height, int32_t thic
   width_ = width;
   depth_ = depth;
   RebuildFloor();
+  resources_ = DrawResources::Screen(screenLogPixelsY_);
   dimensionOffset_ = kDefaultDimensionOffset;
   labelOffset_ = kDefaultLabelOffset;
   return true;

@@ -2,9 +2,11 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
+#include "drawresources.h"
 #include "editrefusal.h"
 #include "floorstrip.h"
 #include "geometry.h"
@@ -226,6 +228,42 @@ class CChamber {
   // stays fully divided. All or nothing: on a refusal the width is restored.
   bool ResizePanelAcross(int wallIndex, int panelIndex, int32_t newWidth, EditRefusal* why = nullptr);
 
+  // ---- drawing -------------------------------------------------------------
+
+  // The screen resolution the window's label fonts are made for until the
+  // window says otherwise, pixels per inch.
+  static constexpr int32_t kScreenLogPixelsY = 96;
+  // Where a printed plan stands on the page (device pixels) and the share of
+  // the page's width its reference width takes at zoom 1.
+  static constexpr int32_t kPrintOriginX = 500;
+  static constexpr int32_t kPrintOriginY = 1000;
+  static constexpr double kPrintWidthShare = 0.7;
+  static constexpr double kMinPrintFontPoints = 1.0;
+  static constexpr double kMaxPrintFontPoints = 1000.0;
+
+  // Draws the plan with the active drawing set: the floor strips, the outline
+  // segments with their panels, doors and posts, the dimension chains (left,
+  // right, bottom, top), the partitions, and - unless printing - the four
+  // header lines at pixels (10, 10) to (10, 70) in the context's current font.
+  void Draw(CDrawContext& dc, const DrawingHeader& header = {}) const;
+  // Builds the print set from the active one for a printer `horzRes` pixels
+  // wide with `logPixelsY` pixels per inch: origin (500, 1000), scale
+  // horzRes / width * 0.7 * zoom, the print resources. The active set is not
+  // changed. False, and no print set, when the camera has no width, the zoom
+  // or the font size is not a number within reach, or the scale would leave
+  // the mapping's range.
+  bool PrepareForPrint(const CDrawContext& dc, double zoom, double fontPoints);
+  bool PrepareForPrint(int32_t horzRes, int32_t logPixelsY, double zoom, double fontPoints);
+  // Draws with the print set, without the header, and puts the active set
+  // back. False (nothing drawn) when no print set was prepared.
+  bool DrawForPrint(CDrawContext& dc);
+  bool Printing() const { return printing_; }
+  // The resources of the active set (the screen's, outside DrawForPrint).
+  const DrawResources& Resources() const { return resources_; }
+  // Remakes the screen resources for a screen of `logPixelsY` pixels per
+  // inch (a value below 1 is ignored); a camera not yet created has none.
+  void SetScreenResolution(int32_t logPixelsY);
+
   // ---- hit testing (window pixels in) ----------------------------------------
 
   // The first outline segment in chain order whose body contains the pixel
@@ -252,6 +290,22 @@ class CChamber {
   bool CarryDoors(CWallCollection& wall, std::span<const CWallPanel> oldPanels);
   void AfterOutlineMove();
 
+  // The fields a printout swaps for its own while it draws.
+  struct DrawingSet {
+    DrawResources resources;
+    CPixelMapping mapping;
+    int32_t dimensionOffset = 0;
+    int32_t labelOffset = 0;
+    int32_t thickness = 0;
+    int32_t height = 0;
+  };
+  DrawingSet ActiveSet() const;
+  void UseSet(const DrawingSet& set);
+
+  DrawResources resources_;
+  std::optional<DrawingSet> printSet_;
+  bool printing_ = false;
+  int32_t screenLogPixelsY_ = kScreenLogPixelsY;
   CPixelMapping mapping_;
   int32_t dimensionOffset_ = 0;
   int32_t labelOffset_ = 0;

@@ -22,6 +22,9 @@ class CFloorPanel : public CObjBase {
     if (owner) owner_ = owner;
   }
 
+  // The panel once per cut of its strip (the cut lines) and its width label.
+  void Draw(const CChamber& camera, CDrawContext& dc, int32_t x, int32_t y) const override;
+
  private:
   int32_t width_ = 0;
   CFloorStrip* owner_ = nullptr;

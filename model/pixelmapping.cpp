@@ -38,6 +38,8 @@ int32_t CPixelMapping::ToPixelY(int64_t mm) const {
   return TruncSaturate(static_cast<double>(TruncSaturate(static_cast<double>(mm) * scale_)) + originY_);
 }
 
+int32_t CPixelMapping::ToPixelLength(int64_t mm) const { return TruncSaturate(static_cast<double>(mm) * scale_); }
+
 int32_t CPixelMapping::ToModelX(int64_t px) const {
   return TruncSaturate(static_cast<double>(px - originX_) / scale_);
 }

@@ -50,6 +50,8 @@ class CPixelMapping {
   int32_t ToModelX(int64_t px) const;
   int32_t ToModelY(int64_t px) const;
   ModelPoint ToModel(PixelPoint p) const { return {ToModelX(p.x), ToModelY(p.y)}; }
+  // A model distance as pixels, without the origin: trunc(mm * scale).
+  int32_t ToPixelLength(int64_t mm) const;
 
   // Mouse-wheel zoom about the cursor (cx, cy): the point under the cursor
   // stays put. In: scale * kZoomFactor, origin = c - (c - origin) * factor;

@@ -7,6 +7,7 @@
 #include "geometry.h"
 
 class CChamber;
+class CDrawContext;
 class CWallCollection;
 
 struct ModelLine {
@@ -59,6 +60,10 @@ class CSizes {
   // The dimension records of this side, in list order; none for an empty
   // list or a side without a camera.
   virtual std::vector<DimensionRecord> Measure() const = 0;
+  // Draws the side's chains with the camera's dimension pen and font:
+  // extension lines, dimension line, a dot at each end, the value. Nothing
+  // for an empty list.
+  virtual void Draw(const CChamber& camera, CDrawContext& dc) const;
 
  protected:
   CSizes() = default;
@@ -91,6 +96,8 @@ class CRightSizes : public CSizes {
   // One record per value of the camera's floor cut chain, from the outer top
   // edge down; none when the side has no segment.
   std::vector<DimensionRecord> MeasureFloorCuts() const;
+  // Both chains: the segments, then the floor cuts.
+  void Draw(const CChamber& camera, CDrawContext& dc) const override;
 };
 
 // Every chain of a camera, and the printed numbers of each in order.

@@ -70,6 +70,10 @@ class CWallPanel : public CObjBase {
   // every case. Returns whether the kind was taken.
   bool SetDoorKind(int32_t kind);
 
+  // The panel box (inset two pixels) and its width label, or the symbol of
+  // its door or opening, across the owning run from (x, y).
+  void Draw(const CChamber& camera, CDrawContext& dc, int32_t x, int32_t y) const override;
+
  private:
   int32_t width_ = 0;
   CWallCollection* owner_ = nullptr;

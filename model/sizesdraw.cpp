@@ -1,0 +1,42 @@
+// Drawing of the dimension chains from their measured records.
+
+#include <span>
+
+#include "chamber.h"
+#include "drawhelpers.h"
+#include "sizes.h"
+
+using draw_helpers::MapPoint;
+using draw_helpers::MapRect;
+
+namespace {
+
+const DrawBrush kDotBrush = DrawBrush::Solid(Rgb(0, 0, 128));
+
+void DrawRecords(const CChamber& camera, CDrawContext& dc, std::span<const DimensionRecord> records) {
+  if (records.empty()) return;
+  const DrawResources& res = camera.Resources();
+  const CPixelMapping& m = camera.Mapping();
+  dc.Select(res.dimensionPen);
+  const auto line = [&](const ModelLine& l) { dc.Line(m.ToPixel(l.from), m.ToPixel(l.to)); };
+  for (const DimensionRecord& r : records) {
+    dc.Select(r.verticalText ? res.dimensionFontVertical : res.dimensionFontHorizontal);
+    line(r.extension1);
+    line(r.extension2);
+    line(r.dimensionLine);
+    const DrawBrush previous = dc.SelectBrush(kDotBrush);
+    dc.Ellipse(MapRect(m, r.dot1));
+    dc.Ellipse(MapRect(m, r.dot2));
+    dc.SelectBrush(previous);
+    dc.Text(MapPoint(m, r.textAt.x, r.textAt.y), draw_helpers::Number(r.value));
+  }
+}
+
+}  // namespace
+
+void CSizes::Draw(const CChamber& camera, CDrawContext& dc) const { DrawRecords(camera, dc, Measure()); }
+
+void CRightSizes::Draw(const CChamber& camera, CDrawContext& dc) const {
+  DrawRecords(camera, dc, Measure());
+  DrawRecords(camera, dc, MeasureFloorCuts());
+}

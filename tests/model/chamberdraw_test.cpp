@@ -1,0 +1,317 @@
+// The camera's drawing as primitives: where the window sees each segment,
+// panel, label, door, post, strip and header, and what a printout changes.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "modeltesthelpers.h"
+#include "recordingdrawcontext.h"
+
+namespace {
+
+using Kind = DrawCall::Kind;
+using Texts = std::vector<std::string>;
+
+const DrawingHeader kHeader{"Габаритные размеры камеры:", "Высота", "Ширина", "Длина"};
+
+const DrawCall* TextAt(const CRecordingDrawContext& dc, const std::string& text, PixelPoint at) {
+  for (const DrawCall& call : dc.Calls())
+    if (call.kind == Kind::kText && call.text == text && call.from == at) return &call;
+  return nullptr;
+}
+
+bool HasLine(const CRecordingDrawContext& dc, PixelPoint from, PixelPoint to) {
+  return std::any_of(dc.Calls().begin(), dc.Calls().end(), [&](const DrawCall& c) {
+    return c.kind == Kind::kLine && c.from == from && c.to == to;
+  });
+}
+
+// The numbers of the dimension chains, in drawing order.
+Texts DimensionTexts(const CRecordingDrawContext& dc, const DrawResources& res) {
+  Texts texts;
+  for (const DrawCall& call : dc.OfKind(Kind::kText))
+    if (call.font == *res.dimensionFontHorizontal || call.font == *res.dimensionFontVertical)
+      texts.push_back(call.text);
+  // The header lines come last, in the horizontal dimension font.
+  texts.resize(texts.size() - 4);
+  return texts;
+}
+
+
+}  // namespace
+
+TEST(ChamberDrawTest, NewCameraStandsWhereTheWindowShowsIt) {
+  auto camera = MakeCamera(3000, 2000, 100);
+  camera->FillAllWalls();
+  const DrawResources& res = camera->Resources();
+  CRecordingDrawContext dc;
+  camera->Draw(dc, kHeader);
+
+  const DrawCall* top = dc.FindRectangle({110, 90, 710, 110});
+  ASSERT_NE(top, nullptr);
+  EXPECT_EQ(top->brush, *res.segmentBrush);
+  const DrawCall* firstPanel = dc.FindRectangle({112, 92, 348, 108});
+  ASSERT_NE(firstPanel, nullptr);
+  EXPECT_EQ(firstPanel->brush, *res.panelBrush);
+  const DrawCall* label = TextAt(dc, "1200", {230, 70});
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->font, *res.labelFontHorizontal);
+  // The top's post, centred on its far reference point (3000, 0).
+  const DrawCall* post = dc.FindRectangle({690, 90, 710, 110});
+  ASSERT_NE(post, nullptr);
+  EXPECT_EQ(post->brush, *res.cornerBrush);
+  // The left run goes up from its start: its first panel is the lowest, its
+  // label left of it in the upright font.
+  ASSERT_NE(dc.FindRectangle({92, 252, 108, 488}), nullptr);
+  const DrawCall* leftLabel = TextAt(dc, "1200", {70, 370});
+  ASSERT_NE(leftLabel, nullptr);
+  EXPECT_EQ(leftLabel->font, *res.labelFontVertical);
+}
+
+TEST(ChamberDrawTest, PanelBrushFollowsTheWidthNotTheKind) {
+  auto camera = MakeCamera(3000, 2000, 100);
+  Divide(*camera->WallAt(0), {1200, 500, 600, 600});
+  const DrawResources& res = camera->Resources();
+  CRecordingDrawContext dc;
+  camera->Draw(dc, kHeader);
+  const DrawCall* odd = dc.FindRectangle({352, 92, 448, 108});
+  const DrawCall* six = dc.FindRectangle({452, 92, 568, 108});
+  ASSERT_NE(odd, nullptr);
+  ASSERT_NE(six, nullptr);
+  EXPECT_EQ(odd->brush, *res.oddPanelBrush);
+  EXPECT_EQ(six->brush, *res.panelBrush);
+  EXPECT_EQ(camera->WallAt(0)->PanelAt(2)->Kind(), kPanelOtherWidth);
+}
+
+TEST(ChamberDrawTest, DoorsStandOutsideTheRunWithoutBoxOrLabel) {
+  auto camera = MakeCamera(3000, 2000, 100);
+  camera->FillAllWalls();
+  ASSERT_TRUE(camera->SetPanelDoor(0, 0, kContainerDoorLeft, 0, 0));
+  ASSERT_TRUE(camera->SetPanelDoor(0, 1, kSlidingDoorLeft, 0, 0));
+  ASSERT_TRUE(camera->SetPanelDoor(3, 0, kSwingDoorBlock, 1, 0));
+  const DrawResources& res = camera->Resources();
+  CRecordingDrawContext dc;
+  camera->Draw(dc, kHeader);
+
+  // Container door on the top: the bar 20 mm short at each end, from the
+  // outer face 50 mm out; its leaf line from the far end to the near end,
+  // 100 mm further out.
+  const DrawCall* bar = dc.FindRectangle({114, 80, 346, 90});
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(bar->brush, *res.panelBrush);
+  EXPECT_TRUE(HasLine(dc, {346, 80}, {114, 60}));
+  EXPECT_EQ(dc.FindRectangle({112, 92, 348, 108}), nullptr);
+  EXPECT_EQ(TextAt(dc, "1200", {230, 70}), nullptr);
+
+  // Sliding door on the next panel: rail 50 mm beyond the bar, arrow head at
+  // the end the run travels to.
+  ASSERT_NE(dc.FindRectangle({354, 80, 586, 90}), nullptr);
+  EXPECT_TRUE(HasLine(dc, {364, 70}, {576, 70}));
+  EXPECT_TRUE(HasLine(dc, {576, 70}, {571, 65}));
+  EXPECT_TRUE(HasLine(dc, {576, 70}, {571, 75}));
+
+  // Swing door block on the left run (going up): left of it, exactly the
+  // panel's length.
+  ASSERT_NE(dc.FindRectangle({80, 250, 90, 490}), nullptr);
+}
+
+TEST(ChamberDrawTest, OpeningIsHatchedOverTheWholePanel) {
+  auto camera = MakeCamera(3000, 2000, 100);
+  camera->FillAllWalls();
+  ASSERT_TRUE(camera->SetPanelDoor(0, 1, kOpening, 0, 1850));
+  CRecordingDrawContext dc;
+  camera->Draw(dc, kHeader);
+  const DrawCall* opening = dc.FindRectangle({350, 90, 590, 110});
+  ASSERT_NE(opening, nullptr);
+  EXPECT_EQ(opening->brush, DrawBrush::DiagonalCross(Rgb(100, 100, 100)));
+  EXPECT_NE(TextAt(dc, "1200", {230, 70}), nullptr);
+  EXPECT_EQ(TextAt(dc, "1200", {470, 70}), nullptr);
+}
+
+TEST(ChamberDrawTest, PlanIsDrawnFloorFirstThenWallsChainsPartitionsAndHeader) {
+  auto camera = MakeCamera(3000, 2000, 100);
+  camera->FillAllWalls();
+  auto partition = std::make_unique<CPartition>();
+  ASSERT_TRUE(partition->SetStart(1000, 500));
+  ASSERT_TRUE(partition->Init(1000, 100, camera.get(), Orientation::kVertical));
+  Divide(*partition, {1000});
+  ASSERT_NE(camera->AddPartition(std::move(partition)), nullptr);
+  const DrawResources& res = camera->Resources();
+  CRecordingDrawContext dc;
+  camera->Draw(dc, kHeader);
+  const std::vector<DrawCall>& calls = dc.Calls();
+  ASSERT_GT(calls.size(), 4u);
+
+  EXPECT_EQ(calls.front().brush, *res.stripBrush);
+  const auto firstOf = [&](auto pred) {
+    return std::find_if(calls.begin(), calls.end(), pred) - calls.begin();
+  };
+  const auto firstSegment = firstOf([&](const DrawCall& c) { return c.brush == *res.segmentBrush; });
+  const auto lastFloor = calls.rend() - std::find_if(calls.rbegin(), calls.rend(), [&](const DrawCall& c) {
+    return c.brush == *res.floorPanelBrush && c.kind == Kind::kRectangle;
+  });
+  const auto firstDot = firstOf([](const DrawCall& c) { return c.kind == Kind::kEllipse; });
+  const auto partitionBody = firstOf([](const DrawCall& c) { return c.rect == PixelRect{290, 210, 310, 410}; });
+  EXPECT_LT(lastFloor, firstSegment);
+  EXPECT_LT(firstSegment, firstDot);
+  EXPECT_LT(firstDot, partitionBody);
+  // The partition's panel from its own start, labelled to its right.
+  ASSERT_NE(dc.FindRectangle({292, 212, 308, 408}), nullptr);
+  ASSERT_NE(TextAt(dc, "1000", {310, 310}), nullptr);
+
+  // The header: the outer sizes, in the chains' horizontal font.
+  const std::vector<DrawCall> header(calls.end() - 4, calls.end());
+  const Texts texts{"Габаритные размеры камеры:", "Высота: 2400 мм.", "Ширина: 2100 мм.", "Длина: 3100 мм."};
+  for (size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(header[i].text, texts[i]);
+    EXPECT_EQ(header[i].from, (PixelPoint{10, static_cast<int32_t>(10 + 20 * i)}));
+    EXPECT_EQ(header[i].font, *res.dimensionFontHorizontal);
+  }
+}
+
+TEST(ChamberDrawTest, FloorPanelsShowTheirCutsAndWidths) {
+  auto camera = MakeCamera(3000, 2000, 100);
+  CFloorStrip& strip = *camera->FloorStripAt(0);
+  ASSERT_TRUE(strip.SetCuts(std::vector<int32_t>{1000, 1100}));
+  ASSERT_EQ(strip.Cuts().size(), 2u);
+  const DrawResources& res = camera->Resources();
+  CRecordingDrawContext dc;
+  camera->Draw(dc, kHeader);
+  std::vector<DrawCall> boxes;
+  for (const DrawCall& call : dc.OfKind(Kind::kRectangle))
+    if (call.brush == *res.floorPanelBrush) boxes.push_back(call);
+  ASSERT_EQ(boxes.size(), 3u * static_cast<size_t>(strip.PanelCount()));
+  // The first panel: to the full length, then to the first piece's end twice.
+  const int32_t top = camera->Mapping().ToPixelY(strip.Y());
+  EXPECT_EQ(boxes[0].rect.top, top);
+  EXPECT_EQ(boxes[0].rect.bottom, camera->Mapping().ToPixelY(strip.Y() + strip.Cuts()[0]));
+  EXPECT_EQ(boxes[1].rect.bottom, camera->Mapping().ToPixelY(strip.Y() + 1000));
+  EXPECT_EQ(boxes[2].rect, boxes[1].rect);
+  EXPECT_EQ(boxes[0].pen, *res.floorPanelPen);
+  // Its width, in a box from one thickness right of its left edge at the
+  // panel's middle height.
+  const std::vector<DrawCall> labels = dc.OfKind(Kind::kTextInRect);
+  ASSERT_EQ(labels.size(), static_cast<size_t>(strip.PanelCount()));
+  EXPECT_EQ(labels[0].text, std::to_string(strip.PanelAt(0)->Width()));
+  EXPECT_EQ(labels[0].rect.left, boxes[0].rect.left + 20);
+  EXPECT_EQ(labels[0].rect.top, (boxes[0].rect.top + boxes[0].rect.bottom) / 2);
+}
+
+TEST(ChamberDrawTest, ChainsOfARectangleShowItsOuterSizes) {
+  auto camera = MakeCamera(3000, 2000, 100);
+  CRecordingDrawContext dc;
+  camera->Draw(dc, kHeader);
+  // Left, right with the floor cuts, bottom, top.
+  EXPECT_EQ(DimensionTexts(dc, camera->Resources()), (Texts{"2100", "2100", "2100", "3100", "3100"}));
+  const DrawCall* top = TextAt(dc, "3100", {400, -78});
+  ASSERT_NE(top, nullptr);
+  EXPECT_EQ(top->font, *camera->Resources().dimensionFontHorizontal);
+  // The top's dimension line and its dots, 790 mm above the outer face.
+  EXPECT_TRUE(HasLine(dc, {90, -68}, {710, -68}));
+  ASSERT_EQ(dc.OfKind(Kind::kEllipse).size(), 10u);
+  EXPECT_EQ(dc.OfKind(Kind::kEllipse)[0].brush, DrawBrush::Solid(Rgb(0, 0, 128)));
+}
+
+TEST(ChamberDrawTest, ChainsOfAnLShapedCameraFollowItsSteps) {
+  auto camera = MakeCamera(3000, 2000, 100);
+  ASSERT_TRUE(camera->SplitWall(1, false, 900));
+  ASSERT_TRUE(camera->MoveWall(2, 500));
+  CRecordingDrawContext dc;
+  camera->Draw(dc, kHeader);
+  // Left 2100; right 900 and 1200 down the two steps, floor cuts at the
+  // notch (1000) and the far wall (1100 more); bottom 2600; top 3100.
+  EXPECT_EQ(DimensionTexts(dc, camera->Resources()),
+            (Texts{"2100", "900", "1200", "1000", "1100", "2600", "3100"}));
+}
+
+TEST(ChamberDrawTest, EmptyCameraDrawsOnlyItsHeader) {
+  CChamber camera;
+  CRecordingDrawContext dc;
+  camera.Draw(dc, kHeader);
+  EXPECT_EQ(dc.Texts(), (Texts{"Габаритные размеры камеры:", "Высота: 0 мм.", "Ширина: 0 мм.", "Длина: 0 мм."}));
+  EXPECT_EQ(dc.Calls().size(), 4u);
+}
+
+TEST(PrintDrawTest, PrintoutUsesThePrintSetAndLeavesTheActiveOne) {
+  auto camera = MakeCamera(3000, 2000, 100);
+  camera->FillAllWalls();
+  camera->SetOriginX(-40);
+  ASSERT_TRUE(camera->SetScale(0.5));
+  const DrawResources screen = camera->Resources();
+  const CPixelMapping mapping = camera->Mapping();
+  CRecordingDrawContext printer(3300, 300);
+  printer.ObservePrinting([&camera] { return camera->Printing(); });
+  CRecordingDrawContext before;
+  camera->Draw(before, kHeader);
+
+  ASSERT_TRUE(camera->PrepareForPrint(printer, 1.0, 12.0));
+  EXPECT_EQ(camera->Resources(), screen);
+  ASSERT_TRUE(camera->DrawForPrint(printer));
+
+  EXPECT_EQ(camera->Resources(), screen);
+  EXPECT_EQ(camera->Mapping(), mapping);
+  EXPECT_FALSE(camera->Printing());
+  EXPECT_EQ(camera->DimensionOffset(), 800);
+  EXPECT_EQ(camera->LabelOffset(), 100);
+  CRecordingDrawContext after;
+  camera->Draw(after, kHeader);
+  EXPECT_EQ(after.Calls().size(), before.Calls().size());
+
+  const std::vector<DrawCall>& calls = printer.Calls();
+  ASSERT_FALSE(calls.empty());
+  EXPECT_TRUE(std::all_of(calls.begin(), calls.end(), [](const DrawCall& c) { return c.printing; }));
+  EXPECT_EQ(printer.FindText("Длина: 3100 мм."), nullptr);
+  // Scale 3300 / 3000 * 0.7 = 0.77 about the origin (500, 1000): the top
+  // segment from x = 50 to 3050 mm, outlined five pixels wide, white.
+  const DrawCall* top = printer.FindRectangle({538, 962, 2848, 1038});
+  ASSERT_NE(top, nullptr);
+  EXPECT_EQ(top->brush, DrawBrush::Solid(Rgb(255, 255, 255)));
+  EXPECT_EQ(top->pen, (DrawPen{5, Rgb(0, 0, 0)}));
+  for (const DrawCall& c : calls)
+    if (c.kind == Kind::kRectangle) {
+      EXPECT_EQ(c.brush, DrawBrush::Solid(Rgb(255, 255, 255)));
+    }
+  // Every text in the 12 pt font of the printer.
+  for (const DrawCall& c : calls)
+    if (c.kind == Kind::kText || c.kind == Kind::kTextInRect) {
+      EXPECT_EQ(c.font.height, -50) << c.text;
+    }
+}
+
+TEST(PrintDrawTest, UnusableSettingsPrepareNothing) {
+  auto camera = MakeCamera(3000, 2000, 100);
+  CRecordingDrawContext printer(3300, 300);
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  EXPECT_FALSE(camera->DrawForPrint(printer));
+  EXPECT_TRUE(printer.Calls().empty());
+  EXPECT_FALSE(camera->PrepareForPrint(printer, 0.0, 12.0));  // "abc" typed as the zoom
+  EXPECT_FALSE(camera->PrepareForPrint(printer, -1.0, 12.0));
+  EXPECT_FALSE(camera->PrepareForPrint(printer, nan, 12.0));
+  EXPECT_FALSE(camera->PrepareForPrint(printer, 1.0, 0.0));
+  EXPECT_FALSE(camera->PrepareForPrint(printer, 1.0, 1e12));
+  EXPECT_FALSE(camera->PrepareForPrint(printer, 1e9, 12.0));  // beyond the mapping's scales
+  EXPECT_FALSE(camera->DrawForPrint(printer));
+  CChamber empty;
+  EXPECT_FALSE(empty.PrepareForPrint(printer, 1.0, 12.0));
+  EXPECT_TRUE(camera->PrepareForPrint(printer, 0.5, 1.0));
+}
+
+TEST(DrawResourcesTest, LabelFontsAreFivePointsOnTheScreen) {
+  EXPECT_EQ(MulDiv(5, 96, 72), 7);
+  EXPECT_EQ(MulDiv(-5, 96, 72), -7);
+  EXPECT_EQ(MulDiv(12, 300, 72), 50);
+  EXPECT_EQ(MulDiv(1, 1, 0), -1);
+  const DrawResources screen = DrawResources::Screen(96);
+  EXPECT_EQ(screen.labelFontHorizontal->height, -7);
+  EXPECT_EQ(screen.labelFontVertical->escapement, 900);
+  EXPECT_EQ(screen.dimensionFontVertical->height, 10);
+  EXPECT_FALSE(screen.segmentPen.has_value());
+  auto camera = MakeCamera();
+  camera->SetScreenResolution(120);
+  EXPECT_EQ(camera->Resources().labelFontHorizontal->height, -8);
+}
