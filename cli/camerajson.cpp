@@ -137,10 +137,14 @@ CJson Log(std::span<const EditRecord> log) {
 }  // namespace
 
 CJson CameraDocumentJson(const CCameraDocument& document) {
-  const CChamber& camera = document.Camera();
+  return CameraJson(document.Camera(), document.Article(), document.Description(), document.Log());
+}
+
+CJson CameraJson(const CChamber& camera, std::u16string_view article, std::u16string_view description,
+                 std::span<const EditRecord> log) {
   return CJson::Object()
-      .Set("article", CJson::String(Utf16ToUtf8(document.Article())))
-      .Set("description", CJson::String(Utf16ToUtf8(document.Description())))
+      .Set("article", CJson::String(Utf16ToUtf8(article)))
+      .Set("description", CJson::String(Utf16ToUtf8(description)))
       .Set("thickness", CJson::Int(camera.Thickness()))
       .Set("height", CJson::Int(camera.Height()))
       .Set("width", CJson::Int(camera.Width()))
@@ -155,5 +159,5 @@ CJson CameraDocumentJson(const CCameraDocument& document) {
       .Set("sides", Sides(camera))
       .Set("dimensions", Dimensions(camera))
       .Set("tallies", Tallies(camera))
-      .Set("log", Log(document.Log()));
+      .Set("log", Log(log));
 }

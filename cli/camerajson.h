@@ -1,5 +1,8 @@
 #pragma once
 
+#include <span>
+#include <string_view>
+
 #include "cameradocument.h"
 #include "jsonwriter.h"
 
@@ -9,3 +12,6 @@
 // tallies handed to pricing, and the edit log. Two documents that dump
 // alike show and price alike, which is what the round-trip tests compare.
 CJson CameraDocumentJson(const CCameraDocument& document);
+// The same for a camera and the texts and log that go with it.
+CJson CameraJson(const CChamber& camera, std::u16string_view article, std::u16string_view description,
+                 std::span<const EditRecord> log);
