@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
   }
 
   if (args.empty()) {
-    PrintUsage(std::cerr);
+    std::cerr << "zamo-cli: no command given (zamo-cli --help lists them)\n";
     return kExitBadInput;
   }
   if (args.front() == "--help" || args.front() == "-h" || args.front() == "help") {

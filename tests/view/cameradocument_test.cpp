@@ -274,6 +274,8 @@ TEST(CameraDocumentTest, EveryOperationTogetherSurvivesSaveAndLoad) {
   EXPECT_EQ(CameraState(loaded), CameraState(document));
   EXPECT_EQ(loaded.Camera().PartitionCount(), 2);
   EXPECT_TRUE(loaded.Camera().NoFloor());
+  // zamo-cli's golden case of the same edits holds exactly these bytes.
+  EXPECT_EQ(document.SaveBytes(), ReadFileBytes(ZAMO_SOURCE_DIR "/tests/cli/data/every-operation/camera.kry"));
 }
 
 }  // namespace

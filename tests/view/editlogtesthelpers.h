@@ -74,7 +74,7 @@ inline void BuildRichCamera(CCameraDocument& document) {
   ApplyOrFail(document, MoveWallRecord(2, 1, 500));
   ApplyOrFail(document, FillAllWallsRecord());
   ApplyOrFail(document, PanelDoorRecord(0, 1, 10, 2, 0));
-  const int32_t widths[] = {900, 600};
+  const int32_t widths[] = {600, 300};
   ApplyOrFail(document, DivideWallRecord(1, widths));
   ApplyOrFail(document, ClearWallRecord(3));
   ApplyOrFail(document, AutoFillWallRecord(3));
@@ -91,4 +91,7 @@ inline void BuildRichCamera(CCameraDocument& document) {
   const int32_t stripWidths[] = {1200, 900};
   const int32_t pieces[] = {1000, 600};
   ApplyOrFail(document, DivideFloorStripRecord(0, stripWidths, pieces));
+  // The strip beside the moved wall is too narrow for the automatic division.
+  const int32_t narrowStrip[] = {660};
+  ApplyOrFail(document, DivideFloorStripRecord(1, narrowStrip, {}));
 }

@@ -1,0 +1,184 @@
+// zamo-cli run as a process, as scripts and the acceptance checks run it:
+// new and dump, the golden dumps of tests/cli/data, and bad input, which
+// always gives one line on stderr and exit code 2.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "testsupport.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const QString kCli = QStringLiteral(ZAMO_BINARY_DIR "/bin/zamo-cli");
+const fs::path kGoldenDir = fs::path(ZAMO_SOURCE_DIR) / "tests/cli/data";
+constexpr int kRunLimitMs = 30000;
+
+struct CliRun {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+CliRun RunCli(const std::vector<std::string>& args, const std::string& folder) {
+  QStringList arguments;
+  for (const std::string& arg : args) arguments << QString::fromStdString(arg);
+  QProcess cli;
+  cli.setWorkingDirectory(QString::fromStdString(folder));
+  cli.start(kCli, arguments);
+  CliRun run;
+  if (!cli.waitForFinished(kRunLimitMs)) {
+    cli.kill();
+    cli.waitForFinished();
+    return run;
+  }
+  run.exitCode = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
+  run.out = cli.readAllStandardOutput().toStdString();
+  run.err = cli.readAllStandardError().toStdString();
+  return run;
+}
+
+size_t Lines(const std::string& text) { return static_cast<size_t>(std::count(text.begin(), text.end(), '\n')); }
+
+const std::vector<std::string> kOverviewCamera{"new", "--length", "3000", "--width", "2000", "--height", "2200",
+                                               "--thickness", "80"};
+
+std::vector<std::string> Plus(std::vector<std::string> args, std::initializer_list<std::string> more) {
+  args.insert(args.end(), more);
+  return args;
+}
+
+TEST(CliTest, NewThenDumpGivesTheCameraOfTheNewCameraDialog) {
+  CScratchDir dir;
+  const CliRun made = RunCli(Plus(kOverviewCamera, {"--fill", "--article", "Кам-1", "-o", "cam.kry"}), dir.Path());
+  ASSERT_EQ(made.exitCode, 0) << made.err;
+  EXPECT_TRUE(made.err.empty());
+  const CliRun dumped = RunCli({"dump", "cam.kry"}, dir.Path());
+  ASSERT_EQ(dumped.exitCode, 0) << dumped.err;
+  const std::string& json = dumped.out;
+  EXPECT_NE(json.find("\"article\": \"Кам-1\""), std::string::npos);
+  EXPECT_NE(json.find("\"thickness\": 80,\n  \"height\": 2040,\n  \"width\": 2920,\n  \"depth\": 1920,"),
+            std::string::npos);
+  EXPECT_NE(json.find("{\"op\": 0, \"data\": [2920, 1920, 2040, 80]},\n    {\"op\": 3, \"data\": []},"),
+            std::string::npos);
+  EXPECT_NE(json.find("\"walls\": {\n      \"ok\": true"), std::string::npos);
+}
+
+TEST(CliTest, NewRecordsTheFlagsAfterTheCreation) {
+  CScratchDir dir;
+  ASSERT_EQ(RunCli(Plus(kOverviewCamera, {"--no-floor", "--lock-geometry", "-o", "cam.kry"}), dir.Path()).exitCode, 0);
+  const CliRun dumped = RunCli({"dump", "cam.kry"}, dir.Path());
+  EXPECT_NE(dumped.out.find("\"noFloor\": true"), std::string::npos);
+  EXPECT_NE(dumped.out.find("{\"op\": 12, \"data\": [1, 1]}"), std::string::npos);
+}
+
+TEST(CliTest, PathsMeanWhatTheyMeantWhereTheToolStarted) {
+  CScratchDir dir;
+  const CliRun made =
+      RunCli(Plus(kOverviewCamera, {"--data-dir", "data", "-o", "out/../cam.kry"}), dir.Path());
+  ASSERT_EQ(made.exitCode, 0) << made.err;
+  EXPECT_TRUE(fs::is_regular_file(dir.File("cam.kry")));
+  EXPECT_TRUE(fs::is_directory(dir.File("data")));
+  EXPECT_FALSE(fs::exists(dir.File("data/cam.kry")));
+  EXPECT_EQ(RunCli({"--data-dir=data", "dump", "cam.kry"}, dir.Path()).exitCode, 0);
+}
+
+TEST(CliTest, FailedSaveKeepsTheOldFile) {
+  CScratchDir dir;
+  const CliRun made = RunCli(Plus(kOverviewCamera, {"-o", "missing/cam.kry"}), dir.Path());
+  EXPECT_EQ(made.exitCode, 1);
+  EXPECT_EQ(Lines(made.err), 1u);
+  EXPECT_NE(made.err.find("missing/cam.kry"), std::string::npos);
+}
+
+struct BadInputCase {
+  const char* name;
+  std::vector<std::string> args;
+  const char* said;  // a part of the one line on stderr
+};
+
+class CliBadInputTest : public ::testing::TestWithParam<BadInputCase> {};
+
+TEST_P(CliBadInputTest, SaysWhatIsWrongOnOneLineAndExitsWith2) {
+  CScratchDir dir;
+  WriteFileBytes(dir.File("garbage.kry"), "\x01\x02\x03\x04\x05");
+  WriteFileBytes(dir.File("cam.kry"), "keep");
+  const CliRun run = RunCli(GetParam().args, dir.Path());
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(Lines(run.err), 1u) << run.err;
+  EXPECT_NE(run.err.find(GetParam().said), std::string::npos) << run.err;
+  EXPECT_TRUE(run.out.empty());
+  // Nothing was written over the file named by -o.
+  EXPECT_EQ(ReadFileBytes(dir.File("cam.kry")), "keep");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CliBadInputTest,
+    ::testing::Values(
+        BadInputCase{"NoCommand", {}, "no command given"},
+        BadInputCase{"UnknownCommand", {"paint"}, "unknown command paint"},
+        BadInputCase{"OptionGivenTwice", Plus(kOverviewCamera, {"--length=3k", "-o", "cam.kry"}), "given twice"},
+        BadInputCase{"LengthThatIsNoNumber",
+                     {"new", "--length", "3k", "--width", "2000", "--height", "2200", "--thickness", "80", "-o",
+                      "cam.kry"},
+                     "--length: \"3k\" is not a whole number"},
+        BadInputCase{"WidthTooSmall",
+                     {"new", "--length", "3000", "--width", "1359", "--height", "2200", "--thickness", "80", "-o",
+                      "cam.kry"},
+                     "--width: 1359 mm is outside 1360 to 1000000 mm"},
+        BadInputCase{"HeightTooLarge",
+                     {"new", "--length", "3000", "--width", "2000", "--height", "1000001", "--thickness", "100",
+                      "-o", "cam.kry"},
+                     "--height"},
+        BadInputCase{"ThicknessNotOffered", Plus({"new", "--length", "3000", "--width", "2000", "--height", "2200"},
+                                                 {"--thickness", "90", "-o", "cam.kry"}),
+                     "neither 80 nor 100"},
+        BadInputCase{"OutputMissing", kOverviewCamera, "-o FILE.kry is missing"},
+        BadInputCase{"UnknownOption", Plus(kOverviewCamera, {"--colour", "red", "-o", "cam.kry"}),
+                     "unknown option --colour"},
+        BadInputCase{"DataDirWithoutFolder", {"dump", "cam.kry", "--data-dir"}, "--data-dir needs a folder"},
+        BadInputCase{"DumpOfAMissingFile", {"dump", "absent.kry"}, "absent.kry: cannot be opened"},
+        BadInputCase{"DumpOfAFolder", {"dump", "."}, "is a folder"},
+        BadInputCase{"DumpOfGarbage", {"dump", "garbage.kry"}, "garbage.kry: holds no camera"},
+        BadInputCase{"DumpOfTwoFiles", {"dump", "cam.kry", "garbage.kry"}, "give one camera file"}),
+    [](const ::testing::TestParamInfo<BadInputCase>& param) { return param.param.name; });
+
+// Each folder of tests/cli/data holds camera.kry and the dump.json that
+// `zamo-cli dump camera.kry` must print, and stderr.txt when it must also
+// warn. ZAMO_UPDATE_GOLDEN=1 rewrites them from the current output.
+TEST(CliGoldenTest, DumpsMatchTheGoldenFiles) {
+  const bool update = std::getenv("ZAMO_UPDATE_GOLDEN") != nullptr;
+  int cases = 0;
+  for (const fs::directory_entry& entry : fs::directory_iterator(kGoldenDir)) {
+    if (!entry.is_directory()) continue;
+    ++cases;
+    const std::string folder = entry.path().string();
+    const std::string name = entry.path().filename().string();
+    const CliRun run = RunCli({"dump", "camera.kry"}, folder);
+    std::string err = run.err;
+    const std::string prefix = (entry.path() / "").string();
+    for (size_t at; (at = err.find(prefix)) != std::string::npos;) err.erase(at, prefix.size());
+    if (update) {
+      WriteFileBytes(folder + "/dump.json", run.out);
+      if (err.empty())
+        fs::remove(folder + "/stderr.txt");
+      else
+        WriteFileBytes(folder + "/stderr.txt", err);
+    }
+    EXPECT_EQ(run.exitCode, 0) << name << ": " << run.err;
+    EXPECT_EQ(run.out, ReadFileBytes(folder + "/dump.json")) << name;
+    EXPECT_EQ(err, ReadFileBytes(folder + "/stderr.txt")) << name;
+  }
+  EXPECT_GE(cases, 5);
+}
+
+}  // namespace
