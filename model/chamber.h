@@ -113,8 +113,7 @@ class CChamber {
   // The body of segment `index` (panel run and far corner post); an empty
   // rectangle at (0, 0) outside the outline.
   ModelRect WallRect(int index) const;
-  // The number of segments of `orientation` minus one: the number of floor
-  // strips between the vertical ones.
+  // The number of segments of `orientation` minus one.
   int CountWalls(Orientation orientation) const;
   // Sum of the extended lengths of the vertical (horizontal) segments from
   // segment 0 up to and including `wall`; over the whole outline when `wall`
@@ -160,10 +159,10 @@ class CChamber {
 
   // ---- floor and ceiling ----------------------------------------------------
 
-  // Rebuilds the floor plan from the outline: one strip between each pair of
-  // neighbouring vertical segments (by start x) that do not stand on the same
-  // x, each divided automatically with its cuts at the full panel length;
-  // then the cut chain. Every manual floor division and cut is lost.
+  // Rebuilds the floor plan from the outline: one strip per rectangle of
+  // FloorRects (geometry.h), in its order, each divided automatically with
+  // its cuts at the full panel length; then the cut chain. Every manual floor
+  // division and cut is lost.
   void RebuildFloor();
   // The distinct absolute y positions of all cut ends, ascending, stored as
   // successive differences (the first from y = 0).
@@ -284,8 +283,6 @@ class CChamber {
   EditRefusal CheckOutline(std::span<const OutlinePiece> pieces) const;
   std::vector<OutlinePiece> Pieces() const;
   int64_t SumUpTo(const CWallCollection* wall, Orientation orientation) const;
-  ModelRect StripRect(const std::vector<int>& sortedVerticals, size_t i,
-                      const std::vector<ModelPoint>& starts) const;
   void InsertWall(int position, std::unique_ptr<CWallCollection> wall);
   bool CarryDoors(CWallCollection& wall, std::span<const CWallPanel> oldPanels);
   void AfterOutlineMove();

@@ -1,9 +1,14 @@
 #include "geometry.h"
 
+#include <algorithm>
+#include <cstddef>
+#include <set>
+
 #include "modellimits.h"
 
+using model_limits::SaturateInt32;
+
 ModelRect SegmentRect(ModelPoint start, int32_t extent, int32_t thickness, Orientation o) {
-  using model_limits::SaturateInt32;
   const int64_t half = thickness / 2;
   const int64_t shift = extent >= 0 ? half : -half;
   // Along the run: from the start to start + extent, moved by the shift;
@@ -16,4 +21,194 @@ ModelRect SegmentRect(ModelPoint start, int32_t extent, int32_t thickness, Orien
   const int32_t c2 = SaturateInt32(across + half);
   if (o == Orientation::kHorizontal) return ModelRect{a1, c1, a2, c2};
   return ModelRect{c1, a1, c2, a2};
+}
+
+namespace {
+
+int64_t Sign(int64_t v) { return (v > 0) - (v < 0); }
+
+struct Point {
+  int64_t x = 0;
+  int64_t y = 0;
+};
+
+// One wall of the outline: its reference start and the step to its end.
+struct Leg {
+  Point start;
+  Point step;
+  bool IsVertical() const { return step.x == 0; }
+};
+
+// A horizontal edge of the grown outline, [left, right) along x.
+struct FloorEdge {
+  int64_t left;
+  int64_t right;
+  int64_t y;
+  int winding;  // +1 running towards +x, -1 the other way
+};
+
+struct FloorOutline {
+  std::vector<FloorEdge> horizontals;
+  std::vector<int64_t> columnEdges;  // x of the vertical edges, ascending, distinct
+  // Outer faces of the vertical walls with the floor on their right / left.
+  std::set<int64_t> floorRightFaces;
+  std::set<int64_t> floorLeftFaces;
+};
+
+// A y range [top, bottom].
+struct Span {
+  int64_t top;
+  int64_t bottom;
+};
+
+struct Piece {
+  int64_t x1, y1, x2, y2;
+};
+
+// The walls between successive distinct points; empty when a step is not
+// horizontal or vertical.
+std::vector<Leg> Legs(std::span<const ModelPoint> chain) {
+  std::vector<Leg> legs;
+  const size_t n = chain.size();
+  legs.reserve(n);
+  for (size_t i = 0; i < n; ++i) {
+    const Point a{chain[i].x, chain[i].y};
+    const Point b{chain[(i + 1) % n].x, chain[(i + 1) % n].y};
+    const Point step{b.x - a.x, b.y - a.y};
+    if (step.x == 0 && step.y == 0) continue;
+    if (step.x != 0 && step.y != 0) return {};
+    legs.push_back({a, step});
+  }
+  return legs;
+}
+
+// Moves every reference point half a thickness outwards across each wall
+// that meets it; the outer side is the left of the direction of travel when
+// the chain runs clockwise on screen (y down), the right otherwise. Where two
+// pieces of a split wall meet, only their common face counts; collinear
+// walls that run apart get a joining edge so that the outline stays closed.
+FloorOutline TraceFloor(const std::vector<Leg>& legs, int64_t h) {
+  FloorOutline outline;
+  const size_t n = legs.size();
+  int64_t twiceArea = 0;  // positive for a clockwise chain on screen
+  for (const Leg& leg : legs) twiceArea += leg.start.x * leg.step.y - leg.start.y * leg.step.x;
+  const int64_t side = twiceArea < 0 ? -1 : 1;
+  const auto outward = [side](const Leg& leg) { return Point{side * Sign(leg.step.y), -side * Sign(leg.step.x)}; };
+  const auto offset = [h](Point p, Point a, Point b) { return Point{p.x + h * (a.x + b.x), p.y + h * (a.y + b.y)}; };
+  const auto add = [&outline](Point a, Point b) {
+    if (a.y == b.y && a.x != b.x)
+      outline.horizontals.push_back({std::min(a.x, b.x), std::max(a.x, b.x), a.y, b.x > a.x ? 1 : -1});
+    else if (a.x == b.x && a.y != b.y)
+      outline.columnEdges.push_back(a.x);
+  };
+  const Point none{};
+  for (size_t i = 0; i < n; ++i) {
+    const Leg& leg = legs[i];
+    const Leg& prev = legs[(i + n - 1) % n];
+    const Leg& next = legs[(i + 1) % n];
+    const Point out = outward(leg);
+    const Point end{leg.start.x + leg.step.x, leg.start.y + leg.step.y};
+    const Point from = offset(leg.start, out, prev.IsVertical() != leg.IsVertical() ? outward(prev) : none);
+    const Point to = offset(end, out, next.IsVertical() != leg.IsVertical() ? outward(next) : none);
+    add(from, to);
+    if (next.IsVertical() == leg.IsVertical()) add(to, offset(end, outward(next), none));
+    if (leg.IsVertical()) (out.x < 0 ? outline.floorRightFaces : outline.floorLeftFaces).insert(from.x);
+  }
+  std::sort(outline.columnEdges.begin(), outline.columnEdges.end());
+  outline.columnEdges.erase(std::unique(outline.columnEdges.begin(), outline.columnEdges.end()),
+                            outline.columnEdges.end());
+  return outline;
+}
+
+// The stretches of floor the column between x positions a < b crosses, top
+// to bottom: where the outline winds around the column's middle. Edges at
+// one y are taken together, so walls that touch do not split a stretch, and
+// walls that overlap do not make rectangles overlap.
+std::vector<Span> ColumnSpans(const FloorOutline& outline, int64_t a, int64_t b) {
+  std::vector<std::pair<int64_t, int>> crossings;
+  const int64_t middle2 = a + b;  // twice the middle, to stay in integers
+  for (const FloorEdge& e : outline.horizontals)
+    if (2 * e.left <= middle2 && middle2 < 2 * e.right) crossings.emplace_back(e.y, e.winding);
+  std::sort(crossings.begin(), crossings.end());
+  std::vector<Span> spans;
+  int winding = 0;
+  for (size_t i = 0; i < crossings.size();) {
+    const int64_t y = crossings[i].first;
+    const int before = winding;
+    for (; i < crossings.size() && crossings[i].first == y; ++i) winding += crossings[i].second;
+    if (before == 0 && winding != 0) spans.push_back({y, y});
+    if (before != 0 && winding == 0) spans.back().bottom = y;
+  }
+  return spans;
+}
+
+// Removes [top, bottom] from the free stretches when one of them holds it.
+bool Take(std::vector<Span>& free, int64_t top, int64_t bottom) {
+  for (size_t i = 0; i < free.size(); ++i) {
+    const Span s = free[i];
+    if (s.top > top || s.bottom < bottom) continue;
+    const auto at = free.begin() + static_cast<std::ptrdiff_t>(i);
+    free.erase(at);
+    if (bottom < s.bottom) free.insert(free.begin() + static_cast<std::ptrdiff_t>(i), Span{bottom, s.bottom});
+    if (s.top < top) free.insert(free.begin() + static_cast<std::ptrdiff_t>(i), Span{s.top, top});
+    return true;
+  }
+  return false;
+}
+
+// The column between two walls standing back to back (see FloorRects): whole
+// rectangles on the left take their height of it, rectangles on the right the
+// rest, split where their share begins or ends. What neither side can take
+// stays in the column.
+void ShareSeam(std::vector<Piece>& left, std::vector<Piece>& seam, std::vector<Piece>& right) {
+  if (seam.empty()) return;
+  const int64_t a = seam.front().x1;
+  const int64_t b = seam.front().x2;
+  std::vector<Span> free;
+  for (const Piece& p : seam) free.push_back({p.y1, p.y2});
+  for (Piece& p : left)
+    if (p.x2 == a && Take(free, p.y1, p.y2)) p.x2 = b;
+  std::vector<Piece> shared;
+  for (const Piece& p : right) {
+    if (p.x1 != b) {
+      shared.push_back(p);
+      continue;
+    }
+    std::vector<Span> taken;
+    for (const Span& s : free)
+      if (std::max(s.top, p.y1) < std::min(s.bottom, p.y2))
+        taken.push_back({std::max(s.top, p.y1), std::min(s.bottom, p.y2)});
+    int64_t y = p.y1;
+    for (const Span& s : taken) {
+      if (y < s.top) shared.push_back({b, y, p.x2, s.top});
+      shared.push_back({a, s.top, p.x2, s.bottom});
+      Take(free, s.top, s.bottom);
+      y = s.bottom;
+    }
+    if (y < p.y2) shared.push_back({b, y, p.x2, p.y2});
+  }
+  right = std::move(shared);
+  seam.clear();
+  for (const Span& s : free) seam.push_back({a, s.top, b, s.bottom});
+}
+
+}  // namespace
+
+std::vector<ModelRect> FloorRects(std::span<const ModelPoint> chain, int32_t thickness) {
+  const int64_t h = thickness / 2;
+  const FloorOutline outline = TraceFloor(Legs(chain), h);
+  const std::vector<int64_t>& edges = outline.columnEdges;
+  std::vector<std::vector<Piece>> columns(edges.empty() ? 0 : edges.size() - 1);
+  for (size_t c = 0; c < columns.size(); ++c)
+    for (const Span& s : ColumnSpans(outline, edges[c], edges[c + 1]))
+      columns[c].push_back({edges[c], s.top, edges[c + 1], s.bottom});
+  for (size_t c = 1; c + 1 < columns.size(); ++c)
+    if (edges[c + 1] - edges[c] <= 2 * h && outline.floorRightFaces.count(edges[c]) &&
+        outline.floorLeftFaces.count(edges[c + 1]))
+      ShareSeam(columns[c - 1], columns[c], columns[c + 1]);
+  std::vector<ModelRect> rects;
+  for (const std::vector<Piece>& column : columns)
+    for (const Piece& p : column)
+      rects.push_back({SaturateInt32(p.x1), SaturateInt32(p.y1), SaturateInt32(p.x2), SaturateInt32(p.y2)});
+  return rects;
 }

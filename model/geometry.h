@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
+#include <vector>
 
 // Plan geometry in model millimetres: x to the right, y downwards (the
 // window's orientation).
@@ -47,3 +49,24 @@ struct ModelRect {
 // its length) just the panels. Half a thickness is t / 2 truncated.
 // Results saturate at the int32 range instead of overflowing.
 ModelRect SegmentRect(ModelPoint start, int32_t extent, int32_t thickness, Orientation o);
+
+// The floor of a closed outline cut into rectangles: the panels' strips. The
+// floor runs under the walls to their outer faces, so it is the region
+// inside the reference chain grown by half a thickness (t / 2 truncated) on
+// every side, with square corners. It is cut into columns at the x positions
+// of the grown outline's vertical edges, and each column into one rectangle
+// per stretch of floor it crosses; the rectangles come column by column from
+// the left, top to bottom within a column, as (left, top, right, bottom).
+// Where two walls stand back to back on one reference line (the outline
+// passes it twice, once on each side), the column of at most one thickness
+// between their outer faces is shared out to the rectangles beside it
+// instead of becoming a strip no panel fits.
+//
+// `chain` lists the reference points in order, the last joined to the
+// first; it may be traced either way round. Repeated points are skipped. An
+// outline that is not a closed chain of horizontal and vertical steps gives
+// no rectangles. Coordinates and the thickness are taken as they are (the
+// camera keeps them within model_limits); results saturate at the int32
+// range. Walls that overlap one another get the floor of the region they
+// enclose, without rectangles overlapping.
+std::vector<ModelRect> FloorRects(std::span<const ModelPoint> chain, int32_t thickness);
