@@ -1,0 +1,104 @@
+#include "planimage.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QPainter>
+#include <QString>
+#include <QSvgGenerator>
+
+#include <algorithm>
+#include <cctype>
+
+#include "bitmapfile.h"
+#include "chamber.h"
+#include "languageentries.h"
+#include "languagetable.h"
+#include "painterdrawcontext.h"
+
+namespace {
+
+// Pixels per metre of a 96 dpi screen: what the window's fonts are made for.
+constexpr int kScreenDotsPerMetre = 3780;
+
+std::string LowerExtension(const std::string& path) {
+  const size_t dot = path.find_last_of('.');
+  const size_t slash = path.find_last_of("/\\");
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
+  std::string ext = path.substr(dot + 1);
+  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+  return ext;
+}
+
+void DrawOnWhite(QPainter& painter, QSize size, const CChamber& camera, const DrawingHeader& header) {
+  painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+  CPainterDrawContext dc(painter);
+  camera.Draw(dc, header);
+}
+
+FileError WriteBytes(const std::string& path, const QByteArray& bytes) {
+  return WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+}
+
+}  // namespace
+
+DrawingHeader DrawingHeaderTexts() {
+  const CLanguageTable& language = ModuleLanguage();
+  return {language.GetString(Lang::kDrawingHeader), language.GetString(Lang::kHeightLabel),
+          language.GetString(Lang::kWidthLabel), language.GetString(Lang::kLengthLabel)};
+}
+
+bool CanvasSizeAllowed(QSize size, std::string* problem) {
+  if (size.width() < 1 || size.height() < 1 || size.width() > kMaxCanvasSide || size.height() > kMaxCanvasSide ||
+      qint64{size.width()} * size.height() > kMaxCanvasPixels) {
+    *problem = "a picture of " + std::to_string(size.width()) + " x " + std::to_string(size.height()) +
+               " pixels is outside 1 to " + std::to_string(kMaxCanvasSide) + " a side and " +
+               std::to_string(kMaxCanvasPixels) + " pixels in all";
+    return false;
+  }
+  return true;
+}
+
+QImage RenderPlanImage(const CChamber& camera, const DrawingHeader& header, QSize size, std::string* problem) {
+  if (!CanvasSizeAllowed(size, problem)) return {};
+  QImage image(size, QImage::Format_RGB32);
+  if (image.isNull()) {
+    *problem = "no memory for a picture of that size";
+    return {};
+  }
+  image.setDotsPerMeterX(kScreenDotsPerMetre);
+  image.setDotsPerMeterY(kScreenDotsPerMetre);
+  QPainter painter(&image);
+  DrawOnWhite(painter, size, camera, header);
+  painter.end();
+  return image;
+}
+
+FileError ExportPlanImage(const CChamber& camera, const DrawingHeader& header, const std::string& path, QSize size) {
+  const std::string ext = LowerExtension(path);
+  std::string problem;
+  if (ext == "svg") {
+    if (!CanvasSizeAllowed(size, &problem)) return {path, problem};
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setResolution(CChamber::kScreenLogPixelsY);
+    svg.setTitle(QStringLiteral("Kryvel camera"));
+    QPainter painter;
+    if (!painter.begin(&svg)) return {path, "the drawing could not be started"};
+    DrawOnWhite(painter, size, camera, header);
+    painter.end();
+    return WriteBytes(path, buffer.data());
+  }
+  if (ext != "png" && ext != "bmp") return {path, "the picture's kind is chosen by its extension: .png, .bmp or .svg"};
+  const QImage image = RenderPlanImage(camera, header, size, &problem);
+  if (image.isNull()) return {path, problem};
+  if (ext == "bmp") return WriteBitmapFile(path, image);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, "PNG")) return {path, "the picture could not be encoded"};
+  return WriteBytes(path, bytes);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+#include <string>
+
+#include "atomicfile.h"
+#include "drawresources.h"
+
+class CChamber;
+
+// The camera drawn as the window draws it (its origin and scale, the header
+// lines) on a white canvas: the bitmap export, and the pictures of
+// zamo-cli render.
+
+// The largest canvas drawn on: a side, and the pixels in all (32 bits each).
+inline constexpr int kMaxCanvasSide = 16384;
+inline constexpr qint64 kMaxCanvasPixels = qint64{64} * 1024 * 1024;
+// The canvas of the bitmap export when nothing else is given: the screen.
+inline constexpr QSize kDefaultCanvas{1920, 1080};
+
+// The texts of the header lines from this module's language table.
+DrawingHeader DrawingHeaderTexts();
+
+// Whether a canvas of `size` may be drawn on; a reason when not.
+bool CanvasSizeAllowed(QSize size, std::string* problem);
+
+// The plan on a white 32-bit image of `size` at the screen's resolution; a
+// null image, with a reason, for a size CanvasSizeAllowed refuses or an
+// image that could not be had.
+QImage RenderPlanImage(const CChamber& camera, const DrawingHeader& header, QSize size, std::string* problem);
+
+// Writes the plan as a picture of `size`; the file's extension chooses the
+// kind: .png, .bmp (WriteBitmapFile) or .svg. Written through a temporary
+// file.
+FileError ExportPlanImage(const CChamber& camera, const DrawingHeader& header, const std::string& path, QSize size);
