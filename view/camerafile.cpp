@@ -61,17 +61,17 @@ void AppendRecord(std::string& out, const EditRecord& record) {
 CameraFileReadResult ReadCameraFile(std::string_view bytes, CameraFileContents& out) {
   out = CameraFileContents();
   CByteReader reader(bytes);
-  const auto stop = [&reader](CameraFileEnd end, size_t offset) { return CameraFileReadResult{end, offset}; };
+  const auto stop = [](CameraFileEnd end, size_t offset) { return CameraFileReadResult{end, offset}; };
   if (!reader.Text(&out.article) || !reader.Text(&out.description))
     return stop(CameraFileEnd::kTruncated, reader.Offset());
   while (true) {
     const size_t recordStart = reader.Offset();
     if (reader.Left() == 0) return stop(CameraFileEnd::kNoEndMarker, recordStart);
-    if (out.records.size() >= kMaxCameraFileRecords) return stop(CameraFileEnd::kTooManyRecords, recordStart);
     int32_t op = 0;
     int32_t count = 0;
     if (!reader.Word(&op)) return stop(CameraFileEnd::kTruncated, recordStart);
     if (op == kEndOfCameraFile) return stop(CameraFileEnd::kEndMarker, reader.Offset());
+    if (out.records.size() >= kMaxCameraFileRecords) return stop(CameraFileEnd::kTooManyRecords, recordStart);
     if (!reader.Word(&count)) return stop(CameraFileEnd::kTruncated, recordStart);
     // The Windows program also stopped at a marker in the count.
     if (count == kEndOfCameraFile) return stop(CameraFileEnd::kEndMarker, reader.Offset());

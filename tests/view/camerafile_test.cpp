@@ -118,9 +118,10 @@ TEST(CameraFileTest, AFewBytesOfGarbageGiveAnEmptyLog) {
 TEST(CameraFileTest, ReadingStopsAfterTheRecordLimit) {
   CFileBytes file;
   file.Text(u"").Text(u"");
-  for (size_t i = 0; i <= kMaxCameraFileRecords; ++i) file.Record(3, {});
+  for (size_t i = 0; i < kMaxCameraFileRecords; ++i) file.Record(3, {});
   CameraFileContents read;
-  EXPECT_EQ(ReadCameraFile(file.End().Bytes(), read).end, CameraFileEnd::kTooManyRecords);
+  EXPECT_EQ(ReadCameraFile(CFileBytes(file).End().Bytes(), read).end, CameraFileEnd::kEndMarker);
+  EXPECT_EQ(ReadCameraFile(file.Record(3, {}).End().Bytes(), read).end, CameraFileEnd::kTooManyRecords);
   EXPECT_EQ(read.records.size(), kMaxCameraFileRecords);
 }
 
