@@ -20,13 +20,6 @@ int RunDumpCommand(CliContext& context) {
     context.err << error.ToString() << '\n';
     return kExitBadInput;
   }
-  // A file that builds no camera at all is not a camera file; the window
-  // would show an empty plan, the tool says so.
-  if (!document.HasCamera()) {
-    const std::string damage = DescribeCameraFileEnd(read);
-    context.err << path << ": holds no camera" << (damage.empty() ? "" : " (" + damage + ")") << '\n';
-    return kExitBadInput;
-  }
   // A file damaged after its camera loads as far as it goes, as in the
   // window; the damage is still worth a line.
   if (const std::string damage = DescribeCameraFileEnd(read); !damage.empty())

@@ -80,11 +80,17 @@ FileError CCameraDocument::Load(const std::string& path, CameraFileReadResult* r
   CameraFileContents contents;
   CameraFileReadResult read;
   if (FileError error = LoadCameraFile(path, contents, &read)) return error;
-  contents_ = std::move(contents);
-  redo_.clear();
-  Rebuild();
-  modified_ = false;
   if (result) *result = read;
+  auto camera = ReplayEditLog(contents.records);
+  if (camera->WallCount() == 0) {
+    const std::string damage = DescribeCameraFileEnd(read);
+    return {path, "holds no camera" + (damage.empty() ? std::string() : " (" + damage + ")")};
+  }
+  contents_ = std::move(contents);
+  camera_ = std::move(camera);
+  ++generation_;
+  redo_.clear();
+  modified_ = false;
   return {};
 }
 

@@ -23,11 +23,14 @@
 //
 // Edits: a command builds an EditRecord (editrecord.h) and hands it to
 // Apply, which performs it on the live camera through the replay action of
-// its code and appends it only when the model accepted it. A command that
-// shows a dialog builds the record from the state the dialog leaves (the
-// division records carry a run's panels as they stand); those records put
-// that very state in place again, so applying one after the dialog already
-// changed the camera is harmless.
+// its code and appends it only when the model accepted it, so the screen
+// and a reload cannot differ. A command that shows a dialog builds the
+// record from the state the dialog leaves (the division records 5, 16 and
+// 19 carry a run's panels, and a strip's pieces, as they stand). Applied
+// after the dialog, such a record puts the same state in place again and
+// changes nothing on a fully divided run; on a run left short (a cancelled
+// division of an undivided wall) it adds the one completion step that
+// every replay of it adds.
 //
 // Pointers into the camera (a selected wall, partition or strip) survive
 // Apply, but not Undo, Redo or Load, which build a new camera: compare
@@ -80,9 +83,13 @@ class CCameraDocument {
   bool Redo();
 
   // Reads a camera file and rebuilds the camera from its records (scale and
-  // origin records included). On a file error nothing changes. A file that
-  // stops early still loads what it held; `result` tells how it ended.
+  // origin records included). A file damaged after its creation record
+  // loads as far as it goes; `result` tells how it ended. On a file error,
+  // and for a file whose records build no camera at all (not a camera file,
+  // or damaged in its creation record), nothing changes: the camera on the
+  // screen is not swapped for an empty one.
   FileError Load(const std::string& path, CameraFileReadResult* result = nullptr);
+  // Replaces the document by whatever `bytes` hold, even nothing.
   CameraFileReadResult LoadBytes(std::string_view bytes);
 
   // Writes the texts, the log and the current scale and origin (records 9

@@ -18,7 +18,7 @@ CPartition* Partition(CChamber& camera, int index, EditRefusal* why) {
   return partition;
 }
 
-// Records 3 and 11 to 17 name a run and then act on it.
+// Records 4, 11, 15 and 17 name a run and act on the whole of it.
 template <class Run, class Action>
 bool OnRun(Run* run, Action action) {
   if (!run) return false;

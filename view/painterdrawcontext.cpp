@@ -17,7 +17,8 @@ constexpr int32_t kDefaultFontPoints = 12;
 constexpr int32_t kPointsPerInch = 72;
 constexpr int kMaxStretch = 4000;  // QFont's range
 constexpr int kProbePixels = 100;
-constexpr int kHatchSpacing = 8;  // pixels between hatch lines, as a device's hatched brush
+constexpr int kHatchSpacing = 8;
+constexpr size_t kMaxCachedTexts = 4096;  // pixels between hatch lines, as a device's hatched brush
 
 QColor ToQColor(DrawColor c) { return QColor(c.r, c.g, c.b); }
 
@@ -72,7 +73,17 @@ void CPainterDrawContext::PenChanged(const DrawPen& pen) {
 void CPainterDrawContext::FontChanged(const DrawFont& font) {
   const FontEntry& entry = Entry(font);
   font_ = static_cast<size_t>(&entry - fonts_.data());
+  texts_.resize(fonts_.size());
   fontApplied_ = false;
+}
+
+QRect CPainterDrawContext::DeviceRect() const {
+  // In the context's coordinates, should the caller have moved them.
+  const QPaintDevice* device = painter_.device();
+  if (!device) return {};
+  const QRect rect(0, 0, device->width(), device->height());
+  const QTransform& transform = painter_.transform();
+  return transform.isIdentity() ? rect : transform.inverted().mapRect(rect);
 }
 
 const CPainterDrawContext::FontEntry& CPainterDrawContext::Entry(const DrawFont& key) {
@@ -141,8 +152,7 @@ void CPainterDrawContext::Rectangle(const PixelRect& rect) {
 void CPainterDrawContext::Hatch(const QRect& box) {
   // Drawn as lines rather than with a pattern brush, which not every device
   // keeps (an SVG file loses it); only the part on the device is hatched.
-  QRect area = box;
-  if (const QPaintDevice* device = painter_.device()) area &= QRect(0, 0, device->width(), device->height());
+  const QRect area = box & DeviceRect();
   if (area.isEmpty()) return;
   painter_.save();
   painter_.setPen(QPen(ToQColor(Brush().color), 1));
@@ -186,6 +196,20 @@ void CPainterDrawContext::Ellipse(const PixelRect& box) {
   painter_.drawEllipse(outline);
 }
 
+const CPainterDrawContext::LaidOutText& CPainterDrawContext::LaidOut(std::string_view text) {
+  auto& cache = texts_[font_];
+  if (cache.size() > kMaxCachedTexts) cache.clear();
+  const auto found = cache.find(std::string(text));
+  if (found != cache.end()) return found->second;
+  const FontEntry& entry = fonts_[font_];
+  LaidOutText laid;
+  laid.text = QStaticText(FromUtf8(text));
+  laid.text.setTextFormat(Qt::PlainText);
+  laid.text.prepare(QTransform(), entry.font);
+  laid.width = static_cast<int>(std::ceil(entry.metrics.horizontalAdvance(laid.text.text())));
+  return cache.emplace(std::string(text), std::move(laid)).first->second;
+}
+
 void CPainterDrawContext::Text(PixelPoint at, std::string_view text) {
   if (text.empty()) return;
   const FontEntry& entry = fonts_[font_];
@@ -194,21 +218,25 @@ void CPainterDrawContext::Text(PixelPoint at, std::string_view text) {
     fontApplied_ = true;
   }
   UseTextPen();
-  const QString s = FromUtf8(text);
-  const int width = static_cast<int>(std::ceil(entry.metrics.horizontalAdvance(s)));
+  const LaidOutText& laid = LaidOut(text);
   if (entry.key.escapement == 0) {
-    painter_.fillRect(QRect(at.x, at.y, width, entry.cellHeight), Qt::white);
-    painter_.drawText(QPoint(at.x, at.y + entry.ascent), s);
+    const QRect cell(at.x, at.y, laid.width, entry.cellHeight);
+    if (!cell.intersects(DeviceRect())) return;
+    painter_.fillRect(cell, Qt::white);
+    painter_.drawStaticText(cell.topLeft(), laid.text);
     return;
   }
   // Turned about its reference point: anticlockwise on the page is a
   // negative angle in the painter's y-down coordinates.
-  painter_.save();
-  painter_.translate(at.x, at.y);
-  painter_.rotate(-entry.key.escapement / 10.0);
-  painter_.fillRect(QRect(0, 0, width, entry.cellHeight), Qt::white);
-  painter_.drawText(QPoint(0, entry.ascent), s);
-  painter_.restore();
+  const QTransform base = painter_.worldTransform();
+  QTransform turned;
+  turned.translate(at.x, at.y);
+  turned.rotate(-entry.key.escapement / 10.0);
+  if (!turned.mapRect(QRect(0, 0, laid.width, entry.cellHeight)).intersects(DeviceRect())) return;
+  painter_.setWorldTransform(turned * base);
+  painter_.fillRect(QRect(0, 0, laid.width, entry.cellHeight), Qt::white);
+  painter_.drawStaticText(QPoint(0, 0), laid.text);
+  painter_.setWorldTransform(base);
 }
 
 void CPainterDrawContext::TextInRect(const PixelRect& rect, std::string_view text) {

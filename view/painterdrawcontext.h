@@ -4,6 +4,10 @@
 #include <QFontMetricsF>
 #include <QPen>
 #include <QRect>
+#include <QStaticText>
+
+#include <string>
+#include <unordered_map>
 
 #include <vector>
 
@@ -42,11 +46,19 @@ class CPainterDrawContext : public CDrawContext {
     int ascent = 0;
     int cellHeight = 0;
   };
+  // A text laid out once in one font: a plan writes the same few widths
+  // hundreds of times.
+  struct LaidOutText {
+    QStaticText text;
+    int width = 0;
+  };
 
   void BrushChanged(const DrawBrush& brush) override;
   void PenChanged(const DrawPen& pen) override;
   void FontChanged(const DrawFont& font) override;
   const FontEntry& Entry(const DrawFont& font);
+  const LaidOutText& LaidOut(std::string_view text);
+  QRect DeviceRect() const;
   void Hatch(const QRect& box);
   void UseShapePen();
   void UseTextPen();
@@ -59,5 +71,6 @@ class CPainterDrawContext : public CDrawContext {
   bool hatched_ = false;
   std::vector<FontEntry> fonts_;  // a plan uses a handful
   size_t font_ = 0;
+  std::vector<std::unordered_map<std::string, LaidOutText>> texts_;  // one map per font
   bool fontApplied_ = false;
 };

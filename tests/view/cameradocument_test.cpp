@@ -184,6 +184,12 @@ TEST(CameraDocumentTest, FailedLoadKeepsTheCameraAndFailedSaveKeepsTheChanges) {
   EXPECT_EQ(CameraState(document), state);
   EXPECT_EQ(document.Log().size(), 2u);
 
+  // A file that builds no camera does not replace the one on the screen.
+  WriteFileBytes(dir.File("other.kry"), "not a camera file at all");
+  const FileError error = document.Load(dir.File("other.kry"));
+  EXPECT_EQ(error.problem.rfind("holds no camera", 0), 0u) << error.problem;
+  EXPECT_EQ(CameraState(document), state);
+
   EXPECT_TRUE(document.Save(dir.File("no-such-folder/a.kry")));
   EXPECT_TRUE(document.IsModified());
   EXPECT_TRUE(document.Save(dir.Path()));
