@@ -118,7 +118,7 @@ TEST(PlanImageTest, ExtensionChoosesTheKindOfFile) {
   EXPECT_EQ(ReadInt32At(bmp, 18), 640);
   const std::string svg = ReadFileBytes(dir.File("plan.svg"));
   EXPECT_NE(svg.find("<svg"), std::string::npos);
-  EXPECT_NE(svg.find(">3100<"), std::string::npos);
+  EXPECT_NE(svg.find(">Длина: 3100 мм.<"), std::string::npos);
   const FileError wrongKind = ExportPlanImage(*camera, kHeader, dir.File("plan.jpg"), size);
   EXPECT_TRUE(wrongKind);
   EXPECT_NE(wrongKind.problem.find(".png"), std::string::npos);

@@ -1,0 +1,105 @@
+// Drawing a large camera onto a screen-sized image: 100 outline walls and
+// about 1,000 wall panels, with their labels, chains and floor.
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "chamber.h"
+#include "painterdrawcontext.h"
+#include "planfit.h"
+
+namespace {
+
+constexpr int kWalls = 100;
+constexpr int kCanvasWidth = 1920;
+constexpr int kCanvasHeight = 1080;
+
+void Require(bool ok, const char* what) {
+  if (!ok) {
+    std::fprintf(stderr, "bench_drawing: %s failed\n", what);
+    std::abort();
+  }
+}
+
+// A staircase down the right-hand side: each step splits the lowest piece of
+// the right wall and moves the new piece in, two walls a step.
+std::unique_ptr<CChamber> LargeCamera() {
+  auto camera = std::make_unique<CChamber>();
+  Require(camera->Create(282000, 282000, 2200, 100), "Create");
+  int piece = 1;
+  while (camera->WallCount() < kWalls) {
+    Require(camera->SplitWall(piece, true, 3900), "SplitWall");
+    Require(camera->MoveWall(piece + 1, 1500), "MoveWall");
+    piece += 2;
+  }
+  camera->FillAllWalls();
+  // A door or an opening every twentieth panel.
+  for (int w = 0; w < camera->WallCount(); ++w)
+    for (int p = 3; p < camera->WallAt(w)->PanelCount(); p += 20)
+      Require(camera->SetPanelDoor(w, p, 6 + (p / 20) % 6, (p / 20) % 6 == 4 ? 1 : 0, 2000), "SetPanelDoor");
+  return camera;
+}
+
+void Counters(benchmark::State& state, const CChamber& camera) {
+  int panels = 0;
+  for (int w = 0; w < camera.WallCount(); ++w) panels += camera.WallAt(w)->PanelCount();
+  int floorPanels = 0;
+  for (int s = 0; s < camera.FloorStripCount(); ++s) floorPanels += camera.FloorStripAt(s)->PanelCount();
+  state.counters["walls"] = camera.WallCount();
+  state.counters["panels"] = panels;
+  state.counters["floor_panels"] = floorPanels;
+}
+
+void DrawOnce(const CChamber& camera, QImage& image) {
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  CPainterDrawContext dc(painter);
+  camera.Draw(dc, {"Header", "Height", "Width", "Length"});
+}
+
+// The whole plan in view: every label and chain lands on the canvas.
+void BM_DrawFittedLargeCamera(benchmark::State& state) {
+  auto camera = LargeCamera();
+  Require(camera->WallCount() == kWalls, "100 walls");
+  Require(FitCameraToCanvas(*camera, kCanvasWidth, kCanvasHeight), "fit");
+  QImage image(kCanvasWidth, kCanvasHeight, QImage::Format_RGB32);
+  for (auto _ : state) {
+    DrawOnce(*camera, image);
+    benchmark::DoNotOptimize(image.constBits());
+  }
+  Counters(state, *camera);
+}
+BENCHMARK(BM_DrawFittedLargeCamera)->Unit(benchmark::kMillisecond);
+
+// The window's default origin and scale: most of the plan lies off the
+// canvas and is clipped.
+void BM_DrawLargeCameraAtDefaultScale(benchmark::State& state) {
+  auto camera = LargeCamera();
+  QImage image(kCanvasWidth, kCanvasHeight, QImage::Format_RGB32);
+  for (auto _ : state) {
+    DrawOnce(*camera, image);
+    benchmark::DoNotOptimize(image.constBits());
+  }
+  Counters(state, *camera);
+}
+BENCHMARK(BM_DrawLargeCameraAtDefaultScale)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Text needs a GUI application; run it headless unless told otherwise.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
