@@ -45,9 +45,13 @@ class CWallTally {
  private:
   void Count(const CWallPanel& panel, int32_t next, int32_t prev) {
     const int32_t kind = panel.Kind();
+    // A panel whose swing door was taken away keeps the door's variant (the
+    // door commands and camera files leave it there); as an ordinary panel it
+    // is the same type as its plain neighbours.
+    const int32_t variant = IsOrdinaryKind(kind) ? 0 : panel.DoorVariant();
     // Openings are one type per height; everything else by its own fields.
     const Key key = kind == kOpening ? Key{kind, panel.OpeningHeight(), 0, 0, 0}
-                                     : Key{kind, panel.Width(), panel.DoorVariant(), next, prev};
+                                     : Key{kind, panel.Width(), variant, next, prev};
     const auto [it, added] = index_.try_emplace(key, out_.size());
     if (!added) {
       ++out_[it->second].count;
@@ -61,7 +65,7 @@ class CWallTally {
     record.kind = kind;
     record.nextWidth = next;
     record.prevWidth = prev;
-    record.doorVariant = panel.DoorVariant();
+    record.doorVariant = variant;
     out_.push_back(record);
   }
 

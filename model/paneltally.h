@@ -12,8 +12,9 @@ class CChamber;
 //
 // Wall records (outline segments in chain order, or partitions in list
 // order): one per distinct panel type, in order of first appearance.
-// Ordinary panels group by width, kind and door variant; swing door blocks
-// likewise; openings by their height alone (width = that of the first one).
+// Ordinary panels group by width and kind (with door variant 0, whatever a
+// removed swing door left on them); swing door blocks by width and variant;
+// openings by their height alone (width = that of the first one).
 // A container or sliding door (kinds 6 to 9) takes the ordinary panels
 // directly beside it into its door block: they are not counted as wall
 // panels, and the door record carries their widths (nextWidth, prevWidth; 0

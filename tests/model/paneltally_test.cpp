@@ -86,6 +86,27 @@ TEST(WallTallyTest, SwingDoorVariantsAreSeparateRecords) {
   EXPECT_EQ(out[0].nextWidth, 0);  // swing doors carry no side panels
 }
 
+TEST(WallTallyTest, PanelWhoseSwingDoorWasRemovedIsAnOrdinaryPanelAgain) {
+  auto camera = CameraWithTop({1200, 1200, 1200, 900}, {});
+  for (int i = 1; i < camera->WallCount(); ++i) camera->WallAt(i)->ClearPanels();  // the top alone
+  // Taken off by the door command, and as a camera file replays it: the
+  // variant stays on the panel.
+  ASSERT_TRUE(camera->SetPanelDoor(0, 0, kSwingDoorBlock, 2, 0));
+  camera->WallAt(0)->PanelAt(0)->ResetDoor();
+  ASSERT_TRUE(camera->SetPanelDoor(0, 1, kPanelStandard, 3, 0));
+  ASSERT_TRUE(camera->SetPanelDoor(0, 3, kPanelOtherWidth, 1, 0));
+  ASSERT_EQ(camera->WallAt(0)->PanelAt(0)->DoorVariant(), 2);
+  std::vector<WallPanelTally> out;
+  EXPECT_FALSE(TallyWallPanels(*camera, out));
+  ExpectRecords(out, {{3, 1200, 1, 0, 0}, {1, 900, 2, 0, 0}});
+  for (const WallPanelTally& r : out) EXPECT_EQ(r.doorVariant, 0);
+  // A swing door is still priced by its variant.
+  ASSERT_TRUE(camera->SetPanelDoor(0, 2, kSwingDoorBlock, 1, 0));
+  EXPECT_FALSE(TallyWallPanels(*camera, out));
+  ExpectRecords(out, {{2, 1200, 1, 0, 0}, {1, 1200, 10, 0, 0}, {1, 900, 2, 0, 0}});
+  EXPECT_EQ(out[1].doorVariant, 1);
+}
+
 TEST(WallTallyTest, RunThatIsNotFullyDividedStopsTheTallyKeepingWhatWasCounted) {
   auto camera = MakeCamera();
   camera->WallAt(0)->AutoFill();
