@@ -2,6 +2,7 @@
 
 int RunNewCommand(CliContext& context);
 int RunDumpCommand(CliContext& context);
+int RunRenderCommand(CliContext& context);
 
 // One line per command; the help lists them in this order.
 namespace {
@@ -12,6 +13,8 @@ constexpr CliCommand kCommands[] = {
      "[--lock-geometry] [--fill] -o FILE.kry",
      RunNewCommand},
     {"dump", "FILE.kry", RunDumpCommand},
+    {"render", "FILE.kry -o OUT.png|bmp|svg|pdf [--size WxH] [--fit] [--scale S] [--font-points P]",
+     RunRenderCommand},
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,8 +22,10 @@ void PrintUsage(std::ostream& out) {
 
 }  // namespace
 
+std::unique_ptr<QCoreApplication> MakeCliApplication(int& argc, char** argv);
+
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
+  const std::unique_ptr<QCoreApplication> app = MakeCliApplication(argc, argv);
   std::vector<std::string> args;
   const QStringList arguments = QCoreApplication::arguments();
   for (qsizetype i = 1; i < arguments.size(); ++i) args.push_back(arguments[i].toStdString());

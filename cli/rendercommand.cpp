@@ -1,0 +1,157 @@
+// zamo-cli render: a camera file drawn as the window draws it (PNG, BMP,
+// SVG) or as its printed page (PDF), through the window's own drawing,
+// export and print functions.
+#include <QPrinter>
+#include <QString>
+
+#include <array>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <ostream>
+
+#include "cameradocument.h"
+#include "clicommand.h"
+#include "datafolder.h"
+#include "languagetable.h"
+#include "planfit.h"
+#include "planimage.h"
+#include "printpage.h"
+#include "textcodec.h"
+
+namespace {
+
+constexpr std::array<CliOptionSpec, 5> kOptions{{
+    {"-o", true},
+    {"--size", true},
+    {"--scale", true},
+    {"--font-points", true},
+    {"--fit", false},
+}};
+
+std::string Extension(const std::string& path) {
+  const size_t dot = path.find_last_of('.');
+  const size_t slash = path.find_last_of('/');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
+  std::string ext = path.substr(dot + 1);
+  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return ext;
+}
+
+std::optional<double> ParseNumber(std::string_view text) {
+  double value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+    return std::nullopt;
+  return value;
+}
+
+// "WxH" in whole pixels.
+std::optional<QSize> ParseSize(const std::string& text) {
+  const size_t x = text.find_first_of("xX");
+  if (x == std::string::npos) return std::nullopt;
+  const std::optional<int32_t> w = ParseCliInt(std::string_view(text).substr(0, x));
+  const std::optional<int32_t> h = ParseCliInt(std::string_view(text).substr(x + 1));
+  if (!w || !h) return std::nullopt;
+  return QSize(*w, *h);
+}
+
+// The header texts come from the data folder's language file, or from the
+// shipped one when the folder has none.
+DrawingHeader HeaderTexts() {
+  CLanguageTable& language = ModuleLanguage();
+  if (language.Count() == 0 && !language.Load(0)) {
+    const QString shipped = ShippedDataFolder() + QStringLiteral("/") + QString::fromUtf8(CLanguageTable::kFileName);
+    language.LoadFile(shipped.toStdString(), 0);
+  }
+  return DrawingHeaderTexts();
+}
+
+int RenderPicture(CliContext& context, const CliOptions& options, CCameraDocument& document,
+                  const std::string& output) {
+  if (options.Has("--scale") || options.Has("--font-points"))
+    return context.BadInput("--scale and --font-points are print settings: they go with a .pdf file");
+  QSize size = kDefaultCanvas;
+  if (const std::string* text = options.Value("--size")) {
+    const std::optional<QSize> given = ParseSize(*text);
+    if (!given) return context.BadInput("--size: \"" + *text + "\" is not WIDTHxHEIGHT in pixels");
+    size = *given;
+  }
+  std::string problem;
+  if (!CanvasSizeAllowed(size, &problem)) return context.BadInput("--size: " + problem);
+  if (options.Has("--fit") && !FitCameraToCanvas(document.Camera(), size.width(), size.height()))
+    return context.BadInput("--fit: the picture is too small to hold the plan");
+  if (const FileError error = ExportPlanImage(document.Camera(), HeaderTexts(), output, size)) {
+    context.err << error.ToString() << '\n';
+    return kExitFailure;
+  }
+  return kExitOk;
+}
+
+int RenderPage(CliContext& context, const CliOptions& options, CCameraDocument& document,
+               const std::string& output) {
+  if (options.Has("--size")) return context.BadInput("--size goes with a picture: a .pdf file is an A4 page");
+  if (options.Has("--fit") && options.Has("--scale")) return context.BadInput("give --scale or --fit, not both");
+  double fontPoints = kDefaultPrintFontPoints;
+  if (const std::string* text = options.Value("--font-points")) {
+    const std::optional<double> points = ParseNumber(*text);
+    if (!points || *points < CChamber::kMinPrintFontPoints || *points > CChamber::kMaxPrintFontPoints)
+      return context.BadInput("--font-points: \"" + *text + "\" is not a size from 1 to 1000 points");
+    fontPoints = *points;
+  }
+  CChamber& camera = document.Camera();
+  QPrinter page(QPrinter::HighResolution);
+  SetUpPdfPrinter(page, output);
+  double zoom = kDefaultPrintZoom;
+  if (const std::string* text = options.Value("--scale")) {
+    const std::optional<double> scale = ParseNumber(*text);
+    if (!scale || *scale <= 0) return context.BadInput("--scale: \"" + *text + "\" is not a positive number");
+    zoom = *scale;
+  } else if (options.Has("--fit")) {
+    const std::optional<double> fitted = FitPrintZoom(camera, page, fontPoints);
+    if (!fitted) return context.BadInput("--fit: the camera has nothing to print");
+    zoom = *fitted;
+  }
+  // Refused settings are the caller's: say so before anything is printed.
+  if (!camera.PrepareForPrint(page.width(), page.logicalDpiY(), zoom, fontPoints))
+    return context.BadInput("--scale: " + std::to_string(zoom) + " draws the plan beyond the page's reach");
+  const PrintHeading heading{Utf16ToUtf8(document.Article()), Utf16ToUtf8(document.Description())};
+  if (const FileError error = PrintCameraToPdf(camera, heading, output, zoom, fontPoints)) {
+    context.err << error.ToString() << '\n';
+    return kExitFailure;
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+int RunRenderCommand(CliContext& context) {
+  CliOptions options;
+  std::string problem;
+  if (!ParseCliOptions(context.args, kOptions, &options, &problem)) return context.BadInput(problem);
+  if (options.positionals.size() != 1) return context.BadInput("give one camera file");
+  const std::string* outputArg = options.Value("-o");
+  if (!outputArg || outputArg->empty()) return context.BadInput("-o OUT.png|bmp|svg|pdf is missing");
+  const std::string output = context.ResolvePath(*outputArg);
+  const std::string ext = Extension(output);
+  if (ext != "png" && ext != "bmp" && ext != "svg" && ext != "pdf")
+    return context.BadInput("-o " + *outputArg + ": the extension chooses the kind: .png, .bmp, .svg or .pdf");
+
+  const std::string path = context.ResolvePath(options.positionals.front());
+  CCameraDocument document;
+  CameraFileReadResult read;
+  if (const FileError error = document.Load(path, &read)) {
+    context.err << error.ToString() << '\n';
+    return kExitBadInput;
+  }
+  if (!document.HasCamera()) {
+    const std::string damage = DescribeCameraFileEnd(read);
+    context.err << path << ": holds no camera" << (damage.empty() ? "" : " (" + damage + ")") << '\n';
+    return kExitBadInput;
+  }
+  if (const std::string damage = DescribeCameraFileEnd(read); !damage.empty())
+    context.err << path << ": " << damage << '\n';
+  return ext == "pdf" ? RenderPage(context, options, document, output)
+                      : RenderPicture(context, options, document, output);
+}
