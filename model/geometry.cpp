@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <set>
 
 #include "modellimits.h"
 
@@ -50,9 +49,10 @@ struct FloorEdge {
 struct FloorOutline {
   std::vector<FloorEdge> horizontals;
   std::vector<int64_t> columnEdges;  // x of the vertical edges, ascending, distinct
-  // Outer faces of the vertical walls with the floor on their right / left.
-  std::set<int64_t> floorRightFaces;
-  std::set<int64_t> floorLeftFaces;
+  // Outer faces of the vertical walls with the floor on their right / left,
+  // ascending.
+  std::vector<int64_t> floorRightFaces;
+  std::vector<int64_t> floorLeftFaces;
 };
 
 // A y range [top, bottom].
@@ -112,34 +112,35 @@ FloorOutline TraceFloor(const std::vector<Leg>& legs, int64_t h) {
     const Point to = offset(end, out, next.IsVertical() != leg.IsVertical() ? outward(next) : none);
     add(from, to);
     if (next.IsVertical() == leg.IsVertical()) add(to, offset(end, outward(next), none));
-    if (leg.IsVertical()) (out.x < 0 ? outline.floorRightFaces : outline.floorLeftFaces).insert(from.x);
+    if (leg.IsVertical()) (out.x < 0 ? outline.floorRightFaces : outline.floorLeftFaces).push_back(from.x);
   }
-  std::sort(outline.columnEdges.begin(), outline.columnEdges.end());
-  outline.columnEdges.erase(std::unique(outline.columnEdges.begin(), outline.columnEdges.end()),
-                            outline.columnEdges.end());
+  for (std::vector<int64_t>* v : {&outline.columnEdges, &outline.floorRightFaces, &outline.floorLeftFaces}) {
+    std::sort(v->begin(), v->end());
+    v->erase(std::unique(v->begin(), v->end()), v->end());
+  }
+  std::sort(outline.horizontals.begin(), outline.horizontals.end(),
+            [](const FloorEdge& l, const FloorEdge& r) { return l.y < r.y; });
   return outline;
 }
 
-// The stretches of floor the column between x positions a < b crosses, top
-// to bottom: where the outline winds around the column's middle. Edges at
-// one y are taken together, so walls that touch do not split a stretch, and
-// walls that overlap do not make rectangles overlap.
-std::vector<Span> ColumnSpans(const FloorOutline& outline, int64_t a, int64_t b) {
-  std::vector<std::pair<int64_t, int>> crossings;
+// Appends the stretches of floor the column between x positions a < b
+// crosses, top to bottom: where the outline winds around the column's middle.
+// Edges at one y are taken together, so walls that touch do not split a
+// stretch, and walls that overlap do not make rectangles overlap. The
+// outline's horizontal edges are sorted by y.
+void AddColumn(const FloorOutline& outline, int64_t a, int64_t b, std::vector<Piece>& column) {
   const int64_t middle2 = a + b;  // twice the middle, to stay in integers
-  for (const FloorEdge& e : outline.horizontals)
-    if (2 * e.left <= middle2 && middle2 < 2 * e.right) crossings.emplace_back(e.y, e.winding);
-  std::sort(crossings.begin(), crossings.end());
-  std::vector<Span> spans;
+  const auto crosses = [middle2](const FloorEdge& e) { return 2 * e.left <= middle2 && middle2 < 2 * e.right; };
+  const std::vector<FloorEdge>& edges = outline.horizontals;
   int winding = 0;
-  for (size_t i = 0; i < crossings.size();) {
-    const int64_t y = crossings[i].first;
+  for (size_t i = 0; i < edges.size();) {
+    const int64_t y = edges[i].y;
     const int before = winding;
-    for (; i < crossings.size() && crossings[i].first == y; ++i) winding += crossings[i].second;
-    if (before == 0 && winding != 0) spans.push_back({y, y});
-    if (before != 0 && winding == 0) spans.back().bottom = y;
+    for (; i < edges.size() && edges[i].y == y; ++i)
+      if (crosses(edges[i])) winding += edges[i].winding;
+    if (before == 0 && winding != 0) column.push_back({a, y, b, y});
+    if (before != 0 && winding == 0) column.back().y2 = y;
   }
-  return spans;
 }
 
 // Removes [top, bottom] from the free stretches when one of them holds it.
@@ -199,14 +200,14 @@ std::vector<ModelRect> FloorRects(std::span<const ModelPoint> chain, int32_t thi
   const FloorOutline outline = TraceFloor(Legs(chain), h);
   const std::vector<int64_t>& edges = outline.columnEdges;
   std::vector<std::vector<Piece>> columns(edges.empty() ? 0 : edges.size() - 1);
-  for (size_t c = 0; c < columns.size(); ++c)
-    for (const Span& s : ColumnSpans(outline, edges[c], edges[c + 1]))
-      columns[c].push_back({edges[c], s.top, edges[c + 1], s.bottom});
+  for (size_t c = 0; c < columns.size(); ++c) AddColumn(outline, edges[c], edges[c + 1], columns[c]);
   for (size_t c = 1; c + 1 < columns.size(); ++c)
-    if (edges[c + 1] - edges[c] <= 2 * h && outline.floorRightFaces.count(edges[c]) &&
-        outline.floorLeftFaces.count(edges[c + 1]))
+    if (edges[c + 1] - edges[c] <= 2 * h &&
+        std::binary_search(outline.floorRightFaces.begin(), outline.floorRightFaces.end(), edges[c]) &&
+        std::binary_search(outline.floorLeftFaces.begin(), outline.floorLeftFaces.end(), edges[c + 1]))
       ShareSeam(columns[c - 1], columns[c], columns[c + 1]);
   std::vector<ModelRect> rects;
+  rects.reserve(columns.size());
   for (const std::vector<Piece>& column : columns)
     for (const Piece& p : column)
       rects.push_back({SaturateInt32(p.x1), SaturateInt32(p.y1), SaturateInt32(p.x2), SaturateInt32(p.y2)});
