@@ -5,7 +5,6 @@
 #include <QString>
 
 #include <array>
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -29,15 +28,6 @@ constexpr std::array<CliOptionSpec, 5> kOptions{{
     {"--font-points", true},
     {"--fit", false},
 }};
-
-std::string Extension(const std::string& path) {
-  const size_t dot = path.find_last_of('.');
-  const size_t slash = path.find_last_of('/');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
-  std::string ext = path.substr(dot + 1);
-  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return ext;
-}
 
 std::optional<double> ParseNumber(std::string_view text) {
   double value = 0;
@@ -134,7 +124,7 @@ int RunRenderCommand(CliContext& context) {
   const std::string* outputArg = options.Value("-o");
   if (!outputArg || outputArg->empty()) return context.BadInput("-o OUT.png|bmp|svg|pdf is missing");
   const std::string output = context.ResolvePath(*outputArg);
-  const std::string ext = Extension(output);
+  const std::string ext = LowerCaseExtension(output);
   if (ext != "png" && ext != "bmp" && ext != "svg" && ext != "pdf")
     return context.BadInput("-o " + *outputArg + ": the extension chooses the kind: .png, .bmp, .svg or .pdf");
 

@@ -20,15 +20,6 @@ namespace {
 // Pixels per metre of a 96 dpi screen: what the window's fonts are made for.
 constexpr int kScreenDotsPerMetre = 3780;
 
-std::string LowerExtension(const std::string& path) {
-  const size_t dot = path.find_last_of('.');
-  const size_t slash = path.find_last_of("/\\");
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
-  std::string ext = path.substr(dot + 1);
-  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
-  return ext;
-}
-
 void DrawOnWhite(QPainter& painter, QSize size, const CChamber& camera, const DrawingHeader& header) {
   painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
   CPainterDrawContext dc(painter);
@@ -40,6 +31,15 @@ FileError WriteBytes(const std::string& path, const QByteArray& bytes) {
 }
 
 }  // namespace
+
+std::string LowerCaseExtension(const std::string& path) {
+  const size_t dot = path.find_last_of('.');
+  const size_t slash = path.find_last_of("/\\");
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
+  std::string ext = path.substr(dot + 1);
+  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+  return ext;
+}
 
 DrawingHeader DrawingHeaderTexts() {
   const CLanguageTable& language = ModuleLanguage();
@@ -74,7 +74,7 @@ QImage RenderPlanImage(const CChamber& camera, const DrawingHeader& header, QSiz
 }
 
 FileError ExportPlanImage(const CChamber& camera, const DrawingHeader& header, const std::string& path, QSize size) {
-  const std::string ext = LowerExtension(path);
+  const std::string ext = LowerCaseExtension(path);
   std::string problem;
   if (ext == "svg") {
     if (!CanvasSizeAllowed(size, &problem)) return {path, problem};

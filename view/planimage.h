@@ -23,6 +23,10 @@ inline constexpr QSize kDefaultCanvas{1920, 1080};
 // The texts of the header lines from this module's language table.
 DrawingHeader DrawingHeaderTexts();
 
+// The extension of a file name in lower case, without its dot; empty when
+// the name has none.
+std::string LowerCaseExtension(const std::string& path);
+
 // Whether a canvas of `size` may be drawn on; a reason when not.
 bool CanvasSizeAllowed(QSize size, std::string* problem);
 
