@@ -90,9 +90,12 @@ std::vector<Leg> Legs(std::span<const ModelPoint> chain) {
 FloorOutline TraceFloor(const std::vector<Leg>& legs, int64_t h) {
   FloorOutline outline;
   const size_t n = legs.size();
-  int64_t twiceArea = 0;  // positive for a clockwise chain on screen
-  for (const Leg& leg : legs) twiceArea += leg.start.x * leg.step.y - leg.start.y * leg.step.x;
-  const int64_t side = twiceArea < 0 ? -1 : 1;
+  // The leftmost vertical wall has the floor on its right: it runs up when
+  // the chain runs clockwise.
+  const Leg* leftmost = nullptr;
+  for (const Leg& leg : legs)
+    if (leg.IsVertical() && (!leftmost || leg.start.x < leftmost->start.x)) leftmost = &leg;
+  const int64_t side = leftmost && leftmost->step.y > 0 ? -1 : 1;
   const auto outward = [side](const Leg& leg) { return Point{side * Sign(leg.step.y), -side * Sign(leg.step.x)}; };
   const auto offset = [h](Point p, Point a, Point b) { return Point{p.x + h * (a.x + b.x), p.y + h * (a.y + b.y)}; };
   const auto add = [&outline](Point a, Point b) {

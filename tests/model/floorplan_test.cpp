@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <map>
 #include <ostream>
 #include <random>
@@ -216,6 +217,13 @@ TEST(FloorRectsTest, OutlinesThatAreNoClosedOrthogonalChainGiveNoStrips) {
   // A repeated point is no wall.
   const std::vector<ModelPoint> repeated{{0, 0}, {3000, 0}, {3000, 0}, {3000, 2000}, {0, 2000}, {0, 0}};
   EXPECT_EQ(CornersOf(FloorRects(repeated, 100)), (std::vector<Corners>{{-50, -50, 3050, 2050}}));
+}
+
+TEST(FloorRectsTest, OutlineAtTheEndsOfTheRangeSaturates) {
+  constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+  constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+  const std::vector<ModelPoint> huge{{kMin, kMin}, {kMax, kMin}, {kMax, kMax}, {kMin, kMax}};
+  EXPECT_EQ(CornersOf(FloorRects(huge, kMax)), (std::vector<Corners>{{kMin, kMin, kMax, kMax}}));
 }
 
 TEST(FloorRectsTest, OverlappingWallsNeverGiveOverlappingStrips) {
