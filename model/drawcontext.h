@@ -63,8 +63,8 @@ struct DrawFont {
   friend bool operator==(const DrawFont&, const DrawFont&) = default;
 };
 
-// A rectangle of device pixels as GDI takes it: left and top inclusive,
-// right and bottom exclusive.
+// A rectangle of device pixels as a device context takes it: left and top
+// inclusive, right and bottom exclusive.
 struct PixelRect {
   int32_t left = 0;
   int32_t top = 0;
