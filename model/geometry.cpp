@@ -151,8 +151,7 @@ bool Take(std::vector<Span>& free, int64_t top, int64_t bottom) {
   for (size_t i = 0; i < free.size(); ++i) {
     const Span s = free[i];
     if (s.top > top || s.bottom < bottom) continue;
-    const auto at = free.begin() + static_cast<std::ptrdiff_t>(i);
-    free.erase(at);
+    free.erase(free.begin() + static_cast<std::ptrdiff_t>(i));
     if (bottom < s.bottom) free.insert(free.begin() + static_cast<std::ptrdiff_t>(i), Span{bottom, s.bottom});
     if (s.top < top) free.insert(free.begin() + static_cast<std::ptrdiff_t>(i), Span{s.top, top});
     return true;
@@ -160,7 +159,7 @@ bool Take(std::vector<Span>& free, int64_t top, int64_t bottom) {
   return false;
 }
 
-// The column between two walls standing back to back (see FloorRects): whole
+// The column between two walls back to back (see FloorRects): whole
 // rectangles on the left take their height of it, rectangles on the right the
 // rest, split where their share begins or ends. What neither side can take
 // stays in the column.
@@ -199,7 +198,7 @@ void ShareSeam(std::vector<Piece>& left, std::vector<Piece>& seam, std::vector<P
 }  // namespace
 
 std::vector<ModelRect> FloorRects(std::span<const ModelPoint> chain, int32_t thickness) {
-  const int64_t h = thickness / 2;
+  const int64_t h = thickness > 0 ? thickness / 2 : 0;
   const FloorOutline outline = TraceFloor(Legs(chain), h);
   const std::vector<int64_t>& edges = outline.columnEdges;
   std::vector<std::vector<Piece>> columns(edges.empty() ? 0 : edges.size() - 1);

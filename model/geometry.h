@@ -57,16 +57,17 @@ ModelRect SegmentRect(ModelPoint start, int32_t extent, int32_t thickness, Orien
 // of the grown outline's vertical edges, and each column into one rectangle
 // per stretch of floor it crosses; the rectangles come column by column from
 // the left, top to bottom within a column, as (left, top, right, bottom).
-// Where two walls stand back to back on one reference line (the outline
-// passes it twice, once on each side), the column of at most one thickness
-// between their outer faces is shared out to the rectangles beside it
+// Where a wall with the floor on its left stands on the line of a wall with
+// the floor on its right, or less than a thickness to the left of it (the
+// outline passes there twice, as in a Z), the column between their outer
+// faces, at most a thickness wide, is shared out to the rectangles beside it
 // instead of becoming a strip no panel fits.
 //
 // `chain` lists the reference points in order, the last joined to the
 // first; it may be traced either way round. Repeated points are skipped. An
 // outline that is not a closed chain of horizontal and vertical steps gives
-// no rectangles. Coordinates and the thickness are taken as they are (the
-// camera keeps them within model_limits); results saturate at the int32
-// range. Walls that overlap one another get the floor of the region they
-// enclose, without rectangles overlapping.
+// no rectangles; a thickness below 1 counts as 0. Coordinates are taken as
+// they are (the camera keeps them within model_limits); results saturate at
+// the int32 range. Walls that overlap one another get the floor of the
+// region they enclose, without rectangles overlapping.
 std::vector<ModelRect> FloorRects(std::span<const ModelPoint> chain, int32_t thickness);

@@ -219,6 +219,12 @@ TEST(FloorRectsTest, OutlinesThatAreNoClosedOrthogonalChainGiveNoStrips) {
   EXPECT_EQ(CornersOf(FloorRects(repeated, 100)), (std::vector<Corners>{{-50, -50, 3050, 2050}}));
 }
 
+TEST(FloorRectsTest, WithoutAThicknessTheFloorEndsAtTheReferenceLine) {
+  const std::vector<ModelPoint> rectangle{{0, 0}, {3000, 0}, {3000, 2000}, {0, 2000}};
+  for (int32_t thickness : {0, 1, -100})
+    EXPECT_EQ(CornersOf(FloorRects(rectangle, thickness)), (std::vector<Corners>{{0, 0, 3000, 2000}})) << thickness;
+}
+
 TEST(FloorRectsTest, OutlineAtTheEndsOfTheRangeSaturates) {
   constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
   constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
