@@ -19,10 +19,10 @@ namespace {
 // is the chain grown by half a thickness to the walls' outer faces. Measured
 // on the grid of every edge involved, so the areas are exact.
 struct Coverage {
-  int64_t floor = 0;    // mm^2 of floor
-  int64_t missing = 0;  // floor no rectangle covers
-  int64_t extra = 0;    // rectangles outside the floor
-  int64_t overlap = 0;  // covered more than once
+  int64_t floor = 0;          // mm^2 of floor
+  int64_t missing = 0;        // floor no rectangle covers
+  int64_t extra = 0;          // rectangles outside the floor
+  int64_t overlap = 0;        // covered more than once
   bool wallsOverlap = false;  // the walls themselves run into each other
   bool Exact() const { return missing == 0 && extra == 0 && overlap == 0; }
 };
@@ -159,34 +159,31 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FloorCase{"rectangle", {{0, 0}, {3000, 0}, {3000, 2000}, {0, 2000}}, {{-50, -50, 3050, 2050}}},
         // The pieces of a split wall meet on one line: no strip between them.
-        FloorCase{"split_right_wall", {{0, 0}, {3000, 0}, {3000, 900}, {3000, 2000}, {0, 2000}},
-                  {{-50, -50, 3050, 2050}}},
+        FloorCase{
+            "split_right_wall", {{0, 0}, {3000, 0}, {3000, 900}, {3000, 2000}, {0, 2000}}, {{-50, -50, 3050, 2050}}},
         FloorCase{"l_shape",
                   {{0, 0}, {3000, 0}, {3000, 900}, {2500, 900}, {2500, 2000}, {0, 2000}},
                   {{-50, -50, 2550, 2050}, {2550, -50, 3050, 950}}},
         // Steps down the right side, as the corner and move commands make
         // them: every column reaches the top wall.
         FloorCase{"staircase",
-                  {{0, 0}, {6000, 0}, {6000, 1000}, {5000, 1000}, {5000, 2000}, {4000, 2000}, {4000, 3000},
-                   {0, 3000}},
+                  {{0, 0}, {6000, 0}, {6000, 1000}, {5000, 1000}, {5000, 2000}, {4000, 2000}, {4000, 3000}, {0, 3000}},
                   {{-50, -50, 4050, 3050}, {4050, -50, 5050, 2050}, {5050, -50, 6050, 1050}}},
         // And up the left side.
         FloorCase{"staircase_on_the_left",
-                  {{2000, 0}, {4000, 0}, {4000, 3000}, {0, 3000}, {0, 2000}, {1000, 2000}, {1000, 1000},
-                   {2000, 1000}},
+                  {{2000, 0}, {4000, 0}, {4000, 3000}, {0, 3000}, {0, 2000}, {1000, 2000}, {1000, 1000}, {2000, 1000}},
                   {{-50, 1950, 950, 3050}, {950, 950, 1950, 3050}, {1950, -50, 4050, 3050}}},
         FloorCase{"u_open_at_the_top",
                   {{0, 0}, {1000, 0}, {1000, 800}, {2000, 800}, {2000, 0}, {3000, 0}, {3000, 2000}, {0, 2000}},
                   {{-50, -50, 1050, 2050}, {1050, 750, 1950, 2050}, {1950, -50, 3050, 2050}}},
         // The column beside the notch crosses the floor twice: a strip each.
         FloorCase{"notch_in_the_right_wall",
-                  {{0, 0}, {3000, 0}, {3000, 600}, {2000, 600}, {2000, 1400}, {3000, 1400}, {3000, 2000},
-                   {0, 2000}},
+                  {{0, 0}, {3000, 0}, {3000, 600}, {2000, 600}, {2000, 1400}, {3000, 1400}, {3000, 2000}, {0, 2000}},
                   {{-50, -50, 2050, 2050}, {2050, -50, 3050, 650}, {2050, 1350, 3050, 2050}}},
         FloorCase{"notches_on_every_side",
-                  {{0, 0}, {1000, 0}, {1000, 500}, {2000, 500}, {2000, 0}, {3000, 0}, {3000, 1000}, {2500, 1000},
-                   {2500, 2000}, {3000, 2000}, {3000, 3000}, {2000, 3000}, {2000, 2500}, {1000, 2500},
-                   {1000, 3000}, {0, 3000}, {0, 2000}, {500, 2000}, {500, 1000}, {0, 1000}},
+                  {{0, 0},       {1000, 0},    {1000, 500},  {2000, 500},  {2000, 0},    {3000, 0},    {3000, 1000},
+                   {2500, 1000}, {2500, 2000}, {3000, 2000}, {3000, 3000}, {2000, 3000}, {2000, 2500}, {1000, 2500},
+                   {1000, 3000}, {0, 3000},    {0, 2000},    {500, 2000},  {500, 1000},  {0, 1000}},
                   {{-50, -50, 450, 1050},
                    {-50, 1950, 450, 3050},
                    {450, -50, 1050, 3050},
@@ -197,14 +194,12 @@ INSTANTIATE_TEST_SUITE_P(
         // Two walls back to back on x = 4000 (a Z): the thickness between
         // their outer faces goes to the strips beside it.
         FloorCase{"walls_back_to_back",
-                  {{0, 0}, {4000, 0}, {4000, 1000}, {6000, 1000}, {6000, 4000}, {4000, 4000}, {4000, 3000},
-                   {0, 3000}},
+                  {{0, 0}, {4000, 0}, {4000, 1000}, {6000, 1000}, {6000, 4000}, {4000, 4000}, {4000, 3000}, {0, 3000}},
                   {{-50, -50, 4050, 3050}, {4050, 950, 6050, 3050}, {3950, 3050, 6050, 4050}}},
         // Nearly back to back, 20 mm apart: the same, with the overlap of
         // their faces.
         FloorCase{"walls_nearly_back_to_back",
-                  {{0, 0}, {4000, 0}, {4000, 1000}, {6000, 1000}, {6000, 4000}, {4020, 4000}, {4020, 3000},
-                   {0, 3000}},
+                  {{0, 0}, {4000, 0}, {4000, 1000}, {6000, 1000}, {6000, 4000}, {4020, 4000}, {4020, 3000}, {0, 3000}},
                   {{-50, -50, 4050, 3050}, {4050, 950, 6050, 3050}, {3970, 3050, 6050, 4050}}}),
     [](const ::testing::TestParamInfo<FloorCase>& test) { return std::string(test.param.name); });
 
@@ -234,7 +229,7 @@ TEST(FloorRectsTest, OutlineAtTheEndsOfTheRangeSaturates) {
 
 TEST(FloorRectsTest, OverlappingWallsNeverGiveOverlappingStrips) {
   // The bottom wall runs back over the top one: the chain crosses itself.
-  const std::vector<ModelPoint> crossed{{0, 0},    {3000, 0},    {3000, 2000}, {1000, 2000},
+  const std::vector<ModelPoint> crossed{{0, 0},        {3000, 0},     {3000, 2000}, {1000, 2000},
                                         {1000, -1000}, {2000, -1000}, {2000, 1000}, {0, 1000}};
   const std::vector<ModelRect> rects = FloorRects(crossed, 100);
   EXPECT_FALSE(rects.empty());
@@ -315,10 +310,9 @@ TEST(FloorPlanTest, StaircaseStripsAllReachTheTopWall) {
     ASSERT_TRUE(camera->MoveWall(piece + 1, 1000));
   }
   EXPECT_EQ(Lengths(*camera), (std::vector<int32_t>{9900, 1900, -900, 1900, -900, 1900, -900, 1900, -6900, -7900}));
-  EXPECT_EQ(CornersOf(StripRects(*camera)), (std::vector<Corners>{{-50, -50, 7050, 8050},
-                                                         {7050, -50, 8050, 6050},
-                                                         {8050, -50, 9050, 4050},
-                                                         {9050, -50, 10050, 2050}}));
+  EXPECT_EQ(CornersOf(StripRects(*camera)),
+            (std::vector<Corners>{
+                {-50, -50, 7050, 8050}, {7050, -50, 8050, 6050}, {8050, -50, 9050, 4050}, {9050, -50, 10050, 2050}}));
   const Coverage c = MeasureCoverage(*camera);
   EXPECT_TRUE(c.Exact()) << c;
   EXPECT_EQ(c.floor, 7100LL * 8100 + 1000LL * (6100 + 4100 + 2100));
@@ -370,11 +364,10 @@ INSTANTIATE_TEST_SUITE_P(
         EditedShape{"notch_right_top", 1, true, 700, 1, 500, {{-50, -50, 2550, 2050}, {2550, 850, 3050, 2050}}},
         EditedShape{"notch_bottom_right", 1, false, 900, 2, 500, {{-50, -50, 2550, 2050}, {2550, -50, 3050, 950}}},
         EditedShape{"notch_left_bottom", 3, true, 700, 3, 1000, {{-50, -50, 950, 1150}, {950, -50, 3050, 2050}}},
-                // The moved last wall takes the origin along: the lower piece now
+        // The moved last wall takes the origin along: the lower piece now
         // stands at x = -1000.
         EditedShape{"notch_left_top", 3, false, 700, 4, 1000, {{-1050, 850, -50, 2050}, {-50, -50, 2050, 2050}}},
-        EditedShape{"notch_bottom_left", 2, false, 1000, 3, 600,
-                    {{-50, -50, 1150, 1450}, {1150, -50, 3050, 2050}}}),
+        EditedShape{"notch_bottom_left", 2, false, 1000, 3, 600, {{-50, -50, 1150, 1450}, {1150, -50, 3050, 2050}}}),
     [](const ::testing::TestParamInfo<EditedShape>& test) { return std::string(test.param.name); });
 
 }  // namespace
@@ -387,9 +380,8 @@ TEST(FloorPlanTest, WallsBackToBackShareTheirColumnAndTheFloorIsPriced) {
   const int last = camera->WallCount() - 1;
   ASSERT_TRUE(camera->SplitWall(last, true, 700));
   ASSERT_TRUE(camera->MoveWall(last, 4000));
-  EXPECT_EQ(CornersOf(StripRects(*camera)), (std::vector<Corners>{{-50, -50, 4050, 3150},
-                                                                 {4050, 850, 6050, 3150},
-                                                                 {3950, 3150, 6050, 4050}}));
+  EXPECT_EQ(CornersOf(StripRects(*camera)),
+            (std::vector<Corners>{{-50, -50, 4050, 3150}, {4050, 850, 6050, 3150}, {3950, 3150, 6050, 4050}}));
   const Coverage c = MeasureCoverage(*camera);
   EXPECT_TRUE(c.Exact()) << c;
   EXPECT_EQ(TalliedArea(*camera), c.floor);
@@ -404,12 +396,19 @@ TEST(FloorPlanTest, RandomEditsKeepTheFloorCoveredOnceAndPriced) {
     for (int step = 0; step < 20; ++step) {
       const int index = static_cast<int>(random() % static_cast<unsigned>(camera->WallCount()));
       // Distances on a coarse grid, so that walls often end up on one line.
-      const int32_t distance = 250 * static_cast<int32_t>(random() % 12) - 450 + 50 * static_cast<int32_t>(random() % 3);
+      const int32_t distance =
+          250 * static_cast<int32_t>(random() % 12) - 450 + 50 * static_cast<int32_t>(random() % 3);
       bool done = false;
       switch (random() % 5) {
-        case 0: done = camera->SplitWall(index, random() % 2 == 0, distance); break;
-        case 1: done = camera->ResizeAcross(index, distance / 5); break;
-        default: done = camera->MoveWall(index, distance); break;
+        case 0:
+          done = camera->SplitWall(index, random() % 2 == 0, distance);
+          break;
+        case 1:
+          done = camera->ResizeAcross(index, distance / 5);
+          break;
+        default:
+          done = camera->MoveWall(index, distance);
+          break;
       }
       if (!done) continue;
       camera->RebuildFloor();  // a split leaves the floor for the next move
@@ -419,7 +418,8 @@ TEST(FloorPlanTest, RandomEditsKeepTheFloorCoveredOnceAndPriced) {
       ++checked;
       ASSERT_TRUE(c.Exact()) << "round " << round << " step " << step << ": " << c;
       bool divided = true;
-      for (int i = 0; i < camera->FloorStripCount(); ++i) divided = divided && camera->FloorStripAt(i)->IsFullyDivided();
+      for (int i = 0; i < camera->FloorStripCount(); ++i)
+        divided = divided && camera->FloorStripAt(i)->IsFullyDivided();
       if (divided) {
         ++priced;
         ASSERT_EQ(TalliedArea(*camera), c.floor) << "round " << round << " step " << step;
