@@ -30,6 +30,34 @@ inline constexpr int kDescriptionLabel = 1079;
 inline constexpr int kDescription = 1027;
 }  // namespace NewCamera
 
+namespace WallDivision {
+inline constexpr int kUnallocatedLabel = 1097;
+inline constexpr int kUnallocated = 1020;
+inline constexpr int kTotalLabel = 1098;
+inline constexpr int kTotal = 1021;
+inline constexpr int kUnallocatedHeightLabel = 1099;
+inline constexpr int kUnallocatedHeight = 1074;
+inline constexpr int kTotalHeightLabel = 1100;
+inline constexpr int kTotalHeight = 1073;
+inline constexpr int kAvailableLabel = 1101;
+inline constexpr int kAvailable = 1012;
+inline constexpr int kChosenLabel = 1102;
+inline constexpr int kChosen = 1013;
+inline constexpr int kDelete = 1014;
+inline constexpr int kAdd = 1015;
+inline constexpr int kAddRemainder = 1016;
+inline constexpr int kExactCheck = 1011;
+inline constexpr int kExactSize = 1000;
+inline constexpr int kAddExact = 1017;
+inline constexpr int kClear = 1018;
+inline constexpr int kAutoFill = 1019;
+inline constexpr int kHeightsLabel = 1103;
+inline constexpr int kHeights = 1072;
+inline constexpr int kHeight = 1071;
+inline constexpr int kAddHeight = 1024;
+inline constexpr int kDeleteHeight = 1070;
+}  // namespace WallDivision
+
 namespace NewControlPoint {
 inline constexpr int kDistanceLabel = 1082;
 inline constexpr int kCountFromLabel = 1083;

@@ -1,0 +1,554 @@
+#include "collectdivdlg.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+
+#include "controlids.h"
+#include "floorstrip.h"
+#include "languageentries.h"
+#include "messages.h"
+#include "numbertext.h"
+#include "wallcollection.h"
+
+namespace {
+
+// The standard lengths offered: 300, 600, 900 and 1200.
+constexpr int32_t kOfferStep = 300;
+constexpr int kOfferCount = 4;
+// What the exact-size box goes back to when the user unticks its check box.
+constexpr int32_t kExactSizeDefault = 300;
+constexpr int kListRows = 10;
+
+int SelectedRow(const QListWidget* list) {
+  const QList<QListWidgetItem*> items = list->selectedItems();
+  return items.isEmpty() ? -1 : list->row(items.first());
+}
+
+int32_t ValueAt(const QListWidget* list, int row) { return list->item(row)->data(Qt::UserRole).toInt(); }
+
+QListWidgetItem* MakeItem(int32_t value) {
+  auto* item = new QListWidgetItem(QString::number(value));
+  item->setData(Qt::UserRole, value);
+  return item;
+}
+
+std::vector<int32_t> Values(const QListWidget* list) {
+  std::vector<int32_t> values;
+  values.reserve(static_cast<size_t>(list->count()));
+  for (int row = 0; row < list->count(); ++row) values.push_back(ValueAt(list, row));
+  return values;
+}
+
+int64_t Sum(const std::vector<int32_t>& values) {
+  int64_t sum = 0;
+  for (int32_t v : values) sum += v;
+  return sum;
+}
+
+bool IsEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
+
+QListWidget* MakeList(QWidget* parent, int id) {
+  auto* list = new QListWidget(parent);
+  CZamoDialog::SetControlId(list, id);
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  const QFontMetrics metrics = list->fontMetrics();
+  list->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("0000000")) + 40);
+  list->setMinimumHeight(metrics.lineSpacing() * kListRows);
+  return list;
+}
+
+QLabel* MakeValue(QWidget* parent, int id) {
+  auto* label = new QLabel(QStringLiteral("0"), parent);
+  CZamoDialog::SetControlId(label, id);
+  // Room for any length, so that the layout does not jump as the figures
+  // change.
+  label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("-0000000")));
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return label;
+}
+
+}  // namespace
+
+CCollectDivDlg::CCollectDivDlg(QWidget* parent) : CZamoDialog(parent) {
+  using namespace Ctl::WallDivision;
+  setWindowTitle(QStringLiteral("Разбиение стены"));
+  Translate(this, Lang::kWallDivisionCaption);
+
+  const auto makeButton = [this](int id, int entry, const QString& text) {
+    auto* button = new QPushButton(text, this);
+    SetControlId(button, id);
+    Translate(button, entry);
+    // Enter belongs to the lists and boxes of this dialog; a button pressed
+    // by mouse must not become the one Enter presses.
+    button->setAutoDefault(false);
+    return button;
+  };
+
+  QLabel* unallocatedLabel =
+      MakeLabel(kUnallocatedLabel, Lang::kUnallocatedLengthLabel, QStringLiteral("Нераспределенная длина:"));
+  unallocatedValue_ = MakeValue(this, kUnallocated);
+  QLabel* totalLabel = MakeLabel(kTotalLabel, Lang::kTotalSizeLabel, QStringLiteral("Общий размер:"));
+  totalValue_ = MakeValue(this, kTotal);
+  QLabel* unallocatedHeightLabel =
+      MakeLabel(kUnallocatedHeightLabel, Lang::kUnallocatedHeightLabel, QStringLiteral("Нераспределенная высота:"));
+  unallocatedHeightValue_ = MakeValue(this, kUnallocatedHeight);
+  QLabel* totalHeightLabel =
+      MakeLabel(kTotalHeightLabel, Lang::kTotalHeightLabel, QStringLiteral("Всего высота камеры:"));
+  totalHeightValue_ = MakeValue(this, kTotalHeight);
+
+  QLabel* availableLabel = MakeLabel(kAvailableLabel, Lang::kAvailablePanelsLabel, QStringLiteral("Доступные панели"));
+  availableList_ = MakeList(this, kAvailable);
+  availableLabel->setBuddy(availableList_);
+  addButton_ = makeButton(kAdd, Lang::kAddButton, QStringLiteral("Добавить"));
+
+  QLabel* chosenLabel =
+      MakeLabel(kChosenLabel, Lang::kChosenPanelsLabel, QStringLiteral("Список имеющихся панелей"));
+  chosenList_ = MakeList(this, kChosen);
+  chosenLabel->setBuddy(chosenList_);
+  deleteButton_ = makeButton(kDelete, Lang::kDeleteButton, QStringLiteral("Удалить"));
+  addRemainderButton_ = makeButton(kAddRemainder, Lang::kAddRemainderButton, QStringLiteral("Добавить остаток"));
+  clearButton_ = makeButton(kClear, Lang::kClearButton, QStringLiteral("Очистить"));
+  autoFillButton_ = makeButton(kAutoFill, Lang::kAutoFillButton, QStringLiteral("Заполнить автоматически"));
+
+  exactCheck_ = new QCheckBox(QStringLiteral("Задать размер точно"), this);
+  SetControlId(exactCheck_, kExactCheck);
+  Translate(exactCheck_, Lang::kExactSizeCheck);
+  exactEdit_ = MakeLineEdit(kExactSize);
+  exactEdit_->setMaxLength(12);
+  exactEdit_->setMaximumWidth(exactEdit_->fontMetrics().horizontalAdvance(QStringLiteral("00000000")) + 16);
+  addExactButton_ =
+      makeButton(kAddExact, Lang::kAddExactSizeButton, QStringLiteral("Добавить точный размер"));
+
+  QLabel* heightsLabel = MakeLabel(kHeightsLabel, Lang::kHeightDivisionLabel, QStringLiteral("Разбивка по высоте"));
+  heightList_ = MakeList(this, kHeights);
+  heightsLabel->setBuddy(heightList_);
+  heightEdit_ = MakeLineEdit(kHeight);
+  heightEdit_->setMaxLength(12);
+  addHeightButton_ = makeButton(kAddHeight, Lang::kAddButton, QStringLiteral("Добавить"));
+  deleteHeightButton_ = makeButton(kDeleteHeight, Lang::kDeleteButton, QStringLiteral("Удалить"));
+
+  QDialogButtonBox* buttons = MakeApplyCancelButtons();
+
+  // Length side: the figures, then the two lists with their buttons, then
+  // the exact size.
+  auto* lengthFigures = new QGridLayout;
+  lengthFigures->addWidget(unallocatedLabel, 0, 0);
+  lengthFigures->addWidget(unallocatedValue_, 0, 1);
+  lengthFigures->addWidget(totalLabel, 1, 0);
+  lengthFigures->addWidget(totalValue_, 1, 1);
+  lengthFigures->setColumnStretch(2, 1);
+
+  auto* available = new QVBoxLayout;
+  available->addWidget(availableLabel);
+  available->addWidget(availableList_, 1);
+  available->addWidget(addButton_);
+
+  auto* chosen = new QVBoxLayout;
+  chosen->addWidget(chosenLabel);
+  chosen->addWidget(chosenList_, 1);
+
+  auto* chosenButtons = new QVBoxLayout;
+  chosenButtons->addSpacing(chosenLabel->sizeHint().height() + chosen->spacing());
+  chosenButtons->addWidget(deleteButton_);
+  chosenButtons->addWidget(addRemainderButton_);
+  chosenButtons->addSpacing(12);
+  chosenButtons->addWidget(clearButton_);
+  chosenButtons->addWidget(autoFillButton_);
+  chosenButtons->addStretch();
+
+  auto* lists = new QHBoxLayout;
+  lists->addLayout(available);
+  lists->addLayout(chosen);
+  lists->addLayout(chosenButtons);
+
+  auto* exact = new QHBoxLayout;
+  exact->addWidget(exactCheck_);
+  exact->addWidget(exactEdit_);
+  exact->addWidget(addExactButton_);
+  exact->addStretch();
+
+  auto* lengthSide = new QVBoxLayout;
+  lengthSide->addLayout(lengthFigures);
+  lengthSide->addSpacing(6);
+  lengthSide->addLayout(lists, 1);
+  lengthSide->addLayout(exact);
+
+  // Height side: the figures, the list, the box with its buttons.
+  auto* heightFigures = new QGridLayout;
+  heightFigures->addWidget(unallocatedHeightLabel, 0, 0);
+  heightFigures->addWidget(unallocatedHeightValue_, 0, 1);
+  heightFigures->addWidget(totalHeightLabel, 1, 0);
+  heightFigures->addWidget(totalHeightValue_, 1, 1);
+  heightFigures->setColumnStretch(2, 1);
+
+  auto* heightInput = new QHBoxLayout;
+  heightInput->addWidget(heightEdit_, 1);
+  heightInput->addWidget(addHeightButton_);
+
+  auto* heightSide = new QVBoxLayout;
+  heightSide->addLayout(heightFigures);
+  heightSide->addSpacing(6);
+  heightSide->addWidget(heightsLabel);
+  heightSide->addWidget(heightList_, 1);
+  heightSide->addLayout(heightInput);
+  heightSide->addWidget(deleteHeightButton_, 0, Qt::AlignLeft);
+
+  auto* line = new QFrame(this);
+  line->setFrameShape(QFrame::VLine);
+  line->setFrameShadow(QFrame::Sunken);
+
+  auto* body = new QHBoxLayout;
+  body->addLayout(lengthSide, 3);
+  body->addSpacing(6);
+  body->addWidget(line);
+  body->addSpacing(6);
+  body->addLayout(heightSide, 1);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(body, 1);
+  layout->addSpacing(6);
+  layout->addWidget(buttons);
+
+  setTabOrder(availableList_, addButton_);
+  setTabOrder(addButton_, chosenList_);
+  setTabOrder(chosenList_, deleteButton_);
+  setTabOrder(deleteButton_, addRemainderButton_);
+  setTabOrder(addRemainderButton_, clearButton_);
+  setTabOrder(clearButton_, autoFillButton_);
+  setTabOrder(autoFillButton_, exactCheck_);
+  setTabOrder(exactCheck_, exactEdit_);
+  setTabOrder(exactEdit_, addExactButton_);
+  setTabOrder(addExactButton_, heightList_);
+  setTabOrder(heightList_, heightEdit_);
+  setTabOrder(heightEdit_, addHeightButton_);
+  setTabOrder(addHeightButton_, deleteHeightButton_);
+  setTabOrder(deleteHeightButton_, OkButton());
+  setTabOrder(OkButton(), CancelButton());
+
+  connect(addButton_, &QPushButton::clicked, this, &CCollectDivDlg::OnAdd);
+  connect(availableList_, &QListWidget::itemDoubleClicked, this, &CCollectDivDlg::OnAdd);
+  connect(deleteButton_, &QPushButton::clicked, this, &CCollectDivDlg::OnDelete);
+  connect(addRemainderButton_, &QPushButton::clicked, this, &CCollectDivDlg::OnAddRemainder);
+  connect(exactCheck_, &QCheckBox::clicked, this, &CCollectDivDlg::OnExactCheckClicked);
+  connect(addExactButton_, &QPushButton::clicked, this, &CCollectDivDlg::OnAddExact);
+  connect(clearButton_, &QPushButton::clicked, this, &CCollectDivDlg::OnClear);
+  connect(autoFillButton_, &QPushButton::clicked, this, &CCollectDivDlg::OnAutoFill);
+  connect(addHeightButton_, &QPushButton::clicked, this, &CCollectDivDlg::OnAddHeight);
+  connect(deleteHeightButton_, &QPushButton::clicked, this, &CCollectDivDlg::OnDeleteHeight);
+  // Typing a size means the user wants it exact, as clicking into the box
+  // does.
+  connect(exactEdit_, &QLineEdit::textEdited, this, [this] {
+    exactCheck_->setChecked(true);
+    RefreshExactButton();
+  });
+  connect(chosenList_, &QListWidget::itemSelectionChanged, this, [this] {
+    deleteButton_->setEnabled(SelectedRow(chosenList_) >= 0);
+  });
+  connect(heightList_, &QListWidget::itemSelectionChanged, this, [this] {
+    deleteHeightButton_->setEnabled(SelectedRow(heightList_) >= 0);
+  });
+  for (QWidget* watched : {static_cast<QWidget*>(availableList_), static_cast<QWidget*>(chosenList_),
+                           static_cast<QWidget*>(heightList_), static_cast<QWidget*>(exactEdit_),
+                           static_cast<QWidget*>(heightEdit_)}) {
+    watched->installEventFilter(this);
+  }
+}
+
+void CCollectDivDlg::SetObject(CWallCollection* wall) {
+  kind_ = wall ? Kind::kWall : Kind::kNone;
+  wall_ = wall;
+  strip_ = nullptr;
+  unallocated_ = TotalLength() - Sum(ObjectPanels());
+}
+
+void CCollectDivDlg::SetObject(CFloorStrip* strip) {
+  kind_ = strip ? Kind::kStrip : Kind::kNone;
+  wall_ = nullptr;
+  strip_ = strip;
+  unallocated_ = TotalLength() - Sum(ObjectPanels());
+}
+
+void CCollectDivDlg::SetHeight(int32_t height) {
+  totalHeight_ = height;
+  unallocatedHeight_ = height;
+}
+
+int32_t CCollectDivDlg::TotalLength() const {
+  switch (kind_) {
+    case Kind::kWall: return std::abs(wall_->Length());
+    case Kind::kStrip: return strip_->DivisionLength();
+    case Kind::kNone: break;
+  }
+  return 0;
+}
+
+std::vector<int32_t> CCollectDivDlg::ObjectPanels() const {
+  std::vector<int32_t> widths;
+  if (kind_ == Kind::kWall) {
+    for (const CWallPanel& panel : wall_->Panels()) widths.push_back(std::abs(panel.Width()));
+  } else if (kind_ == Kind::kStrip) {
+    for (const CFloorPanel& panel : strip_->Panels()) widths.push_back(std::abs(panel.Width()));
+  }
+  return widths;
+}
+
+std::vector<int32_t> CCollectDivDlg::ChosenWidths() const { return Values(chosenList_); }
+
+std::vector<int32_t> CCollectDivDlg::AutomaticWidths() const {
+  std::vector<int32_t> widths;
+  if (kind_ == Kind::kWall) {
+    CWallCollection scratch;
+    if (!scratch.Init(wall_->Length(), wall_->Thickness(), nullptr, wall_->GetOrientation())) return widths;
+    scratch.AutoFill();
+    for (const CWallPanel& panel : scratch.Panels()) widths.push_back(std::abs(panel.Width()));
+  } else if (kind_ == Kind::kStrip) {
+    CFloorStrip scratch(strip_->Camera(), strip_->Direction());
+    if (!scratch.SetRect(strip_->X(), strip_->Y(), strip_->W(), strip_->H())) return widths;
+    // A strip too short for its edge panels still gets filled, the way
+    // Apply would complete it.
+    if (!scratch.AutoDivide()) scratch.DivideManually({});
+    for (const CFloorPanel& panel : scratch.Panels()) widths.push_back(panel.Width());
+  }
+  return widths;
+}
+
+void CCollectDivDlg::OnInitDialog() {
+  SetChosen(ObjectPanels());
+  unallocated_ = TotalLength() - Sum(ChosenWidths());
+  exactEdit_->setText(QString::number(kExactSizeDefault));
+  // Walls have no second direction to cut.
+  const bool heights = kind_ == Kind::kStrip;
+  for (QWidget* control : {static_cast<QWidget*>(heightList_), static_cast<QWidget*>(heightEdit_),
+                           static_cast<QWidget*>(addHeightButton_)}) {
+    control->setEnabled(heights);
+  }
+  deleteHeightButton_->setEnabled(false);
+  RefreshAll();
+  availableList_->setFocus();
+}
+
+void CCollectDivDlg::SetChosen(const std::vector<int32_t>& widths) {
+  chosenList_->clear();
+  for (int32_t w : widths) chosenList_->addItem(MakeItem(w));
+  if (chosenList_->count() > 0) chosenList_->setCurrentRow(0);
+  deleteButton_->setEnabled(SelectedRow(chosenList_) >= 0);
+}
+
+void CCollectDivDlg::InsertChosen(int32_t width) {
+  const int row = SelectedRow(chosenList_) + 1;
+  chosenList_->insertItem(row, MakeItem(width));
+  chosenList_->setCurrentRow(row);
+}
+
+void CCollectDivDlg::RefreshLabels() {
+  unallocatedValue_->setText(QString::number(unallocated_));
+  totalValue_->setText(QString::number(TotalLength()));
+  unallocatedHeightValue_->setText(QString::number(unallocatedHeight_));
+  totalHeightValue_->setText(QString::number(totalHeight_));
+  addRemainderButton_->setEnabled(unallocated_ > 0);
+}
+
+void CCollectDivDlg::RefreshAvailable() {
+  // The size the user had chosen stays chosen while it still fits; when it
+  // no longer does, the largest that fits, which is what is usually wanted
+  // next. A fresh list starts at the first entry.
+  const int previousRow = SelectedRow(availableList_);
+  const int32_t previous = previousRow >= 0 ? ValueAt(availableList_, previousRow) : 0;
+  availableList_->clear();
+  for (int k = 1; k <= kOfferCount && int64_t{k} * kOfferStep <= unallocated_; ++k)
+    availableList_->addItem(MakeItem(k * kOfferStep));
+  const int count = availableList_->count();
+  if (count > 0) {
+    int row = 0;
+    if (previousRow >= 0) row = std::min(count, previous / kOfferStep) - 1;
+    availableList_->setCurrentRow(std::max(row, 0));
+  }
+  addButton_->setEnabled(count > 0);
+}
+
+void CCollectDivDlg::RefreshExactButton() { addExactButton_->setEnabled(exactCheck_->isChecked()); }
+
+void CCollectDivDlg::RefreshAll() {
+  RefreshLabels();
+  RefreshAvailable();
+  RefreshExactButton();
+}
+
+void CCollectDivDlg::OnAdd() {
+  const int row = SelectedRow(availableList_);
+  if (row < 0) return;
+  const int32_t width = ValueAt(availableList_, row);
+  InsertChosen(width);
+  unallocated_ -= width;
+  RefreshAll();
+}
+
+void CCollectDivDlg::OnDelete() {
+  const int row = SelectedRow(chosenList_);
+  if (row < 0) return;
+  unallocated_ += ValueAt(chosenList_, row);
+  delete chosenList_->takeItem(row);
+  if (chosenList_->count() > 0) chosenList_->setCurrentRow(std::min(row, chosenList_->count() - 1));
+  RefreshAll();
+}
+
+void CCollectDivDlg::OnAddRemainder() {
+  if (unallocated_ > 0) {
+    chosenList_->addItem(MakeItem(static_cast<int32_t>(unallocated_)));
+    chosenList_->setCurrentRow(chosenList_->count() - 1);
+    unallocated_ = 0;
+  }
+  RefreshAll();
+}
+
+void CCollectDivDlg::OnExactCheckClicked(bool checked) {
+  if (!checked) exactEdit_->setText(QString::number(kExactSizeDefault));
+  RefreshExactButton();
+}
+
+void CCollectDivDlg::OnAddExact() {
+  const std::optional<int64_t> value = ParseWholeNumber(exactEdit_->text());
+  if (!value || *value < 1 || *value > unallocated_) {
+    ShowMessage(Lang::kExactSizeOutOfRange, Lang::kInvalidSizeCaption, MessageButtons::Ok, this);
+    exactEdit_->setFocus();
+    exactEdit_->selectAll();
+    return;
+  }
+  InsertChosen(static_cast<int32_t>(*value));
+  unallocated_ -= *value;
+  exactCheck_->setChecked(false);
+  exactEdit_->selectAll();
+  RefreshAll();
+}
+
+void CCollectDivDlg::OnClear() {
+  chosenList_->clear();
+  deleteButton_->setEnabled(false);
+  unallocated_ = TotalLength();
+  RefreshAll();
+}
+
+void CCollectDivDlg::OnAutoFill() {
+  SetChosen(AutomaticWidths());
+  unallocated_ = TotalLength() - Sum(ChosenWidths());
+  RefreshAll();
+}
+
+void CCollectDivDlg::OnAddHeight() {
+  const QString text = heightEdit_->text().trimmed();
+  const std::optional<int64_t> value = ParseWholeNumber(text);
+  const auto refuse = [this](const QString& why) {
+    ShowMessageText(why, TextOr(Lang::kInvalidHeightCaption, QStringLiteral("Неверная высота")), MessageButtons::Ok,
+                    this);
+  };
+  if (!value) {
+    refuse(text.isEmpty() ? QStringLiteral("Введите высоту в миллиметрах.")
+                          : QStringLiteral("«%1» не является целым числом. Введите высоту в миллиметрах.").arg(text));
+  } else if (*value < 1) {
+    // A piece of no length would be priced as a panel of its own.
+    refuse(QStringLiteral("Высота должна быть больше 0 мм."));
+  } else if (*value > totalHeight_) {
+    ShowMessage(Lang::kHeightAboveTotal, Lang::kInvalidHeightCaption, MessageButtons::Ok, this);
+  } else if (*value > unallocatedHeight_) {
+    ShowMessage(Lang::kHeightAboveRemaining, Lang::kInvalidHeightCaption, MessageButtons::Ok, this);
+  } else {
+    unallocatedHeight_ -= static_cast<int32_t>(*value);
+    heightList_->addItem(MakeItem(static_cast<int32_t>(*value)));
+    heightEdit_->clear();
+    RefreshLabels();
+    return;
+  }
+  heightEdit_->setFocus();
+  heightEdit_->selectAll();
+}
+
+void CCollectDivDlg::OnDeleteHeight() {
+  const int row = SelectedRow(heightList_);
+  if (row < 0) return;
+  unallocatedHeight_ += ValueAt(heightList_, row);
+  delete heightList_->takeItem(row);
+  if (heightList_->count() > 0) heightList_->setCurrentRow(std::min(row, heightList_->count() - 1));
+  RefreshLabels();
+}
+
+bool CCollectDivDlg::RebuildObject() {
+  const std::vector<int32_t> widths = ChosenWidths();
+  if (kind_ == Kind::kWall) {
+    if (!wall_->DivideManually(widths, CWallCollection::Completion::kFillToEnd)) return false;
+  } else if (kind_ == Kind::kStrip) {
+    if (!strip_->DivideManually(widths)) return false;
+  }
+  appliedWidths_ = ObjectPanels();
+  return true;
+}
+
+void CCollectDivDlg::accept() {
+  if (unallocated_ < 0) {
+    // Only a wall that an outline edit shortened under its panels gets here:
+    // rebuilt from this list it would stay overfull.
+    ShowMessageText(QStringLiteral("Панели длиннее объекта на %1 мм. Удалите лишние панели.").arg(-unallocated_),
+                    TextOr(Lang::kAttentionCaption, QStringLiteral("Внимание")), MessageButtons::Ok, this);
+    return;
+  }
+  if (unallocated_ > 0 &&
+      ShowMessage(Lang::kLengthNotAllocated, Lang::kAttentionCaption, MessageButtons::YesNo, this) != kMessageYes)
+    return;
+  if (!RebuildObject()) {
+    ShowMessageText(QStringLiteral("Слишком много панелей в списке. Сократите список."),
+                    TextOr(Lang::kErrorCaption, QStringLiteral("Ошибка")), MessageButtons::Ok, this);
+    return;
+  }
+  // The list holds the pieces from the last one up; the height left over is
+  // the first piece.
+  heights_.clear();
+  for (int row = heightList_->count() - 1; row >= 0; --row) heights_.push_back(ValueAt(heightList_, row));
+  if (unallocatedHeight_ != 0) heights_.insert(heights_.begin(), unallocatedHeight_);
+  CZamoDialog::accept();
+}
+
+bool CCollectDivDlg::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn && watched == exactEdit_) {
+    exactCheck_->setChecked(true);
+    RefreshExactButton();
+  } else if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // Enter adds what the box or the list offers instead of closing the
+    // dialog; Delete removes the selected entry.
+    if (IsEnter(key) && watched == exactEdit_) {
+      exactCheck_->setChecked(true);
+      OnAddExact();
+      return true;
+    }
+    if (IsEnter(key) && watched == heightEdit_) {
+      OnAddHeight();
+      return true;
+    }
+    if (IsEnter(key) && watched == availableList_) {
+      OnAdd();
+      return true;
+    }
+    if (key->key() == Qt::Key_Delete && watched == chosenList_) {
+      OnDelete();
+      return true;
+    }
+    if (key->key() == Qt::Key_Delete && watched == heightList_) {
+      OnDeleteHeight();
+      return true;
+    }
+  }
+  return CZamoDialog::eventFilter(watched, event);
+}
