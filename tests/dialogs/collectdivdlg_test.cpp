@@ -378,20 +378,26 @@ TEST_F(CollectDivDlg, NoTextIsCut) {
   CFloorStrip strip;
   ASSERT_TRUE(strip.SetRect(0, 0, 4900, 2400));
   strip.DivideManually(Widths{});
-  CCollectDivDlg dialog;
-  dialog.SetObject(&strip);
-  dialog.SetHeight(strip.PanelLength());
-  dialog.show();
-  for (const QWidget* child : dialog.findChildren<QWidget*>()) {
-    if (!child->isVisible()) continue;
-    if (qobject_cast<const QLabel*>(child) || qobject_cast<const QAbstractButton*>(child)) {
-      EXPECT_GE(child->width(), child->minimumSizeHint().width()) << child->objectName().toStdString() << " is cut";
-    }
-  }
+  CCollectDivDlg stripDialog;
+  stripDialog.SetObject(&strip);
+  stripDialog.SetHeight(strip.PanelLength());
+  CCollectDivDlg wallDialog;
+  wallDialog.SetObject(&wall_);
   const QString folder = qEnvironmentVariable("ZAMO_DIALOG_SHOTS");
-  if (!folder.isEmpty()) {
-    QDir().mkpath(folder);
-    dialog.grab().save(QDir(folder).filePath(QStringLiteral("walldivision.png")));
+  for (const auto& [dialog, name] : {std::pair<CCollectDivDlg*, QString>{&stripDialog, QStringLiteral("walldivision-strip")},
+                                     {&wallDialog, QStringLiteral("walldivision-wall")}}) {
+    dialog->show();
+    for (const QWidget* child : dialog->findChildren<QWidget*>()) {
+      if (!child->isVisible()) continue;
+      if (qobject_cast<const QLabel*>(child) || qobject_cast<const QAbstractButton*>(child)) {
+        EXPECT_GE(child->width(), child->minimumSizeHint().width())
+            << name.toStdString() << ": control " << child->objectName().toStdString() << " is cut";
+      }
+    }
+    if (!folder.isEmpty()) {
+      QDir().mkpath(folder);
+      dialog->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+    }
   }
 }
 
