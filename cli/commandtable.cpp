@@ -3,6 +3,10 @@
 int RunNewCommand(CliContext& context);
 int RunDumpCommand(CliContext& context);
 int RunRenderCommand(CliContext& context);
+int RunReportCommand(CliContext& context);
+int RunPriceListCommand(CliContext& context);
+int RunComponentsCommand(CliContext& context);
+int RunPricesCommand(CliContext& context);
 
 // One line per command; the help lists them in this order.
 namespace {
@@ -15,6 +19,11 @@ constexpr CliCommand kCommands[] = {
     {"dump", "FILE.kry", RunDumpCommand},
     {"render", "FILE.kry -o OUT.png|bmp|svg|pdf [--size WxH] [--fit] [--scale S] [--font-points P]",
      RunRenderCommand},
+    {"report", "FILE.kry -o OUT.xlsx [--profile N] [--euro] [--dealer FRACTION]", RunReportCommand},
+    {"price-list", "--thickness 80|100 -o OUT.xlsx", RunPriceListCommand},
+    {"components", "--group wall|floor|ceiling,X,Y,80|100,COUNT ... -o OUT.xlsx [--dealer FRACTION]",
+     RunComponentsCommand},
+    {"prices", "show | set INDEX=VALUE ...", RunPricesCommand},
 };
 
 }  // namespace

@@ -1,0 +1,41 @@
+// zamo-cli price-list: the price list of standard cameras of one wall
+// thickness, through the camera window's own price-list run.
+#include <array>
+#include <optional>
+
+#include "clicommand.h"
+#include "pricingsupport.h"
+
+namespace {
+
+constexpr std::array<CliOptionSpec, 2> kOptions{{
+    {"-o", true},
+    {"--thickness", true},
+}};
+
+}  // namespace
+
+int RunPriceListCommand(CliContext& context) {
+  CliOptions options;
+  std::string problem;
+  if (!ParseCliOptions(context.args, kOptions, &options, &problem)) return context.BadInput(problem);
+  if (!options.positionals.empty()) return context.BadInput("unexpected argument " + options.positionals.front());
+  const std::string* thickness = options.Value("--thickness");
+  if (!thickness) return context.BadInput("--thickness 80|100 is missing");
+  const std::optional<int32_t> value = ParseCliInt(*thickness);
+  if (!value || (*value != 80 && *value != 100))
+    return context.BadInput("--thickness: \"" + *thickness + "\" is not 80 or 100");
+  int exitCode = kExitOk;
+  const std::optional<std::string> output = ReportOutput(context, options, &exitCode);
+  if (!output) return exitCode;
+
+  CPluginLibrary quotix;
+  if (!LoadPricing(context, quotix)) return kExitFailure;
+  CCliMessages messages;
+  CPriceRunSetup setup;
+  setup.quotix = &quotix;
+  setup.reportPath = QString::fromStdString(*output);
+  const PriceRunResult result = RunPriceList(setup, *value == 80);
+  if (result == PriceRunResult::kWritten) return kExitOk;
+  return ReportRunFailure(context, result, messages, std::string(), *output);
+}

@@ -1,0 +1,126 @@
+#include "pricingsupport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QString>
+
+#include <charconv>
+#include <cmath>
+#include <ostream>
+
+#include "datafolder.h"
+#include "languageentries.h"
+#include "languagetable.h"
+#include "settings.h"
+
+CCliMessages::CCliMessages() {
+  previous_ = SetMessageSink([this](const MessageRequest& request) {
+    messages_.push_back(request);
+    return kMessageOk;
+  });
+}
+
+CCliMessages::~CCliMessages() { SetMessageSink(std::move(previous_)); }
+
+bool LoadPricing(CliContext& context, CPluginLibrary& quotix) {
+  CLanguageTable& language = ModuleLanguage();
+  if (language.Count() == 0 && !language.Load(0)) {
+    const QString shipped = ShippedDataFolder() + QStringLiteral("/") + QString::fromUtf8(CLanguageTable::kFileName);
+    language.LoadFile(shipped.toStdString(), 0);
+  }
+  QString folder;
+  ReadQuotixFolder(folder);
+  if (quotix.Load(QStringLiteral("Quotix"), folder)) return true;
+  context.err << "zamo-cli " << context.command << ": the pricing library " << ModuleFileName(QStringLiteral("Quotix")).toStdString()
+              << " cannot be loaded: " << quotix.ErrorString().toStdString() << '\n';
+  return false;
+}
+
+std::optional<std::string> ReportOutput(CliContext& context, const CliOptions& options, int* exitCode) {
+  const std::string* given = options.Value("-o");
+  if (!given || given->empty()) {
+    *exitCode = context.BadInput("-o OUT.xlsx is missing");
+    return std::nullopt;
+  }
+  const std::string output = context.ResolvePath(*given);
+  const QFileInfo info(QString::fromStdString(output));
+  if (info.suffix().compare(QStringLiteral("xlsx"), Qt::CaseInsensitive) != 0) {
+    *exitCode = context.BadInput("-o " + *given + ": a report is a workbook: give a .xlsx file");
+    return std::nullopt;
+  }
+  if (!info.absoluteDir().exists()) {
+    *exitCode = context.BadInput("-o " + *given + ": the folder does not exist");
+    return std::nullopt;
+  }
+  if (info.isDir()) {
+    *exitCode = context.BadInput("-o " + *given + ": is a folder");
+    return std::nullopt;
+  }
+  return output;
+}
+
+std::optional<double> ParseCliDouble(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  double value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+    return std::nullopt;
+  return value;
+}
+
+bool ReadDealerOption(CliContext& context, const CliOptions& options, double* dealer, int* exitCode) {
+  *dealer = 0.0;
+  const std::string* text = options.Value("--dealer");
+  if (!text) return true;
+  const std::optional<double> value = ParseCliDouble(*text);
+  if (!value || *value < 0.0 || *value >= 1.0) {
+    *exitCode =
+        context.BadInput("--dealer: \"" + *text + "\" is not a discount fraction from 0 to below 1 (0.05 is 5 %)");
+    return false;
+  }
+  *dealer = *value;
+  return true;
+}
+
+namespace {
+
+// What the messages of a run mean on a command line, and whether the input
+// was at fault (exit 2) or the setting-up of the data folder (exit 1).
+struct CRefusal {
+  std::string reason;
+  bool badInput;
+};
+
+CRefusal Describe(const MessageRequest& message) {
+  switch (message.textEntry) {
+    case Lang::kCameraNotFullyDivided:
+      return {"a wall, partition or floor strip is not fully divided into panels", true};
+    case Lang::kPricingExportMissing:
+      return {"the pricing library lacks an entry point this command needs", false};
+    case Lang::kMaterialsModuleMissing:
+      return {"the materials library " + ModuleFileName(QStringLiteral("Material")).toStdString() +
+                  " cannot be loaded",
+              false};
+    case Lang::kNoMaterialProfiles:
+      return {"the data folder has no material profiles (MaterialArch.data)", false};
+    default:
+      break;
+  }
+  return {(message.caption + QStringLiteral(": ") + message.text).toStdString(), false};
+}
+
+}  // namespace
+
+int ReportRunFailure(CliContext& context, PriceRunResult result, const CCliMessages& messages,
+                     const std::string& subject, const std::string& output) {
+  std::string prefix = "zamo-cli " + context.command + ": ";
+  if (!subject.empty()) prefix += subject + ": ";
+  if (result == PriceRunResult::kNotWritten || messages.Messages().empty()) {
+    context.err << prefix << "the report " << output << " was not written\n";
+    return kExitFailure;
+  }
+  const CRefusal refusal = Describe(messages.Messages().front());
+  context.err << prefix << refusal.reason << '\n';
+  return refusal.badInput ? kExitBadInput : kExitFailure;
+}

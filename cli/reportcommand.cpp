@@ -1,0 +1,74 @@
+// zamo-cli report: the priced specification of a camera file, through the
+// camera window's own price calculation.
+#include <array>
+#include <optional>
+#include <ostream>
+
+#include "cameradocument.h"
+#include "clicommand.h"
+#include "pricingsupport.h"
+
+namespace {
+
+constexpr std::array<CliOptionSpec, 4> kOptions{{
+    {"-o", true},
+    {"--profile", true},
+    {"--euro", false},
+    {"--dealer", true},
+}};
+
+}  // namespace
+
+int RunReportCommand(CliContext& context) {
+  CliOptions options;
+  std::string problem;
+  if (!ParseCliOptions(context.args, kOptions, &options, &problem)) return context.BadInput(problem);
+  if (options.positionals.size() != 1) return context.BadInput("give one camera file");
+  int exitCode = kExitOk;
+  const std::optional<std::string> output = ReportOutput(context, options, &exitCode);
+  if (!output) return exitCode;
+
+  int32_t profile = 0;
+  if (const std::string* text = options.Value("--profile")) {
+    const std::optional<int32_t> value = ParseCliInt(*text);
+    if (!value || *value < 0) return context.BadInput("--profile: \"" + *text + "\" is not a profile number (0, 1, ...)");
+    profile = *value;
+  }
+  double dealer = 0.0;
+  if (!ReadDealerOption(context, options, &dealer, &exitCode)) return exitCode;
+
+  const std::string path = context.ResolvePath(options.positionals.front());
+  CCameraDocument document;
+  CameraFileReadResult read;
+  if (const FileError error = document.Load(path, &read)) {
+    context.err << error.ToString() << '\n';
+    return kExitBadInput;
+  }
+  if (!document.HasCamera()) {
+    const std::string damage = DescribeCameraFileEnd(read);
+    context.err << path << ": holds no camera" << (damage.empty() ? "" : " (" + damage + ")") << '\n';
+    return kExitBadInput;
+  }
+  if (const std::string damage = DescribeCameraFileEnd(read); !damage.empty())
+    context.err << path << ": " << damage << '\n';
+
+  CPluginLibrary quotix;
+  if (!LoadPricing(context, quotix)) return kExitFailure;
+  CCliMessages messages;
+  std::string profileProblem;
+  const ReportOptionsChooser choose = [&](const std::vector<std::string>& names) -> std::optional<CReportOptions> {
+    if (static_cast<size_t>(profile) >= names.size()) {
+      profileProblem = "--profile " + std::to_string(profile) + ": the data folder has " +
+                       std::to_string(names.size()) + " material profile(s), numbered from 0";
+      return std::nullopt;
+    }
+    return CReportOptions{profile, options.Has("--euro")};
+  };
+  CPriceRunSetup setup;
+  setup.quotix = &quotix;
+  setup.reportPath = QString::fromStdString(*output);
+  const PriceRunResult result = RunCameraPriceReport(setup, document.Camera(), dealer, choose);
+  if (result == PriceRunResult::kWritten) return kExitOk;
+  if (!profileProblem.empty()) return context.BadInput(profileProblem);
+  return ReportRunFailure(context, result, messages, path, *output);
+}
