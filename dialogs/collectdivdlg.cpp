@@ -526,8 +526,8 @@ bool CCollectDivDlg::eventFilter(QObject* watched, QEvent* event) {
     RefreshExactButton();
   } else if (event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
-    // Enter adds what the box or the list offers instead of closing the
-    // dialog; Delete removes the selected entry.
+    // Enter adds what the box or the list offers instead of applying;
+    // Delete removes the selected entry.
     if (IsEnter(key) && watched == exactEdit_) {
       exactCheck_->setChecked(true);
       OnAddExact();
@@ -537,7 +537,9 @@ bool CCollectDivDlg::eventFilter(QObject* watched, QEvent* event) {
       OnAddHeight();
       return true;
     }
-    if (IsEnter(key) && watched == availableList_) {
+    // With nothing left to offer, Enter falls through to Apply: a run of
+    // Enters adds panels and then applies the division.
+    if (IsEnter(key) && watched == availableList_ && SelectedRow(availableList_) >= 0) {
       OnAdd();
       return true;
     }

@@ -121,11 +121,20 @@ TEST_F(CollectDivDlg, EntriesGoInAfterTheSelectedOneAndDeleteGivesTheirLengthBac
   EXPECT_EQ(LabelText(dialog, kUnallocated), QStringLiteral("3000"));
   EXPECT_FALSE(Control(dialog, kDelete)->isEnabled());
 
-  // Enter on the available list adds, and does not close the dialog.
+  // Enter on the available list adds, and does not close the dialog until
+  // nothing is left to add.
   SelectRow(dialog, kAvailable, 2);
   QTest::keyClick(Control(dialog, kAvailable), Qt::Key_Return);
   EXPECT_EQ(ListValues(dialog, kChosen), (Widths{900}));
   EXPECT_TRUE(dialog.isVisible());
+  SelectRow(dialog, kAvailable, 3);
+  for (int i = 0; i < 2; ++i) QTest::keyClick(Control(dialog, kAvailable), Qt::Key_Return);
+  EXPECT_EQ(ListValues(dialog, kChosen), (Widths{900, 1200, 900}));
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_TRUE(messages_.Empty());
+  QTest::keyClick(Control(dialog, kAvailable), Qt::Key_Return);
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(PanelWidths(wall_), (Widths{900, 1200, 900}));
 }
 
 TEST_F(CollectDivDlg, ExactSizeOutsideOneToTheUnallocatedLengthIsRefusedAndChangesNothing) {
