@@ -1,0 +1,46 @@
+// The exports of libmailer: a camera handed to the user's mail program,
+// addressed to the manufacturer. Both calls return at once; the user sends
+// the message from the mail program.
+#include <QString>
+
+#include <type_traits>
+
+#include "mailhandover.h"
+#include "zamo_abi.h"
+
+namespace {
+
+QString Text(const char* utf8) { return utf8 ? QString::fromUtf8(utf8) : QString(); }
+
+}  // namespace
+
+extern "C" {
+
+// The desktop's mail program sends from the account it is set up with, so
+// `account` names nothing it could use; it stays in the calls for the
+// callers that pass it.
+ZAMO_EXPORT int32_t SendMail(const char* /*account*/, const char* recipient) {
+  try {
+    CMailMessage message;
+    message.recipient = Text(recipient);
+    message.subject = QStringLiteral("Камера Zamo");
+    return HandOverMail(message) ? 1 : 0;
+  } catch (...) {
+    return 0;
+  }
+}
+
+ZAMO_EXPORT int32_t SendCamera(const char* /*account*/, const char* recipient, const char* subject,
+                               const char* body, const char* attachmentPath) {
+  try {
+    const CMailMessage message{Text(recipient), Text(subject), Text(body), Text(attachmentPath)};
+    return HandOverMail(message) ? 1 : 0;
+  } catch (...) {
+    return 0;
+  }
+}
+
+}  // extern "C"
+
+static_assert(std::is_same_v<decltype(&SendMail), SendMailFn>);
+static_assert(std::is_same_v<decltype(&SendCamera), SendCameraFn>);
