@@ -112,4 +112,48 @@ inline constexpr int kExit = 5;
 inline constexpr int kHint = 1060;
 }  // namespace StartScreen
 
+namespace ComplCount {
+inline constexpr int kChooseLabel = 1085;
+inline constexpr int kDealerDiscountLabel = 1087;
+inline constexpr int kDealerDiscount = 1027;
+inline constexpr int kFloorPanel = 1009;
+inline constexpr int kCeilingPanel = 1010;
+inline constexpr int kWallPanel = 1044;
+inline constexpr int kLengthLabel = 1089;
+inline constexpr int kLength = 1000;  // Y
+inline constexpr int kWidthLabel = 1088;
+inline constexpr int kWidth = 1026;  // X
+inline constexpr int kThickness80 = 1066;
+inline constexpr int kThickness100 = 1007;
+inline constexpr int kCountLabel = 1090;
+inline constexpr int kCount = 1028;
+inline constexpr int kAdd = 1129;
+inline constexpr int kList = 1128;
+inline constexpr int kDelete = 1130;
+inline constexpr int kClear = 1131;
+inline constexpr int kCalculate = 1014;
+// The corner-post report, an addition of this program's own.
+inline constexpr int kPostCountLabel = 1135;
+inline constexpr int kPostCount = 1132;
+inline constexpr int kPostHeightLabel = 1136;
+inline constexpr int kPostHeight = 1133;
+inline constexpr int kCalculatePosts = 1134;
+}  // namespace ComplCount
+
+namespace Archive {
+inline constexpr int kList = 1061;
+inline constexpr int kSend = 1016;
+}  // namespace Archive
+
+namespace SendCamera {
+inline constexpr int kFirstName = 1022;
+inline constexpr int kLastName = 1025;
+inline constexpr int kPatronymic = 1026;
+inline constexpr int kPhone = 1027;
+inline constexpr int kEmail = 1028;
+inline constexpr int kCompany = 1029;
+inline constexpr int kAddress = 1030;
+inline constexpr int kAdditional = 1031;
+}  // namespace SendCamera
+
 }  // namespace Ctl

@@ -1,0 +1,211 @@
+#include "sendcameradlg.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+#include <array>
+
+#include "atomicfile.h"
+#include "camerafile.h"
+#include "controlids.h"
+#include "messages.h"
+#include "settings.h"
+
+namespace {
+
+struct CField {
+  int id;
+  const char* label;
+};
+
+// The remembered fields in the order the collections library fills and
+// collects them; the order is part of what the library stores.
+constexpr std::array<int, 7> kRememberedFields{
+    Ctl::SendCamera::kFirstName, Ctl::SendCamera::kCompany, Ctl::SendCamera::kLastName,
+    Ctl::SendCamera::kPatronymic, Ctl::SendCamera::kPhone,  Ctl::SendCamera::kEmail,
+    Ctl::SendCamera::kAddress};
+
+constexpr std::array<CField, 5> kContactFields{{{Ctl::SendCamera::kFirstName, "Имя"},
+                                                {Ctl::SendCamera::kLastName, "Фамилия"},
+                                                {Ctl::SendCamera::kPatronymic, "Отчество"},
+                                                {Ctl::SendCamera::kPhone, "Телефон"},
+                                                {Ctl::SendCamera::kEmail, "Эл. почта"}}};
+constexpr std::array<CField, 2> kCompanyFields{{{Ctl::SendCamera::kCompany, "Название"},
+                                                {Ctl::SendCamera::kAddress, "Адрес"}}};
+
+const QString kWarningCaption = QStringLiteral("Предупреждение");
+
+QString CameraArticle(const CameraFileContents& contents) {
+  return QString::fromUtf16(contents.article.data(), static_cast<qsizetype>(contents.article.size()));
+}
+
+// A file name made of the article's letters and digits.
+QString AttachmentName(const QString& article) {
+  QString name;
+  for (const QChar c : article) name += c.isLetterOrNumber() || c == QLatin1Char('-') ? c : QLatin1Char('_');
+  return (name.isEmpty() ? QStringLiteral("camera") : name) + QStringLiteral(".kry");
+}
+
+}  // namespace
+
+CSendCameraDlg::CSendCameraDlg(QWidget* parent) : CZamoDialog(parent) {
+  setWindowTitle(QStringLiteral("Отправка камеры"));
+  auto* intro = new QLabel(QStringLiteral("Укажите информацию о себе, эта информация будет\n использована менеджером "
+                                          "компании KRYVEL для связи с\n Вами. Она не будет передана третьим лицам."),
+                           this);
+
+  const auto makeGroup = [this](const QString& title, const auto& fields) {
+    auto* group = new QGroupBox(title, this);
+    auto* form = new QFormLayout(group);
+    form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    for (const CField& field : fields) {
+      auto* box = new QComboBox(group);
+      box->setEditable(true);
+      box->setInsertPolicy(QComboBox::NoInsert);
+      box->setMinimumContentsLength(24);
+      SetControlId(box, field.id);
+      form->addRow(QString::fromUtf8(field.label), box);
+    }
+    return group;
+  };
+  auto* contact = makeGroup(QStringLiteral("Сведения о контактном лице"), kContactFields);
+  auto* company = makeGroup(QStringLiteral("Сведения об организации"), kCompanyFields);
+
+  auto* additionalLabel = new QLabel(QStringLiteral("Дополнительная информация:"), this);
+  additional_ = new QPlainTextEdit(this);
+  additional_->setTabChangesFocus(true);
+  additional_->setFixedHeight(additional_->fontMetrics().lineSpacing() * 5);
+  SetControlId(additional_, Ctl::SendCamera::kAdditional);
+  additionalLabel->setBuddy(additional_);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(intro);
+  layout->addWidget(contact);
+  layout->addWidget(company);
+  layout->addWidget(additionalLabel);
+  layout->addWidget(additional_);
+  layout->addWidget(MakeButtons(0, QStringLiteral("Отправить"), 0, QStringLiteral("Отменить")));
+}
+
+CSendCameraDlg::~CSendCameraDlg() { CloseCollector(); }
+
+void CSendCameraDlg::SetCamera(const QString& article, const QByteArray& cameraFile) {
+  article_ = article;
+  cameraFile_ = cameraFile;
+}
+
+bool CSendCameraDlg::SetCameraFile(const QString& path) {
+  std::string bytes;
+  CameraFileContents contents;
+  if (ReadWholeFile(QFile::encodeName(path).toStdString(), bytes, kMaxCameraFileBytes)) return false;
+  ReadCameraFile(bytes, contents);
+  SetCamera(CameraArticle(contents), QByteArray::fromStdString(bytes));
+  return true;
+}
+
+void CSendCameraDlg::SetLibraryNames(const QString& collections, const QString& mailer) {
+  collectionsLibrary_ = collections;
+  mailerLibrary_ = mailer;
+}
+
+void CSendCameraDlg::OnInitDialog() { OpenCollector(); }
+
+void CSendCameraDlg::OpenCollector() {
+  if (!collector_.Load(collectionsLibrary_)) {
+    ShowMessageText(QStringLiteral("Коллектор данных недоступен"), kWarningCaption, MessageButtons::Ok, this);
+    return;
+  }
+  const auto fill = collector_.Get<FillCollectedFn>("FillCollected");
+  if (!fill || !collector_.Resolve("Collect") || !collector_.Resolve("WriteFileCollections")) {
+    ShowMessageText(QStringLiteral("Коллектор данных поврежден или имеет неподдерживаемую версию. Отключен."),
+                    kWarningCaption, MessageButtons::Ok, this);
+    collector_.Unload();
+    return;
+  }
+  for (const int id : kRememberedFields) fill(this, id);
+}
+
+void CSendCameraDlg::CloseCollector() { collector_.Unload(); }
+
+QString CSendCameraDlg::Subject() const {
+  return article_.trimmed().isEmpty() ? QStringLiteral("Камера") : QStringLiteral("Камера ") + article_.trimmed();
+}
+
+QString CSendCameraDlg::Body() const {
+  QStringList lines;
+  const auto add = [this, &lines](const auto& fields, const QString& prefix) {
+    for (const CField& field : fields) {
+      const auto* box = findChild<QComboBox*>(QString::number(field.id));
+      const QString text = box ? box->currentText().trimmed() : QString();
+      if (!text.isEmpty()) lines << prefix + QString::fromUtf8(field.label) + QStringLiteral(": ") + text;
+    }
+  };
+  add(kContactFields, QString());
+  add(kCompanyFields, QStringLiteral("Организация, "));
+  const QString additional = additional_->toPlainText().trimmed();
+  if (!additional.isEmpty()) {
+    if (!lines.isEmpty()) lines << QString();
+    lines << QStringLiteral("Дополнительная информация:") << additional;
+  }
+  return lines.join(QLatin1Char('\n'));
+}
+
+QString CSendCameraDlg::WriteAttachment() const {
+  if (cameraFile_.isEmpty()) return QString();
+  const QDir folder(QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation))
+                        .filePath(QStringLiteral("zamo-send")));
+  if (!QDir().mkpath(folder.path())) return QString();
+  const QString path = folder.filePath(AttachmentName(article_));
+  if (WriteFileAtomically(QFile::encodeName(path).toStdString(), cameraFile_.toStdString())) return QString();
+  return path;
+}
+
+bool CSendCameraDlg::HandOver() {
+  const auto settings = OpenZamoSettings();
+  const QByteArray account =
+      settings->value(QString::fromLatin1(kAccountSetting), QString::fromLatin1(kDefaultAccount)).toString().toUtf8();
+  const QByteArray recipient =
+      settings->value(QString::fromLatin1(kRecipientSetting), QString::fromLatin1(kDefaultRecipient))
+          .toString()
+          .toUtf8();
+  CPluginLibrary mailer;
+  if (!mailer.Load(mailerLibrary_)) return false;
+  if (const auto sendCamera = mailer.Get<SendCameraFn>("SendCamera")) {
+    const QByteArray attachment = QFile::encodeName(WriteAttachment());
+    return sendCamera(account.constData(), recipient.constData(), Subject().toUtf8().constData(),
+                      Body().toUtf8().constData(), attachment.constData()) != 0;
+  }
+  if (const auto sendMail = mailer.Get<SendMailFn>("SendMail"))
+    return sendMail(account.constData(), recipient.constData()) != 0;
+  return false;
+}
+
+void CSendCameraDlg::accept() {
+  if (collector_.IsLoaded()) {
+    const auto collect = collector_.Get<CollectFn>("Collect");
+    const auto write = collector_.Get<WriteFileCollectionsFn>("WriteFileCollections");
+    for (const int id : kRememberedFields) collect(this, id);
+    write();
+    CloseCollector();
+  }
+  // The user must know when nothing went: closing as if sent would lose
+  // the request without a word.
+  if (!HandOver())
+    ShowMessageText(QStringLiteral("Почтовая программа не открыта: камера не отправлена."), kWarningCaption,
+                    MessageButtons::Ok, this);
+  CZamoDialog::accept();
+}
+
+void CSendCameraDlg::reject() {
+  CloseCollector();
+  CZamoDialog::reject();
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include "pluginlibrary.h"
+#include "zamodialog.h"
+
+class QComboBox;
+class QPlainTextEdit;
+
+// Sending a camera to the manufacturer: the sender's contact fields, which
+// the collections library (Tallyx) remembers from one showing to the next,
+// and a free text; "Отправить" hands the camera to the mail library, which
+// opens the user's mail program addressed to the manufacturer.
+//
+// The collections library is loaded when the dialog is first shown and
+// freed when it closes; without it the dialog works all the same and
+// remembers nothing. Values are remembered only on "Отправить".
+class CSendCameraDlg : public CZamoDialog {
+  Q_OBJECT
+
+ public:
+  // Settings of the mail hand-over, with the defaults used when unset.
+  static constexpr const char* kAccountSetting = "Mail/Account";
+  static constexpr const char* kRecipientSetting = "Mail/Recipient";
+  static constexpr const char* kDefaultAccount = "zamo";
+  static constexpr const char* kDefaultRecipient = "orders@kryvel.example";
+
+  explicit CSendCameraDlg(QWidget* parent = nullptr);
+  ~CSendCameraDlg() override;
+
+  // The camera to send: its article (for the subject) and its camera file
+  // bytes (attached). Without a camera only the contact details go.
+  void SetCamera(const QString& article, const QByteArray& cameraFile);
+  // The same from a camera file on disk; false (and no camera) when it
+  // cannot be read.
+  bool SetCameraFile(const QString& path);
+
+  // Base names of the two libraries ("Tallyx", "mailer").
+  void SetLibraryNames(const QString& collections, const QString& mailer);
+
+  bool CollectorAvailable() const { return collector_.IsLoaded(); }
+
+  // The mail as it is handed over.
+  QString Subject() const;
+  QString Body() const;
+
+  void accept() override;
+  void reject() override;
+
+ protected:
+  void OnInitDialog() override;
+
+ private:
+  void OpenCollector();
+  void CloseCollector();
+  QString WriteAttachment() const;
+  bool HandOver();
+
+  QString collectionsLibrary_ = QStringLiteral("Tallyx");
+  QString mailerLibrary_ = QStringLiteral("mailer");
+  CPluginLibrary collector_;
+  QString article_;
+  QByteArray cameraFile_;
+  QPlainTextEdit* additional_;
+};
