@@ -1,0 +1,65 @@
+// zamo [--data-dir DIR] [FILE.kry ...]
+// Without --data-dir the program works in the per-user data folder, which
+// gets the shipped sample files it does not have yet. Camera files named on
+// the command line open in camera windows without the start screen.
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
+
+#include "datafolder.h"
+#include "languagetable.h"
+#include "zamoapp.h"
+
+namespace {
+
+constexpr int kExitBadArguments = 2;
+
+void Usage() { std::fputs("usage: zamo [--data-dir DIR] [FILE.kry ...]\n", stderr); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  // The program ends when its main window closes, not when the start
+  // screen (the first window) does.
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  QString dataDir;
+  CZamoApp::Options options;
+  options.startupProbe = qEnvironmentVariableIsSet("ZAMO_STARTUP_PROBE");
+  const QStringList args = QApplication::arguments().mid(1);
+  for (qsizetype i = 0; i < args.size(); ++i) {
+    if (args[i] == QStringLiteral("--data-dir")) {
+      if (i + 1 >= args.size()) {
+        Usage();
+        return kExitBadArguments;
+      }
+      dataDir = args[++i];
+    } else if (args[i].startsWith(QStringLiteral("--"))) {
+      Usage();
+      return kExitBadArguments;
+    } else {
+      // Named from where the program was started, before the data folder
+      // becomes the current one.
+      options.files << QFileInfo(args[i]).absoluteFilePath();
+    }
+  }
+
+  QString problem;
+  if (dataDir.isEmpty()) {
+    dataDir = UserDataFolder();
+    QDir().mkpath(dataDir);
+    SeedDataFolder(dataDir, ShippedDataFolder());
+  }
+  if (!UseDataFolder(dataDir, &problem)) {
+    std::fprintf(stderr, "zamo: %s\n", problem.toUtf8().constData());
+    return kExitBadArguments;
+  }
+  ModuleLanguage().Load(0);
+
+  CZamoApp zamo(options);
+  if (!zamo.InitInstance()) return zamo.ExitCode();
+  return QApplication::exec();
+}

@@ -1,0 +1,368 @@
+#include "mainframe.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+#include "aboutdlg.h"
+#include "appicons.h"
+#include "childframe.h"
+#include "childview.h"
+#include "commandids.h"
+#include "commandmenus.h"
+#include "dialoghost.h"
+#include "newcameradlg.h"
+#include "translatemenu.h"
+#include "updatehandover.h"
+
+namespace {
+
+// The gap between minimised camera windows lined up along the bottom.
+constexpr int kIconGap = 4;
+
+}  // namespace
+
+CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
+  setWindowTitle(QStringLiteral("Zamo"));
+  setWindowIcon(ProgramIcon());
+  mdi_ = new QMdiArea(this);
+  mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setCentralWidget(mdi_);
+  connect(mdi_, &QMdiArea::subWindowActivated, this, &CMainFrame::OnSubWindowActivated);
+
+  RegisterFrameCommands();
+  BuildMenus();
+  BuildToolBar();
+  BuildShortcuts();
+  BuildStatusBar();
+  ShowMenu(false);
+  UpdateCommandStates();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+// ---- commands ---------------------------------------------------------------
+
+void CMainFrame::RegisterFrameCommands() {
+  using namespace Cmd;
+  frameCommands_[kNewCamera] = [this] { NewCamera(); };
+  frameCommands_[kExit] = [this] { Exit(); };
+  frameCommands_[kAbout] = [this] {
+    CAboutDlg about(this);
+    DialogHost().Run(about);
+  };
+  frameCommands_[kUpdateProgram] = [this] { UpdateProgram(); };
+  frameCommands_[kToolbar] = [this] { toolBar_->setVisible(!toolBar_->isVisible()); };
+  frameCommands_[kStatusBar] = [this] { statusBar()->setVisible(!statusBar()->isVisible()); };
+  frameCommands_[kCascade] = [this] { mdi_->cascadeSubWindows(); };
+  frameCommands_[kTile] = [this] { mdi_->tileSubWindows(); };
+  frameCommands_[kArrangeIcons] = [this] { ArrangeIcons(); };
+}
+
+bool CMainFrame::CanDispatch(int command) const {
+  if (ActiveView() && CChildView::HasCommand(command)) return true;
+  // Closing needs a camera window to close.
+  if (command == Cmd::kCloseCamera) return ActiveChild() != nullptr;
+  return frameCommands_.count(command) != 0;
+}
+
+bool CMainFrame::Dispatch(int command) {
+  bool handled = false;
+  if (CChildView* view = ActiveView(); view && CChildView::HasCommand(command)) {
+    handled = view->RunCommand(command);
+  } else if (command == Cmd::kCloseCamera) {
+    if (CChildFrame* child = ActiveChild()) {
+      child->close();
+      handled = true;
+    }
+  } else if (const auto it = frameCommands_.find(command); it != frameCommands_.end()) {
+    it->second();
+    handled = true;
+  }
+  UpdateCommandStates();
+  UpdateTitleAndStatus();
+  return handled;
+}
+
+QAction* CMainFrame::Track(QAction* action) {
+  const int command = action->data().toInt();
+  actions_.insert({command, action});
+  connect(action, &QAction::triggered, this, [this, command] { Dispatch(command); });
+  return action;
+}
+
+QList<QAction*> CMainFrame::Actions(int command) const {
+  QList<QAction*> found;
+  const auto [from, to] = actions_.equal_range(command);
+  for (auto it = from; it != to; ++it) found << it->second;
+  return found;
+}
+
+void CMainFrame::UpdateCommandStates() {
+  const CChildView* view = ActiveView();
+  for (const auto& [command, action] : actions_) {
+    bool enabled = CanDispatch(command);
+    if (command == Cmd::kUndo) enabled = enabled && view->Document().CanUndo();
+    if (command == Cmd::kRedo) enabled = enabled && view->Document().CanRedo();
+    action->setEnabled(enabled);
+    if (command == Cmd::kToolbar) action->setChecked(toolBar_ && !toolBar_->isHidden());
+    if (command == Cmd::kStatusBar) action->setChecked(!statusBar()->isHidden());
+  }
+}
+
+// ---- menus, toolbar, shortcuts, status bar ---------------------------------------
+
+void CMainFrame::BuildMenus() {
+  using namespace Cmd;
+  const auto item = [this](QMenu* menu, int command, const char* text) {
+    return Track(AddCommandItem(*menu, command, QString::fromUtf8(text)));
+  };
+  const auto toggle = [&](QMenu* menu, int command, const char* text) {
+    QAction* action = item(menu, command, text);
+    action->setCheckable(true);
+    action->setChecked(true);
+    return action;
+  };
+
+  // The main menu keeps its own texts.
+  mainMenu_ = new QMenu(this);
+  mainMenu_->setObjectName(QString::number(MenuId::kMain));
+  QMenu* file = mainMenu_->addMenu(QStringLiteral("&Файл"));
+  item(file, kNewCamera, "&Новая камера\tCtrl+N")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  file->addSeparator();
+  item(file, kCloseCamera, "&Закрыть камеру");
+  item(file, kExit, "Выход");
+  item(file, kMakePriceList, "Составить прайс-лист");
+  QMenu* archive = mainMenu_->addMenu(QStringLiteral("Архив камер"));
+  item(archive, kAddToArchive, "Добавить в архив");
+  item(archive, kLoadFromArchive, "Загрузить из архива");
+  QMenu* view = mainMenu_->addMenu(QStringLiteral("&Вид"));
+  toggle(view, kToolbar, "&Панель инструментов");
+  toggle(view, kStatusBar, "&Строка статуса");
+  QMenu* help = mainMenu_->addMenu(QStringLiteral("&Помощь"));
+  item(help, kAbout, "&О программе");
+  item(help, kUpdateProgram, "Обновить программу");
+
+  // The camera menu, translated. Its shortcuts are the camera windows'.
+  cameraMenu_ = new QMenu(this);
+  cameraMenu_->setObjectName(QString::number(MenuId::kCamera));
+  file = cameraMenu_->addMenu(QStringLiteral("&Файл"));
+  item(file, kNewCamera, "&Новая камера\tCtrl+N")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  item(file, kSaveCamera, "Сохранить камеру")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  item(file, kLoadCamera, "Загрузить камеру")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  item(file, kCloseCamera, "&Закрыть камеру");
+  file->addSeparator();
+  item(file, kExportCamera, "Экспорт камеры");
+  file->addSeparator();
+  item(file, kExit, "Выход");
+  view = cameraMenu_->addMenu(QStringLiteral("Вид"));
+  toggle(view, kToolbar, "Панель инструментов");
+  toggle(view, kStatusBar, "Панель состояния");
+  view->addSeparator();
+  item(view, kFitToWindow, "Вписать в окно")->setShortcut(QKeySequence(Qt::Key_F));
+  archive = cameraMenu_->addMenu(QStringLiteral("Архив камер"));
+  item(archive, kAddToArchive, "Добавить в архив");
+  item(archive, kLoadFromArchive, "Загрузить из архива");
+  item(archive, kSendCamera, "Отправить...");
+  QMenu* prices = cameraMenu_->addMenu(QStringLiteral("Цены"));
+  item(prices, kPriceSettings, "Настройка");
+  item(prices, kMaterials, "Материал");
+  item(prices, kPriceList80, "Прайс-лист 80");
+  item(prices, kPriceList100, "Прайс-лист 100");
+  QMenu* window = cameraMenu_->addMenu(QStringLiteral("&Окно"));
+  item(window, kCascade, "&Каскадом");
+  item(window, kTile, "&Упорядочить");
+  item(window, kArrangeIcons, "&Выстроить иконки");
+  help = cameraMenu_->addMenu(QStringLiteral("&Помощь"));
+  item(help, kAbout, "&О программе");
+  item(help, kUpdateProgram, "Обновить программу");
+  TranslateMenu(cameraMenu_);
+}
+
+void CMainFrame::BuildToolBar() {
+  using namespace Cmd;
+  toolBar_ = addToolBar(QStringLiteral("Toolbar"));
+  toolBar_->setObjectName(QString::number(MenuId::kMain));
+  toolBar_->setMovable(false);
+  toolBar_->setIconSize(QSize(24, 24));
+  const auto button = [this](int command, const QString& toolTip, const QString& statusTip = QString()) {
+    auto* action = new QAction(ToolbarIcon(command), QString(), toolBar_);
+    action->setData(command);
+    action->setObjectName(QString::number(command));
+    action->setToolTip(toolTip);
+    action->setStatusTip(statusTip);
+    toolBar_->addAction(action);
+    return Track(action);
+  };
+  button(kNewCamera, QStringLiteral("New"), QStringLiteral("Create a new document"));
+  toolBar_->addSeparator();
+  button(kCornerMode, QStringLiteral("Установка разбиения"), QStringLiteral("Установка разбиения"));
+  button(kMoveWallMode, QString());
+  button(kPartitionMode, QStringLiteral("Установка перегородки"), QStringLiteral("Установка перегородки"));
+  button(kUndo, QString());
+  button(kRedo, QString());
+  button(kCameraPrice, QString());
+  button(kPrintCamera, QString());
+}
+
+void CMainFrame::BuildShortcuts() {
+  // Undo, redo and print live on the toolbar, which can be hidden: their
+  // keys belong to the window.
+  const auto shortcut = [this](int command, const QList<QKeySequence>& keys) {
+    auto* action = new QAction(this);
+    action->setData(command);
+    action->setShortcuts(keys);
+    addAction(action);
+    Track(action);
+  };
+  shortcut(Cmd::kUndo, {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+  shortcut(Cmd::kRedo, {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  shortcut(Cmd::kPrintCamera, {QKeySequence(Qt::CTRL | Qt::Key_P)});
+}
+
+void CMainFrame::BuildStatusBar() {
+  positionLabel_ = new QLabel(this);
+  positionLabel_->setMinimumWidth(200);
+  selectionLabel_ = new QLabel(this);
+  selectionLabel_->setMinimumWidth(260);
+  statusBar()->addPermanentWidget(selectionLabel_);
+  statusBar()->addPermanentWidget(positionLabel_);
+}
+
+void CMainFrame::ShowMenu(bool cameraActive) {
+  if (cameraActive == cameraMenuShown_ && !menuBar()->actions().isEmpty()) return;
+  cameraMenuShown_ = cameraActive;
+  menuBar()->clear();
+  for (QAction* popup : (cameraActive ? cameraMenu_ : mainMenu_)->actions()) menuBar()->addAction(popup);
+}
+
+// ---- camera windows ---------------------------------------------------------
+
+CChildFrame* CMainFrame::ActiveChild() const { return qobject_cast<CChildFrame*>(mdi_->currentSubWindow()); }
+
+CChildView* CMainFrame::ActiveView() const {
+  const CChildFrame* child = ActiveChild();
+  return child ? child->View() : nullptr;
+}
+
+QList<CChildFrame*> CMainFrame::Children() const {
+  QList<CChildFrame*> children;
+  for (QMdiSubWindow* window : mdi_->subWindowList())
+    if (auto* child = qobject_cast<CChildFrame*>(window)) children << child;
+  return children;
+}
+
+CChildFrame* CMainFrame::NewCameraWindow() {
+  auto* child = new CChildFrame;
+  mdi_->addSubWindow(child);
+  CChildView* view = child->View();
+  view->SetCommandDispatch([this](int command) { Dispatch(command); });
+  connect(view, &CChildView::Changed, this, [this, child] {
+    if (child != ActiveChild()) return;
+    UpdateCommandStates();
+    UpdateTitleAndStatus();
+  });
+  connect(view, &CChildView::PositionChanged, this, [this, child](const QString& text) {
+    if (child == ActiveChild()) positionLabel_->setText(text);
+  });
+  // A closed window leaves the menus to whatever is active then.
+  connect(child, &QObject::destroyed, this, [this] {
+    QTimer::singleShot(0, this, [this] { OnSubWindowActivated(mdi_->currentSubWindow()); });
+  });
+  child->showMaximized();
+  mdi_->setActiveSubWindow(child);
+  OnSubWindowActivated(child);
+  return child;
+}
+
+void CMainFrame::NewCamera() {
+  QPointer<CChildFrame> child = NewCameraWindow();
+  CNewCameraDlg dialog(this);
+  if (DialogHost().Run(dialog) != QDialog::Accepted || !child) return;
+  child->View()->CreateCamera(dialog.Article(), dialog.Description(), dialog.InnerLength(), dialog.InnerWidth(),
+                              dialog.InnerHeight(), dialog.Thickness(), dialog.NoFloor(), dialog.GeometryLocked());
+}
+
+CChildFrame* CMainFrame::OpenCamera(const QString& path, bool keepWindowOnFailure) {
+  CChildFrame* child = NewCameraWindow();
+  if (child->View()->OpenFile(path) || keepWindowOnFailure) return child;
+  child->SetCloseConfirmed(true);
+  child->close();
+  return nullptr;
+}
+
+void CMainFrame::OnSubWindowActivated(QMdiSubWindow*) {
+  ShowMenu(ActiveChild() != nullptr);
+  UpdateCommandStates();
+  UpdateTitleAndStatus();
+}
+
+void CMainFrame::UpdateTitleAndStatus() {
+  const CChildFrame* child = ActiveChild();
+  if (!child) {
+    setWindowTitle(QStringLiteral("Zamo"));
+    setWindowModified(false);
+    selectionLabel_->clear();
+    positionLabel_->clear();
+    return;
+  }
+  setWindowTitle(QStringLiteral("Zamo - ") + child->View()->Title() + QStringLiteral("[*]"));
+  setWindowModified(child->View()->Document().IsModified());
+  selectionLabel_->setText(child->View()->SelectionText());
+}
+
+void CMainFrame::ArrangeIcons() {
+  // Minimised camera windows in a row along the bottom edge.
+  int x = 0;
+  for (CChildFrame* child : Children()) {
+    if (!child->isMinimized()) continue;
+    child->move(x, mdi_->viewport()->height() - child->height());
+    x += child->width() + kIconGap;
+  }
+}
+
+// ---- quitting -------------------------------------------------------------------
+
+bool CMainFrame::SaveAllModified() {
+  for (CChildFrame* child : Children()) {
+    if (!child->View()->Document().IsModified()) continue;
+    mdi_->setActiveSubWindow(child);
+    if (!child->View()->MaySave()) return false;
+  }
+  return true;
+}
+
+void CMainFrame::CloseAllConfirmed() {
+  for (CChildFrame* child : Children()) child->SetCloseConfirmed(true);
+  mdi_->closeAllSubWindows();
+}
+
+void CMainFrame::Exit() { close(); }
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (!SaveAllModified()) {
+    event->ignore();
+    return;
+  }
+  CloseAllConfirmed();
+  event->accept();
+  Q_EMIT QuitRequested(0);
+}
+
+void CMainFrame::UpdateProgram() {
+  // The updater replaces the program's files: unsaved cameras are asked
+  // about first, and Cancel keeps everything running.
+  if (!SaveAllModified()) return;
+  if (StartUpdater() == UpdaterStart::kNotAttempted) return;
+  CloseAllConfirmed();
+  hide();
+  Q_EMIT QuitRequested(0);
+}

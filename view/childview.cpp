@@ -1,0 +1,355 @@
+#include "childview.h"
+
+#include <QDialog>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include <cstdlib>
+
+#include "commandids.h"
+#include "commandmenus.h"
+#include "commandtable.h"
+#include "dialoghost.h"
+#include "editmessages.h"
+#include "filecommands.h"
+#include "languageentries.h"
+#include "messages.h"
+#include "painterdrawcontext.h"
+#include "planfit.h"
+#include "planimage.h"
+#include "translatemenu.h"
+
+namespace {
+
+// A mouse wheel turns in notches of this many eighths of a degree; finer
+// wheels and touch pads add up to a notch before the plan zooms.
+constexpr int kWheelNotch = 120;
+
+std::u16string ToUtf16(const QString& text) {
+  return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size()));
+}
+
+QString FromUtf16(const std::u16string& text) {
+  return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+}
+
+std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+}  // namespace
+
+CChildView::CChildView(QWidget* parent) : QWidget(parent), header_(DrawingHeaderTexts()) {
+  setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setCursor(Qt::ArrowCursor);
+  generation_ = document_.CameraGeneration();
+}
+
+CChildView::~CChildView() = default;
+
+bool CChildView::HasCommand(int command) { return ViewCommands().Has(command); }
+
+bool CChildView::RunCommand(int command) {
+  const ViewCommandHandler* handler = ViewCommands().Find(command);
+  if (!handler) return false;
+  (*handler)(*this);
+  return true;
+}
+
+bool CChildView::CreateCamera(const QString& article, const QString& description, int32_t width, int32_t depth,
+                              int32_t height, int32_t thickness, bool noFloor, bool geometryLocked) {
+  EditRefusal why = EditRefusal::kNone;
+  if (!document_.CreateCamera(ToUtf16(article), ToUtf16(description), width, depth, height, thickness, noFloor,
+                              geometryLocked, &why)) {
+    ShowEditRefusal(why, this);
+    return false;
+  }
+  fitPending_ = true;
+  AfterCameraReplaced();
+  FitWhenTooLarge();
+  return true;
+}
+
+bool CChildView::OpenFile(const QString& path) {
+  CameraFileReadResult read;
+  if (const FileError error = document_.Load(LocalPath(path), &read)) {
+    ShowMessage(Lang::kCameraFileCannotOpen, Lang::kLoadCameraFailedCaption, MessageButtons::Ok, this);
+    return false;
+  }
+  filePath_ = QFileInfo(path).absoluteFilePath();
+  fitPending_ = true;
+  AfterCameraReplaced();
+  FitWhenTooLarge();
+  if (read.end != CameraFileEnd::kEndMarker) {
+    // What could be read is on the screen; the user should know that a
+    // save would write only that.
+    ShowMessageText(QStringLiteral("Файл камеры поврежден или неполон: загружено то, что удалось прочитать."),
+                    LangText(Lang::kLoadCameraFailedCaption), MessageButtons::Ok, this);
+  }
+  return true;
+}
+
+bool CChildView::SaveTo(const QString& path) {
+  if (const FileError error = document_.Save(LocalPath(path))) {
+    ShowMessage(Lang::kCameraFileCannotOpen, Lang::kErrorCaption, MessageButtons::Ok, this);
+    return false;
+  }
+  filePath_ = QFileInfo(path).absoluteFilePath();
+  Q_EMIT Changed();
+  return true;
+}
+
+bool CChildView::ApplyEdit(const EditRecord& record) {
+  // A window whose new camera dialog was cancelled has nothing to edit, and
+  // a log without its creation record would build no camera.
+  if (!document_.HasCamera()) return false;
+  EditRefusal why = EditRefusal::kNone;
+  if (!document_.Apply(record, &why)) {
+    ShowEditRefusal(why, this);
+    return false;
+  }
+  DocumentChanged();
+  return true;
+}
+
+void CChildView::DocumentChanged() {
+  if (document_.CameraGeneration() != generation_) {
+    AfterCameraReplaced();
+    return;
+  }
+  selection_.Refresh(Camera());
+  update();
+  Q_EMIT Changed();
+}
+
+void CChildView::AfterCameraReplaced() {
+  generation_ = document_.CameraGeneration();
+  selection_.Clear();
+  for (auto& tool : tools_)
+    if (tool) tool->CameraReplaced();
+  Camera().SetScreenResolution(logicalDpiY());
+  update();
+  Q_EMIT Changed();
+}
+
+bool CChildView::MaySave() {
+  if (!document_.IsModified()) return true;
+  const int answer =
+      ShowMessageText(QStringLiteral("Сохранить изменения в камере «%1»?").arg(Title()), QStringLiteral("Zamo"),
+                      MessageButtons::YesNoCancel, this);
+  if (answer == kMessageNo) return true;
+  if (answer != kMessageYes) return false;
+  return SaveCameraAs(*this, SaveTarget::kFile);
+}
+
+QString CChildView::Title() const {
+  const QString article = FromUtf16(document_.Article()).trimmed();
+  if (!article.isEmpty()) return article;
+  if (!filePath_.isEmpty()) return QFileInfo(filePath_).fileName();
+  return QStringLiteral("Камера");
+}
+
+void CChildView::StartMode(ViewMode mode, std::unique_ptr<CViewTool> tool) {
+  tools_[static_cast<size_t>(mode)] = std::move(tool);
+  update();
+  Q_EMIT Changed();
+}
+
+void CChildView::EndMode(ViewMode mode) {
+  tools_[static_cast<size_t>(mode)].reset();
+  update();
+  Q_EMIT Changed();
+}
+
+bool CChildView::IsModeOn(ViewMode mode) const { return tools_[static_cast<size_t>(mode)] != nullptr; }
+
+CViewTool* CChildView::Tool(ViewMode mode) const { return tools_[static_cast<size_t>(mode)].get(); }
+
+int CChildView::RunDialog(QDialog& dialog) { return DialogHost().Run(dialog); }
+
+bool CChildView::FitToWindow() {
+  if (!FitCameraToCanvas(Camera(), width(), height())) return false;
+  update();
+  return true;
+}
+
+void CChildView::ZoomAt(QPoint pixel, bool zoomIn) {
+  if (Camera().Mapping().ZoomAbout(pixel.x(), pixel.y(), zoomIn)) update();
+}
+
+int CChildView::ContextMenuFor(QPoint pixel) {
+  CChamber& camera = Camera();
+  CWallCollection* wall = nullptr;
+  CWallPanel* panel = nullptr;
+  if (camera.FindWallAt(pixel.x(), pixel.y(), &wall, &panel)) {
+    selection_.SetWall(wall);
+    selection_.SetPanel(wall, panel);
+    selection_.SetPartition(nullptr);
+    if (!panel) return MenuId::kUndividedWall;
+    // A non-standard width comes first: a door that is too narrow or too
+    // wide is fixed like any other panel.
+    if (!panel->IsStandardWidth()) return MenuId::kNonStandardPanel;
+    if (panel->IsDoor()) return MenuId::kDoorPanel;
+    return MenuId::kPanel;
+  }
+  CPartition* partition = nullptr;
+  panel = nullptr;
+  if (camera.FindPartitionAt(pixel.x(), pixel.y(), &partition, &panel)) {
+    selection_.SetPartition(partition);
+    selection_.SetPanel(partition, panel);
+    selection_.SetWall(nullptr);
+    return panel ? MenuId::kPanel : MenuId::kPartition;
+  }
+  CFloorStrip* strip = nullptr;
+  camera.FindFloorStripAt(pixel.x(), pixel.y(), &strip);
+  selection_.SetStrip(strip);
+  return strip ? MenuId::kFloorStrip : MenuId::kFloor;
+}
+
+void CChildView::ShowContextMenu(QPoint pixel) {
+  const int id = ContextMenuFor(pixel);
+  Q_EMIT Changed();
+  std::unique_ptr<QMenu> menu = BuildContextMenu(id, this);
+  TranslateMenu(menu.get());
+  const QAction* chosen = DialogHost().PopUp(*menu, mapToGlobal(pixel));
+  if (!chosen) return;
+  const int command = chosen->data().toInt();
+  menu.reset();
+  if (dispatch_) {
+    dispatch_(command);
+  } else {
+    RunCommand(command);
+  }
+}
+
+QString CChildView::SelectionText() const {
+  const CChamber& camera = Camera();
+  QString text;
+  if (const CWallCollection* wall = selection_.Wall()) {
+    text = QStringLiteral("Стена %1: %2 мм").arg(camera.IndexOfWall(wall) + 1).arg(std::abs(wall->Length()));
+  } else if (const CPartition* partition = selection_.Partition()) {
+    text = QStringLiteral("Перегородка %1: %2 мм")
+               .arg(camera.IndexOfPartition(partition) + 1)
+               .arg(std::abs(partition->Length()));
+  } else if (const CFloorStrip* strip = selection_.Strip()) {
+    return QStringLiteral("Полоса пола %1").arg(camera.IndexOfFloorStrip(strip) + 1);
+  }
+  if (const CWallPanel* panel = selection_.Panel()) {
+    text += QStringLiteral(", панель %1: %2 мм").arg(selection_.PanelIndex() + 1).arg(panel->Width());
+  }
+  return text;
+}
+
+// ---- events -------------------------------------------------------------------
+
+void CChildView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), Qt::white);
+  if (!document_.HasCamera()) return;
+  {
+    CPainterDrawContext dc(painter);
+    Camera().Draw(dc, header_);
+  }
+  PaintMoveSelection(painter);
+}
+
+void CChildView::PaintMoveSelection(QPainter& painter) const {
+  // The wall the next button release will move.
+  const int index = IsModeOn(ViewMode::kMoveWall) ? selection_.WallIndex(Camera()) : -1;
+  if (index < 0) return;
+  const ModelRect body = Camera().WallRect(index);
+  const PixelPoint a = Camera().Mapping().ToPixel({body.Left(), body.Top()});
+  const PixelPoint b = Camera().Mapping().ToPixel({body.Right(), body.Bottom()});
+  painter.setPen(QPen(QColor(0, 120, 215), 2));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(QRect(QPoint(a.x, a.y), QPoint(b.x, b.y)).normalized().adjusted(-3, -3, 3, 3));
+}
+
+void CChildView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  FitWhenTooLarge();
+}
+
+void CChildView::FitWhenTooLarge() {
+  if (!fitPending_ || !isVisible() || width() < 2 || height() < 2) return;
+  fitPending_ = false;
+  if (document_.HasCamera() && !PlanFitsWindow()) FitToWindow();
+}
+
+bool CChildView::PlanFitsWindow() const {
+  const std::optional<ModelRect> bounds = PlanBounds(Camera());
+  if (!bounds) return true;
+  const PixelPoint a = Camera().Mapping().ToPixel({bounds->Left(), bounds->Top()});
+  const PixelPoint b = Camera().Mapping().ToPixel({bounds->Right(), bounds->Bottom()});
+  return a.x >= 0 && a.y >= 0 && b.x < width() && b.y < height();
+}
+
+void CChildView::wheelEvent(QWheelEvent* event) {
+  wheelRemainder_ += event->angleDelta().y();
+  const QPoint at = event->position().toPoint();
+  while (wheelRemainder_ >= kWheelNotch) {
+    wheelRemainder_ -= kWheelNotch;
+    ZoomAt(at, true);
+  }
+  while (wheelRemainder_ <= -kWheelNotch) {
+    wheelRemainder_ += kWheelNotch;
+    ZoomAt(at, false);
+  }
+  event->accept();
+}
+
+void CChildView::mousePressEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  if (event->button() == Qt::LeftButton) {
+    LeftDown(at);
+  } else if (event->button() == Qt::RightButton) {
+    ShowContextMenu(at);
+  }
+  QWidget::mousePressEvent(event);
+}
+
+void CChildView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) LeftUp(event->position().toPoint());
+  QWidget::mouseReleaseEvent(event);
+}
+
+void CChildView::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  if (event->modifiers() & Qt::ControlModifier) {
+    Camera().Mapping().PanTo(at.x(), at.y());
+    update();
+  }
+  const ModelPoint mm = Camera().Mapping().ToModel({at.x(), at.y()});
+  positionText_ = QStringLiteral("X: %1 мм  Y: %2 мм").arg(mm.x).arg(mm.y);
+  Q_EMIT PositionChanged(positionText_);
+  QWidget::mouseMoveEvent(event);
+}
+
+void CChildView::LeftDown(QPoint pixel) {
+  for (size_t i = 0; i < tools_.size(); ++i) {
+    if (!tools_[i]) continue;
+    // The tool may run dialogs; it is held here meanwhile so that it
+    // outlives whatever the dialogs' event loops do to the modes.
+    std::unique_ptr<CViewTool> tool = std::move(tools_[i]);
+    const CViewTool::Outcome outcome = tool->LeftDown(*this, pixel);
+    if (outcome == CViewTool::Outcome::kStay && !tools_[i]) tools_[i] = std::move(tool);
+    break;
+  }
+  update();
+  Q_EMIT Changed();
+}
+
+void CChildView::LeftUp(QPoint pixel) {
+  for (size_t i = 0; i < tools_.size(); ++i) {
+    if (!tools_[i]) continue;
+    std::unique_ptr<CViewTool> tool = std::move(tools_[i]);
+    const CViewTool::Outcome outcome = tool->LeftUp(*this, pixel);
+    if (outcome == CViewTool::Outcome::kStay && !tools_[i]) tools_[i] = std::move(tool);
+  }
+  update();
+  Q_EMIT Changed();
+}

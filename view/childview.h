@@ -1,0 +1,137 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "cameradocument.h"
+#include "drawresources.h"
+#include "viewselection.h"
+#include "viewtool.h"
+
+class QDialog;
+
+// The camera window: one camera and its edit log (a CCameraDocument), shown
+// as the plan in millimetres. It paints the plan, zooms about the pointer
+// with the wheel, pans with Ctrl held, hands left clicks to the mouse mode
+// that is on, picks what a right click hits and offers that thing's
+// context menu, and runs commands by number (commandtable.h).
+class CChildView : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit CChildView(QWidget* parent = nullptr);
+  ~CChildView() override;
+
+  CCameraDocument& Document() { return document_; }
+  const CCameraDocument& Document() const { return document_; }
+  CChamber& Camera() { return document_.Camera(); }
+  const CChamber& Camera() const { return document_.Camera(); }
+  CViewSelection& Selection() { return selection_; }
+
+  // ---- commands -----------------------------------------------------------
+
+  // Runs camera window command `command`; false when the window has none of
+  // that number.
+  bool RunCommand(int command);
+  static bool HasCommand(int command);
+  // Where the commands chosen in this window's context menus go; RunCommand
+  // when nothing else is set (the main window routes them through its own
+  // dispatch).
+  void SetCommandDispatch(std::function<void(int)> dispatch) { dispatch_ = std::move(dispatch); }
+
+  // ---- the document ---------------------------------------------------------
+
+  // The new camera: article, description (UTF-16, as the dialog gave
+  // them), the inner sizes, thickness and the two flags. False, with the
+  // window unchanged, when the document refuses.
+  bool CreateCamera(const QString& article, const QString& description, int32_t width, int32_t depth,
+                    int32_t height, int32_t thickness, bool noFloor, bool geometryLocked);
+  // Loads a camera file into this window. On failure the user is told
+  // (language entries 4 and 5) and the window keeps its camera.
+  bool OpenFile(const QString& path);
+  // Saves into `path`; on failure the user is told (4 and 2).
+  bool SaveTo(const QString& path);
+  // The file last loaded or saved, or empty.
+  QString FilePath() const { return filePath_; }
+
+  // Performs and records one edit. When the model refuses, the user is
+  // told why and nothing is recorded. A window without a camera records
+  // nothing and says nothing.
+  bool ApplyEdit(const EditRecord& record);
+  // Tells the window that its document changed: after Undo, Redo or any
+  // change made to the camera outside ApplyEdit. Selections of a rebuilt
+  // camera are dropped, then the window redraws and reports the change.
+  void DocumentChanged();
+
+  // With unsaved changes, asks whether to save them (Yes saves, No drops,
+  // Cancel keeps everything). True when the caller may go on.
+  bool MaySave();
+
+  // The window's title: the article, else the file's name, else "Камера".
+  QString Title() const;
+
+  // ---- modes and dialogs ----------------------------------------------------
+
+  void StartMode(ViewMode mode, std::unique_ptr<CViewTool> tool);
+  void EndMode(ViewMode mode);
+  bool IsModeOn(ViewMode mode) const;
+  // The tool of a mode that is on, or null.
+  CViewTool* Tool(ViewMode mode) const;
+  // Runs a modal dialog through the dialog host (dialoghost.h).
+  int RunDialog(QDialog& dialog);
+
+  // ---- view -------------------------------------------------------------------
+
+  // Origin and scale that show the whole plan with its dimension chains.
+  bool FitToWindow();
+  // Chooses the context menu for a right click at `pixel` and selects what
+  // was hit on the way; returns the menu's number (MenuId).
+  int ContextMenuFor(QPoint pixel);
+  // That menu, built, translated, popped up; the chosen command is run.
+  void ShowContextMenu(QPoint pixel);
+  // Mouse-wheel zoom about `pixel`: one step in or out.
+  void ZoomAt(QPoint pixel, bool zoomIn);
+
+  // Status bar texts: the pointer in mm, and what is selected.
+  QString PositionText() const { return positionText_; }
+  QString SelectionText() const;
+
+ Q_SIGNALS:
+  // The document, the selection or a mode changed.
+  void Changed();
+  // The pointer moved over the plan.
+  void PositionChanged(const QString& text);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  void LeftDown(QPoint pixel);
+  void LeftUp(QPoint pixel);
+  void AfterCameraReplaced();
+  // A new or loaded camera that would not fit the window is fitted once the
+  // window has its size.
+  void FitWhenTooLarge();
+  bool PlanFitsWindow() const;
+  void PaintMoveSelection(QPainter& painter) const;
+
+  CCameraDocument document_;
+  CViewSelection selection_;
+  std::array<std::unique_ptr<CViewTool>, kViewModeCount> tools_;
+  DrawingHeader header_;
+  uint64_t generation_ = 0;
+  bool fitPending_ = false;
+  int wheelRemainder_ = 0;
+  QString filePath_;
+  QString positionText_;
+  std::function<void(int)> dispatch_;
+};

@@ -1,0 +1,6 @@
+#include "programservices.h"
+
+ProgramServices& Program() {
+  static ProgramServices services;
+  return services;
+}
