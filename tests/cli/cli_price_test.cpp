@@ -1,0 +1,209 @@
+// zamo-cli's report commands and the price table, run as a process on a
+// data folder of their own: the reports they write (read back with
+// openpyxl), and bad input, which gives one line on stderr, exit code 2 and
+// no report file.
+#include <gtest/gtest.h>
+
+#include <QJsonObject>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "testsupport.h"
+#include "xlsxreader.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const QString kCli = QStringLiteral(ZAMO_BINARY_DIR "/bin/zamo-cli");
+constexpr int kRunLimitMs = 60000;
+
+struct CliRun {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+size_t Lines(const std::string& text) { return static_cast<size_t>(std::count(text.begin(), text.end(), '\n')); }
+
+// A data folder as the program seeds it, with two material profiles, and a
+// filled camera and an undivided one beside it.
+class CliPriceTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* file : {"zamo.language", "kryvel_logo.jpg", "PriceCntr.data"})
+      fs::copy_file(SourceDataDir() + "/" + file, dir_.File(file));
+    std::string profiles = "ZAMOMATERIALPROFILEDATA";
+    for (const char* name : {"Стандарт", "Пищевой"}) profiles += std::string(name) + '\0' + std::string(28, '\0');
+    WriteFileBytes(dir_.File("MaterialArch.data"), profiles);
+    const std::vector<std::string> camera{"new", "--length", "3000", "--width", "2000", "--height", "2200",
+                                          "--thickness", "80", "-o"};
+    std::vector<std::string> filled = camera;
+    filled.insert(filled.end(), {"cam.kry", "--fill"});
+    ASSERT_EQ(Run(filled).exitCode, 0);
+    std::vector<std::string> undivided = camera;
+    undivided.push_back("undivided.kry");
+    ASSERT_EQ(Run(undivided).exitCode, 0);
+  }
+
+  CliRun Run(const std::vector<std::string>& args) const {
+    QStringList arguments{QStringLiteral("--data-dir"), QStringLiteral(".")};
+    for (const std::string& arg : args) arguments << QString::fromStdString(arg);
+    QProcess cli;
+    cli.setWorkingDirectory(dir_.QPath());
+    cli.start(kCli, arguments);
+    CliRun run;
+    if (!cli.waitForFinished(kRunLimitMs)) {
+      cli.kill();
+      cli.waitForFinished();
+      return run;
+    }
+    run.exitCode = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
+    run.out = cli.readAllStandardOutput().toStdString();
+    run.err = cli.readAllStandardError().toStdString();
+    return run;
+  }
+
+  // The cells of a written workbook, or empty when openpyxl is missing.
+  QJsonObject Cells(const std::string& name, bool& available) const {
+    std::string problem;
+    const QJsonObject dump = ReadXlsxBack(dir_.File(name), available, problem);
+    EXPECT_TRUE(problem.empty()) << problem;
+    return dump.value(QStringLiteral("cells")).toObject();
+  }
+  static QJsonValue Value(const QJsonObject& cells, const char* address) {
+    return cells.value(QString::fromLatin1(address)).toObject().value(QStringLiteral("value"));
+  }
+  bool IsWorkbook(const std::string& name) const { return ReadFileBytes(dir_.File(name)).substr(0, 2) == "PK"; }
+
+  CScratchDir dir_;
+};
+
+TEST_F(CliPriceTest, ReportWritesTheCamerasPricedSpecification) {
+  WriteFileBytes(dir_.File("out.xlsx"), "an older report");
+  const CliRun run = Run({"report", "cam.kry", "--profile", "1", "--euro", "--dealer", "0.05", "-o", "out.xlsx"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_TRUE(run.err.empty()) << run.err;
+  ASSERT_TRUE(IsWorkbook("out.xlsx"));
+  bool available = false;
+  const QJsonObject cells = Cells("out.xlsx", available);
+  if (!available) GTEST_SKIP() << "no openpyxl";
+  EXPECT_TRUE(Value(cells, "B4").toString().endsWith(QStringLiteral("(3000 x 2000 x 2200)")))
+      << Value(cells, "B4").toString().toStdString();
+  EXPECT_EQ(Value(cells, "B6").toString(), QStringLiteral("Стеновая панель №1"));
+}
+
+TEST_F(CliPriceTest, ReportRefusesBadInputWithOneLineAndNoFile) {
+  WriteFileBytes(dir_.File("foreign.kry"), "not a camera at all");
+  const struct {
+    std::vector<std::string> args;
+    const char* mentions;
+  } cases[] = {
+      {{"report", "undivided.kry", "-o", "out.xlsx"}, "undivided.kry: a wall, partition or floor strip is not fully"},
+      {{"report", "cam.kry", "--profile", "2", "-o", "out.xlsx"}, "--profile 2: the data folder has 2"},
+      {{"report", "cam.kry", "--profile", "-1", "-o", "out.xlsx"}, "--profile"},
+      {{"report", "cam.kry", "--dealer", "5", "-o", "out.xlsx"}, "--dealer"},
+      {{"report", "cam.kry", "-o", "out.pdf"}, ".xlsx"},
+      {{"report", "cam.kry", "-o", "nowhere/out.xlsx"}, "the folder does not exist"},
+      {{"report", "cam.kry"}, "-o OUT.xlsx is missing"},
+      {{"report", "missing.kry", "-o", "out.xlsx"}, "missing.kry"},
+      {{"report", "foreign.kry", "-o", "out.xlsx"}, "foreign.kry: holds no camera"},
+      {{"price-list", "--thickness", "90", "-o", "out.xlsx"}, "--thickness"},
+      {{"price-list", "-o", "out.xlsx"}, "--thickness 80|100 is missing"},
+      {{"components", "--group", "door,1200,2500,80,1", "-o", "out.xlsx"}, "not wall, floor or ceiling"},
+      {{"components", "--group", "wall,1200,2500,90,1", "-o", "out.xlsx"}, "thickness"},
+      {{"components", "--group", "wall,1200,2500,80", "-o", "out.xlsx"}, "KIND,X,Y,THICKNESS,COUNT"},
+      {{"components", "--group", "wall,0,2500,80,1", "-o", "out.xlsx"}, "X and Y"},
+      {{"components", "--group", "wall,1200,2500,80,-2", "-o", "out.xlsx"}, "count"},
+  };
+  for (const auto& c : cases) {
+    const CliRun run = Run(c.args);
+    const std::string what = c.args[0] + " " + c.args[1];
+    EXPECT_EQ(run.exitCode, 2) << what << ": " << run.err;
+    EXPECT_EQ(Lines(run.err), 1u) << what << ": " << run.err;
+    EXPECT_NE(run.err.find(c.mentions), std::string::npos) << what << ": " << run.err;
+    EXPECT_FALSE(fs::exists(dir_.File("out.xlsx"))) << what;
+    EXPECT_FALSE(fs::exists(dir_.File("out.pdf"))) << what;
+  }
+  EXPECT_FALSE(fs::exists(dir_.File("Reports")));
+}
+
+TEST_F(CliPriceTest, WithoutMaterialProfilesNothingIsPriced) {
+  WriteFileBytes(dir_.File("MaterialArch.data"), "ZAMOMATERIALPROFILEDATA");
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"report", "cam.kry", "-o", "out.xlsx"},
+        std::vector<std::string>{"price-list", "--thickness", "100", "-o", "out.xlsx"}}) {
+    const CliRun run = Run(args);
+    EXPECT_EQ(run.exitCode, 1) << run.err;
+    EXPECT_NE(run.err.find("no material profiles"), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(dir_.File("out.xlsx")));
+  }
+}
+
+TEST_F(CliPriceTest, PriceListAndComponentsWriteTheirWorkbooks) {
+  const CliRun list = Run({"price-list", "--thickness", "80", "-o", "list.xlsx"});
+  ASSERT_EQ(list.exitCode, 0) << list.err;
+  const CliRun parts =
+      Run({"components", "--group", "wall,1200,2500,80,3", "--group=floor,1200,3000,100,2", "--dealer", "0.1", "-o",
+           "parts.xlsx"});
+  ASSERT_EQ(parts.exitCode, 0) << parts.err;
+  const CliRun none = Run({"components", "-o", "none.xlsx"});
+  ASSERT_EQ(none.exitCode, 0) << none.err;
+  ASSERT_TRUE(IsWorkbook("list.xlsx") && IsWorkbook("parts.xlsx") && IsWorkbook("none.xlsx"));
+
+  bool available = false;
+  const QJsonObject listCells = Cells("list.xlsx", available);
+  if (!available) GTEST_SKIP() << "no openpyxl";
+  EXPECT_EQ(Value(listCells, "A2").toString(), QStringLiteral("Толщина стенок камер: 80 мм."));
+  // Outer sizes: the first camera 1280 + t, the last 5480 + t.
+  EXPECT_EQ(Value(listCells, "A7").toDouble(), 1360);
+  EXPECT_EQ(Value(listCells, "B126").toDouble(), 5560);
+  EXPECT_GT(Value(listCells, "H126").toDouble(), 0);
+
+  const QJsonObject partCells = Cells("parts.xlsx", available);
+  EXPECT_EQ(Value(partCells, "E6").toString(), QStringLiteral("1200 X 2500"));
+  EXPECT_EQ(Value(partCells, "F6").toDouble(), 3);
+  EXPECT_EQ(Value(partCells, "D7").toDouble(), 100);
+  EXPECT_EQ(Value(partCells, "B9").toString(), QStringLiteral("Итого:"));
+  EXPECT_GT(Value(partCells, "G9").toDouble(), 0);
+}
+
+TEST_F(CliPriceTest, PricesShowsAndSetsTheTableEntryByEntry) {
+  const CliRun shown = Run({"prices", "show"});
+  ASSERT_EQ(shown.exitCode, 0) << shown.err;
+  EXPECT_EQ(Lines(shown.out), 50u);
+  const std::string before = ReadFileBytes(dir_.File("PriceCntr.data"));
+
+  for (const std::vector<std::string>& bad :
+       {std::vector<std::string>{"prices", "set", "2=1500", "50=1"}, {"prices", "set", "2=abc"},
+        {"prices", "set", "2"}, {"prices", "set"}, {"prices", "frob"}, {"prices", "show", "2"}, {"prices"}}) {
+    const CliRun run = Run(bad);
+    EXPECT_EQ(run.exitCode, 2) << bad.back() << ": " << run.err;
+    EXPECT_EQ(Lines(run.err), 1u) << run.err;
+  }
+  EXPECT_EQ(ReadFileBytes(dir_.File("PriceCntr.data")), before);
+
+  ASSERT_EQ(Run({"prices", "set", "2=1500.5", "14=0.3"}).exitCode, 0);
+  const CliRun after = Run({"prices", "show"});
+  EXPECT_NE(after.out.find("\n2=1500.5\n"), std::string::npos) << after.out;
+  EXPECT_NE(after.out.find("\n14=0.3\n"), std::string::npos) << after.out;
+  // Every other entry kept its value.
+  std::string expected = shown.out;
+  for (const char* index : {"\n2=", "\n14="}) {
+    const size_t start = expected.find(index) + 1;
+    expected.erase(start, expected.find('\n', start) - start);
+  }
+  std::string got = after.out;
+  for (const char* index : {"\n2=", "\n14="}) {
+    const size_t start = got.find(index) + 1;
+    got.erase(start, got.find('\n', start) - start);
+  }
+  EXPECT_EQ(got, expected);
+}
+
+}  // namespace
