@@ -11,6 +11,7 @@
 #include "datafolder.h"
 #include "languageentries.h"
 #include "languagetable.h"
+#include "pricetable.h"
 #include "settings.h"
 
 CCliMessages::CCliMessages() {
@@ -27,6 +28,13 @@ bool LoadPricing(CliContext& context, CPluginLibrary& quotix) {
   if (language.Count() == 0 && !language.Load(0)) {
     const QString shipped = ShippedDataFolder() + QStringLiteral("/") + QString::fromUtf8(CLanguageTable::kFileName);
     language.LoadFile(shipped.toStdString(), 0);
+  }
+  // The pricing library reads its texts and prices from the data folder
+  // when it is loaded; without them a report comes out blank or at 0.
+  for (const char* file : {CLanguageTable::kFileName, CPriceTable::kFileName}) {
+    if (!QFileInfo::exists(QString::fromUtf8(file)))
+      context.err << "zamo-cli " << context.command << ": warning: the data folder " << QDir::currentPath().toStdString()
+                  << " has no " << file << " (give --data-dir)\n";
   }
   QString folder;
   ReadQuotixFolder(folder);

@@ -77,6 +77,31 @@ std::vector<std::string> ProfileNames(GetMaterialProfilesFn getProfiles, const Z
   return names;
 }
 
+// The materials library of one run and the pricing library's two entry
+// points into it.
+struct CMaterials {
+  CPluginLibrary library;
+  GetMaterialProfilesFn getProfiles = nullptr;
+  SelectMaterialProfileFn selectProfile = nullptr;
+  std::vector<std::string> profiles;
+};
+
+// Loads the materials library and lists its profiles; false after message
+// 45/44 (no library) or 43/44 (no entry point).
+bool OpenMaterials(const CPriceRunSetup& setup, CPluginLibrary* quotix, CMaterials& out) {
+  if (!LoadMaterial(setup, out.library)) {
+    ShowMessage(Lang::kMaterialsModuleMissing, Lang::kPriceCalculationCaption);
+    return false;
+  }
+  if (!Bind(quotix, "GetMaterialProfiles", out.getProfiles) ||
+      !Bind(quotix, "SelectMaterialProfile", out.selectProfile)) {
+    ExportMissing();
+    return false;
+  }
+  out.profiles = ProfileNames(out.getProfiles, out.library.Module());
+  return true;
+}
+
 ZamoPriceBlock Block(const CPriceRunSetup& setup) {
   ZamoPriceBlock block{};
   if (setup.priceBlock) block = *setup.priceBlock;
@@ -156,23 +181,17 @@ PriceRunResult RunCameraPriceReport(const CPriceRunSetup& setup, const CChamber&
       !Bind(quotix, "SetDealerDiscount", setDealerDiscount) || !BindReportPath(quotix, setup, setReportPath))
     return ExportMissing();
 
-  CPluginLibrary material;
-  if (!LoadMaterial(setup, material)) {
-    ShowMessage(Lang::kMaterialsModuleMissing, Lang::kPriceCalculationCaption);
-    return PriceRunResult::kRefused;
-  }
-  GetMaterialProfilesFn getProfiles;
-  SelectMaterialProfileFn selectProfile;
-  if (!Bind(quotix, "GetMaterialProfiles", getProfiles) || !Bind(quotix, "SelectMaterialProfile", selectProfile))
-    return ExportMissing();
-  const std::vector<std::string> profiles = ProfileNames(getProfiles, material.Module());
-  if (profiles.empty()) {
+  CMaterials materials;
+  if (!OpenMaterials(setup, quotix, materials)) return PriceRunResult::kRefused;
+  if (materials.profiles.empty()) {
     ShowMessage(Lang::kNoMaterialProfiles, Lang::kErrorCaption);
     return PriceRunResult::kRefused;
   }
-  const std::optional<CReportOptions> options = chooseOptions ? chooseOptions(profiles) : CReportOptions{};
+  const std::optional<CReportOptions> options =
+      chooseOptions ? chooseOptions(materials.profiles) : CReportOptions{};
   if (!options) return PriceRunResult::kCancelled;
-  selectProfile(material.Module(), options->profile);
+  const ZamoModule* material = materials.library.Module();
+  materials.selectProfile(material, options->profile);
 
   if (!initXL(0, 0, camera.Thickness() == kThickness80 ? 1 : 0)) return PriceRunResult::kNotWritten;
   std::vector<WallPanelTally> walls;
@@ -186,7 +205,7 @@ PriceRunResult RunCameraPriceReport(const CPriceRunSetup& setup, const CChamber&
   }
   setDealerDiscount(dealerCoefficient);
   initValues(camera.Height(), camera.Width(), camera.Depth(), camera.Thickness());
-  makeReport(material.Module(), Block(setup), View(walls), View(partitions), View(ceiling), camera.WallCount(),
+  makeReport(material, Block(setup), View(walls), View(partitions), View(ceiling), camera.WallCount(),
              camera.NoFloor() ? 1 : 0, options->euro ? 1 : 0);
   return SaveWorkbook(setup, closeXL, setReportPath);
 }
@@ -204,20 +223,14 @@ PriceRunResult RunPriceList(const CPriceRunSetup& setup, bool is80, const PriceL
       !Bind(quotix, "InitXReport", initXReport) || !BindReportPath(quotix, setup, setReportPath))
     return ExportMissing();
 
-  CPluginLibrary material;
-  if (!LoadMaterial(setup, material)) {
-    ShowMessage(Lang::kMaterialsModuleMissing, Lang::kPriceCalculationCaption);
-    return PriceRunResult::kRefused;
-  }
-  GetMaterialProfilesFn getProfiles;
-  SelectMaterialProfileFn selectProfile;
-  if (!Bind(quotix, "GetMaterialProfiles", getProfiles) || !Bind(quotix, "SelectMaterialProfile", selectProfile))
-    return ExportMissing();
-  if (ProfileNames(getProfiles, material.Module()).empty()) {
+  CMaterials materials;
+  if (!OpenMaterials(setup, quotix, materials)) return PriceRunResult::kRefused;
+  if (materials.profiles.empty()) {
     ShowMessage(Lang::kNoMaterialProfiles, Lang::kPriceCalculationCaption);
     return PriceRunResult::kRefused;
   }
-  selectProfile(material.Module(), 0);
+  const ZamoModule* material = materials.library.Module();
+  materials.selectProfile(material, 0);
 
   if (!initXL(0, 1, is80 ? 1 : 0)) return PriceRunResult::kNotWritten;
   // Price lists of the first language are in euros without tax.
@@ -245,7 +258,7 @@ PriceRunResult RunPriceList(const CPriceRunSetup& setup, bool is80, const PriceL
     TallyPartitionPanels(scratch, partitions);
     TallyFloorPanels(scratch, ceiling);
     initValues(scratch.Height(), scratch.Width(), scratch.Depth(), scratch.Thickness());
-    makeReport2(material.Module(), block, View(walls), View(partitions), View(ceiling), scratch.WallCount(),
+    makeReport2(material, block, View(walls), View(partitions), View(ceiling), scratch.WallCount(),
                 scratch.NoFloor() ? 1 : 0, size.column, euroNoVat);
     ++done;
     if (progress && !progress(done, total, scratch)) {
