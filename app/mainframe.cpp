@@ -47,7 +47,15 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
   UpdateCommandStates();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+  // The camera windows go with the MDI area after this object has stopped
+  // being a main frame: nothing of theirs may call back into it.
+  mdi_->disconnect(this);
+  for (CChildFrame* child : Children()) {
+    child->disconnect(this);
+    child->View()->disconnect(this);
+  }
+}
 
 // ---- commands ---------------------------------------------------------------
 
@@ -88,7 +96,7 @@ bool CMainFrame::Dispatch(int command) {
     handled = true;
   }
   UpdateCommandStates();
-  UpdateTitleAndStatus();
+  UpdateStatus();
   return handled;
 }
 
@@ -268,7 +276,7 @@ CChildFrame* CMainFrame::NewCameraWindow() {
   connect(view, &CChildView::Changed, this, [this, child] {
     if (child != ActiveChild()) return;
     UpdateCommandStates();
-    UpdateTitleAndStatus();
+    UpdateStatus();
   });
   connect(view, &CChildView::PositionChanged, this, [this, child](const QString& text) {
     if (child == ActiveChild()) positionLabel_->setText(text);
@@ -302,20 +310,18 @@ CChildFrame* CMainFrame::OpenCamera(const QString& path, bool keepWindowOnFailur
 void CMainFrame::OnSubWindowActivated(QMdiSubWindow*) {
   ShowMenu(ActiveChild() != nullptr);
   UpdateCommandStates();
-  UpdateTitleAndStatus();
+  UpdateStatus();
 }
 
-void CMainFrame::UpdateTitleAndStatus() {
+void CMainFrame::UpdateStatus() {
+  // The window's title is left to the MDI area, which adds a maximised
+  // camera window's title to it.
   const CChildFrame* child = ActiveChild();
   if (!child) {
-    setWindowTitle(QStringLiteral("Zamo"));
-    setWindowModified(false);
     selectionLabel_->clear();
     positionLabel_->clear();
     return;
   }
-  setWindowTitle(QStringLiteral("Zamo - ") + child->View()->Title() + QStringLiteral("[*]"));
-  setWindowModified(child->View()->Document().IsModified());
   selectionLabel_->setText(child->View()->SelectionText());
 }
 

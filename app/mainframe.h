@@ -77,7 +77,7 @@ class CMainFrame : public QMainWindow {
   void OnSubWindowActivated(QMdiSubWindow* window);
   void ShowMenu(bool cameraActive);
   void UpdateCommandStates();
-  void UpdateTitleAndStatus();
+  void UpdateStatus();
   void ArrangeIcons();
   void Exit();
   void UpdateProgram();
