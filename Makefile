@@ -21,16 +21,11 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)
 
-# Starts the program on the per-user data folder (seeded from data/ on the
-# first start). Until the program exists, the command-line tool is shown.
+# Starts the program on the per-user data folder, which gets the shipped
+# files of data/ (language file, sample prices, logo, sample cameras) that
+# it does not have yet. ARGS="FILE.kry" opens camera files directly.
 run: build
-	@if [ -x $(BUILD)/bin/zamo ]; then \
-	  $(BUILD)/bin/zamo $(ARGS); \
-	elif [ -x $(BUILD)/bin/zamo-cli ]; then \
-	  $(BUILD)/bin/zamo-cli $(ARGS); \
-	else \
-	  echo "Built: $$(ls $(BUILD)/bin)"; \
-	fi
+	$(BUILD)/bin/zamo $(ARGS)
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
