@@ -1,0 +1,126 @@
+// What the user of the program waits for: the start screen after starting
+// the program, and the camera window repainting a large camera.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+#include "childview.h"
+#include "editrecord.h"
+#include "wallpanel.h"
+
+namespace {
+
+constexpr int kWalls = 100;
+
+void Require(bool ok, const char* what) {
+  if (!ok) {
+    std::fprintf(stderr, "bench_app: %s failed\n", what);
+    std::abort();
+  }
+}
+
+QString ProgramPath() {
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe");
+  return QString::fromStdString((self.parent_path() / "zamo").string());
+}
+
+// From starting the program to its start screen's first paint: the program
+// reports that moment on stdout (ZAMO_STARTUP_PROBE) and ends.
+void BM_StartUpToStartScreen(benchmark::State& state) {
+  QTemporaryDir data;
+  QTemporaryDir config;
+  Require(data.isValid() && config.isValid(), "temporary folders");
+  Require(QFile::copy(QStringLiteral(ZAMO_SOURCE_DIR "/data/zamo.language"), data.filePath(QStringLiteral("zamo.language"))),
+          "language file");
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("ZAMO_STARTUP_PROBE"), QStringLiteral("1"));
+  environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+  if (!environment.contains(QStringLiteral("QT_QPA_PLATFORM")))
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  const QString program = ProgramPath();
+  for (auto _ : state) {
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    const auto start = std::chrono::steady_clock::now();
+    process.start(program, {QStringLiteral("--data-dir"), data.path()});
+    bool shown = false;
+    while (!shown && process.waitForReadyRead(30000)) shown = process.readAllStandardOutput().contains("start screen shown");
+    const auto end = std::chrono::steady_clock::now();
+    Require(shown, "the start screen");
+    state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+    process.waitForFinished(30000);
+  }
+}
+BENCHMARK(BM_StartUpToStartScreen)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// A view that counts its paints, so that the benchmark knows each repaint
+// really drew.
+class CCountingView : public CChildView {
+ public:
+  int paints = 0;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    CChildView::paintEvent(event);
+    ++paints;
+  }
+};
+
+void Edit(CChildView& view, const EditRecord& record, const char* what) { Require(view.ApplyEdit(record), what); }
+
+// A staircase down the right-hand side, 100 walls, every wall divided, a
+// door or an opening every twentieth panel: the camera of the drawing
+// benchmark, built through the window's own edits.
+void BuildLargeCamera(CChildView& view) {
+  Require(view.CreateCamera(QStringLiteral("BENCH"), QString(), 282000, 282000, 2200, 100, false, false), "create");
+  int piece = 1;
+  while (view.Camera().WallCount() < kWalls) {
+    Edit(view, SplitWallRecord(piece, true, 3900), "split");
+    Edit(view, MoveWallRecord(piece + 1, 1, 1500), "move");
+    piece += 2;
+  }
+  Edit(view, FillAllWallsRecord(), "fill");
+  for (int w = 0; w < view.Camera().WallCount(); ++w)
+    for (int p = 3; p < view.Camera().WallAt(w)->PanelCount(); p += 20)
+      Edit(view, PanelDoorRecord(w, p, kContainerDoorLeft + (p / 20) % 6, (p / 20) % 6 == 4 ? 1 : 0, 2000), "door");
+}
+
+void BM_RepaintLargeCameraInView(benchmark::State& state) {
+  CCountingView view;
+  view.resize(1920, 1080);
+  view.show();
+  BuildLargeCamera(view);
+  Require(view.Camera().WallCount() == kWalls, "100 walls");
+  Require(view.FitToWindow(), "fit");
+  // The first paint comes once the window is exposed.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (view.paints == 0 && std::chrono::steady_clock::now() < deadline) QCoreApplication::processEvents();
+  Require(view.paints > 0, "the window shown");
+  view.paints = 0;
+  for (auto _ : state) view.repaint();
+  Require(view.paints >= static_cast<int>(state.iterations()), "every repaint painted");
+  state.counters["walls"] = view.Camera().WallCount();
+}
+BENCHMARK(BM_RepaintLargeCameraInView)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
