@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <optional>
+
 #include "aboutdlg.h"
 #include "appicons.h"
 #include "childframe.h"
@@ -18,6 +20,7 @@
 #include "commandids.h"
 #include "commandmenus.h"
 #include "dialoghost.h"
+#include "filecommands.h"
 #include "newcameradlg.h"
 #include "translatemenu.h"
 #include "updatehandover.h"
@@ -26,6 +29,15 @@ namespace {
 
 // The gap between minimised camera windows lined up along the bottom.
 constexpr int kIconGap = 4;
+
+std::optional<ViewMode> ModeOf(int command) {
+  switch (command) {
+    case Cmd::kCornerMode: return ViewMode::kCorner;
+    case Cmd::kMoveWallMode: return ViewMode::kMoveWall;
+    case Cmd::kPartitionMode: return ViewMode::kPartition;
+    default: return std::nullopt;
+  }
+}
 
 }  // namespace
 
@@ -118,9 +130,14 @@ void CMainFrame::UpdateCommandStates() {
   const CChildView* view = ActiveView();
   for (const auto& [command, action] : actions_) {
     bool enabled = CanDispatch(command);
-    if (command == Cmd::kUndo) enabled = enabled && view->Document().CanUndo();
+    if (command == Cmd::kUndo) enabled = enabled && CanUndoEdit(view->Document());
     if (command == Cmd::kRedo) enabled = enabled && view->Document().CanRedo();
     action->setEnabled(enabled);
+    if (const std::optional<ViewMode> mode = ModeOf(command)) {
+      // The mode buttons stay down while their mode is on.
+      action->setCheckable(true);
+      action->setChecked(view && view->IsModeOn(*mode));
+    }
     if (command == Cmd::kToolbar) action->setChecked(toolBar_ && !toolBar_->isHidden());
     if (command == Cmd::kStatusBar) action->setChecked(!statusBar()->isHidden());
   }

@@ -11,6 +11,7 @@
 #include "commandids.h"
 #include "commandtable.h"
 #include "dialoghost.h"
+#include "editop.h"
 
 namespace {
 
@@ -22,11 +23,31 @@ QString WithCameraSuffix(const QString& path) {
   return QFileInfo(path).suffix().isEmpty() ? path + QLatin1Char('.') + kCameraSuffix : path;
 }
 
+bool IsViewRecord(int32_t op) { return op == kOpScale || op == kOpOrigin; }
+
 // Undo and redo rebuild the camera from its log, which knows nothing of
-// the window's zoom and pan: those stay as they were.
-void Rebuild(CChildView& view, bool (CCameraDocument::*step)()) {
+// the window's zoom and pan: those stay as they were. Both pass over the
+// scale and origin records a loaded file brought, so that each step takes
+// back or puts back one edit the user can see.
+void Undo(CChildView& view) {
+  CCameraDocument& document = view.Document();
+  if (!CanUndoEdit(document)) return;
   const CPixelMapping mapping = view.Camera().Mapping();
-  if (!(view.Document().*step)()) return;
+  while (document.CanUndo()) {
+    const bool edit = !IsViewRecord(document.Log().back().op);
+    document.Undo();
+    if (edit) break;
+  }
+  view.Camera().Mapping() = mapping;
+  view.DocumentChanged();
+}
+
+void Redo(CChildView& view) {
+  CCameraDocument& document = view.Document();
+  if (!document.CanRedo()) return;
+  const CPixelMapping mapping = view.Camera().Mapping();
+  while (document.Redo() && IsViewRecord(document.Log().back().op)) {
+  }
   view.Camera().Mapping() = mapping;
   view.DocumentChanged();
 }
@@ -50,6 +71,16 @@ QString SuggestedFileName(const CChildView& view, const QString& suffix) {
   name = name.trimmed();
   if (name.isEmpty() || name.startsWith(QLatin1Char('.'))) name = QStringLiteral("камера");
   return name + QLatin1Char('.') + suffix;
+}
+
+bool CanUndoEdit(const CCameraDocument& document) {
+  if (!document.CanUndo()) return false;
+  const std::span<const EditRecord> log = document.Log();
+  for (size_t i = log.size(); i-- > 0;) {
+    if (log[i].op == kOpCreateCamera || log[i].op == kOpCameraFlags) return false;
+    if (!IsViewRecord(log[i].op)) return true;
+  }
+  return false;
 }
 
 QString ArchiveFolder() {
@@ -86,6 +117,6 @@ void RegisterFileCommands(CCommandTable& table) {
   table.Add(Cmd::kSaveCamera, [](CChildView& view) { SaveCameraAs(view, SaveTarget::kFile); });
   table.Add(Cmd::kAddToArchive, [](CChildView& view) { SaveCameraAs(view, SaveTarget::kArchive); });
   table.Add(Cmd::kLoadCamera, LoadCamera);
-  table.Add(Cmd::kUndo, [](CChildView& view) { Rebuild(view, &CCameraDocument::Undo); });
-  table.Add(Cmd::kRedo, [](CChildView& view) { Rebuild(view, &CCameraDocument::Redo); });
+  table.Add(Cmd::kUndo, Undo);
+  table.Add(Cmd::kRedo, Redo);
 }

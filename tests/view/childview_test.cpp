@@ -13,6 +13,7 @@
 
 #include <cstring>
 
+#include "cameradocument.h"
 #include "chamber.h"
 #include "childview.h"
 #include "commandids.h"
@@ -277,6 +278,31 @@ TEST_F(ChildViewTest, UndoAndRedoKeepTheWindowsZoom) {
   EXPECT_EQ(Ops(), (std::vector<int32_t>{kOpCreateCamera, kOpFillAllWalls}));
   EXPECT_TRUE(view.Camera().WallAt(0)->IsFullyDivided());
   EXPECT_EQ(view.Camera().Mapping(), zoomed);
+}
+
+TEST_F(ChildViewTest, UndoAfterLoadingTakesBackTheLastEditNotTheWindowsPlace) {
+  CreateTypical();
+  view.RunCommand(Cmd::kFillAllObjects);
+  host.AnswerFile(scratch.QPath() + QStringLiteral("/filled.kry"));
+  view.RunCommand(Cmd::kSaveCamera);
+
+  CChildView loaded;
+  ASSERT_TRUE(loaded.OpenFile(scratch.QPath() + QStringLiteral("/filled.kry")));
+  loaded.RunCommand(Cmd::kUndo);
+  EXPECT_EQ(loaded.Document().Log().size(), 1u);
+  EXPECT_FALSE(loaded.Camera().WallAt(0)->IsFullyDivided());
+  loaded.RunCommand(Cmd::kRedo);
+  EXPECT_TRUE(loaded.Camera().WallAt(0)->IsFullyDivided());
+
+  // A file holding nothing but the camera and its place has nothing to undo.
+  CChildView fresh;
+  CCameraDocument bare;
+  ASSERT_TRUE(bare.CreateCamera(u"", u"", 2920, 1920, 2040, 80, false, true));
+  ASSERT_FALSE(bare.Save(scratch.File("bare.kry")));
+  ASSERT_TRUE(fresh.OpenFile(scratch.QPath() + QStringLiteral("/bare.kry")));
+  fresh.RunCommand(Cmd::kUndo);
+  EXPECT_EQ(fresh.Document().Log().size(), 4u);
+  EXPECT_FALSE(fresh.Document().IsModified());
 }
 
 TEST_F(ChildViewTest, UnsavedChangesQuestion) {
