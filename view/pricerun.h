@@ -48,7 +48,8 @@ struct CPriceRunSetup {
 };
 
 enum class PriceRunResult {
-  kWritten,     // the report was saved (at reportPath when one was given)
+  kWritten,     // the report was saved at reportPath, or (without one) handed to the
+                // pricing library to save, which reports its own failure
   kCancelled,   // the user cancelled; nothing was written
   kRefused,     // a message said why; nothing was written
   kNotWritten,  // the pricing library made no file (it reports its own errors)
