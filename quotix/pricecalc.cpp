@@ -40,7 +40,7 @@ constexpr CSwingDoor kSwingDoors[] = {
 constexpr int kDoorKitEntries[kDoorKitKinds] = {PriceEntry::kDoorKitContainer, PriceEntry::kDoorKitSliding,
                                                 PriceEntry::kDoorKitSwing};
 
-bool IsStandardWidth(int32_t width) { return width % kStandardWidthStep == 0; }
+bool IsStandardWidth(int32_t width) { return width % kStandardPanelStep == 0; }
 
 bool IsStandardHeight(int32_t height) {
   return std::find(std::begin(kStandardHeights), std::end(kStandardHeights), height) != std::end(kStandardHeights);

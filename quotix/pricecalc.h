@@ -26,7 +26,7 @@ inline constexpr double kVatRate = 0.18;
 
 // Standard inner heights of wall panels.
 inline constexpr int32_t kStandardHeights[] = {2040, 2300, 2560};
-inline constexpr int32_t kStandardWidthStep = 300;
+inline constexpr int32_t kStandardPanelStep = 300;  // mm; multiples are standard widths
 
 enum class DoorKind { Container, Sliding, Swing, Opening };
 inline constexpr int kDoorKitKinds = 3;  // container, sliding, swing

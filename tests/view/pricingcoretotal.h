@@ -7,8 +7,7 @@
 
 // The total the pricing core computes for a camera's tallies with the test
 // prices and a dealer discount, truncated to whole units as the report
-// shows it. Apart from the camera model because the model's and the
-// pricing core's headers both name a kStandardWidthStep.
+// shows it.
 long long PricingCoreTotal(const std::vector<WallPanelTally>& walls, const std::vector<WallPanelTally>& partitions,
                            const std::vector<FloorPanelTally>& ceiling, int32_t cornerPosts, int32_t innerHeight,
                            int32_t lengthA, int32_t lengthB, int32_t thickness, double dealerDiscount);
