@@ -1,6 +1,6 @@
 #include "zamoapp.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "aboutdlg.h"
+#include "appicons.h"
 #include "childframe.h"
 #include "dialoghost.h"
 #include "commandgroups.h"
@@ -67,6 +68,7 @@ bool CZamoApp::InitInstance() {
     return false;
   }
   WriteVersionValue(QStringLiteral("zamo"), CAboutDlg::VersionText());
+  QApplication::setWindowIcon(ProgramIcon());
   Program().pricing = &pricing_;
   Program().priceBlock = ZamoPriceBlock{};
 
