@@ -1,5 +1,4 @@
-// The main window: which menu shows when, what its toolbar holds, that
-// every command reaches the active camera window through one dispatch, the
+// The main window: which menu shows when, that every command reaches the active camera window through one dispatch, the
 // camera window's scroll arrows, and the unsaved-changes question on
 // closing, quitting and updating.
 #include <gtest/gtest.h>
@@ -82,17 +81,6 @@ TEST_F(MainFrameTest, MainMenuWithoutACameraWindowTranslatedCameraMenuWithOne) {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QCoreApplication::processEvents();
   EXPECT_EQ(MenuBarTitles().value(0), QStringLiteral("&Файл"));
-}
-
-TEST_F(MainFrameTest, ToolbarButtonsAndTheirTips) {
-  QList<int> commands;
-  for (QAction* action : frame->ToolBar()->actions()) commands << (action->isSeparator() ? 0 : action->data().toInt());
-  EXPECT_EQ(commands, (QList<int>{Cmd::kNewCamera, 0, Cmd::kCornerMode, Cmd::kMoveWallMode, Cmd::kPartitionMode,
-                                  Cmd::kUndo, Cmd::kRedo, Cmd::kCameraPrice, Cmd::kPrintCamera}));
-  const auto tip = [this](int index) { return frame->ToolBar()->actions()[index]->toolTip(); };
-  EXPECT_EQ(tip(2), QStringLiteral("Установка разбиения"));
-  EXPECT_EQ(tip(4), QStringLiteral("Установка перегородки"));
-  EXPECT_EQ(tip(3), QString());
 }
 
 TEST_F(MainFrameTest, EveryWayOfGivingACommandReachesTheActiveCameraWindow) {
