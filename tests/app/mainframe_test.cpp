@@ -1,6 +1,7 @@
-// The main window: which menu shows when, that every command reaches the active camera window through one dispatch, the
-// camera window's scroll arrows, and the unsaved-changes question on
-// closing, quitting and updating.
+// The main window: which menu shows when, that every command reaches the
+// active camera window through one dispatch, the camera window's scroll
+// arrows, and the unsaved-changes question on closing, quitting and
+// updating.
 #include <gtest/gtest.h>
 
 #include <QAction>
