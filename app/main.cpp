@@ -1,7 +1,8 @@
 // zamo [--data-dir DIR] [FILE.kry ...]
 // Without --data-dir the program works in the per-user data folder, which
-// gets the shipped sample files it does not have yet. Camera files named on
-// the command line open in camera windows without the start screen.
+// gets the shipped sample files it does not have yet; a --data-dir folder
+// that is new or empty gets them too. Camera files named on the command
+// line open in camera windows without the start screen.
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -48,8 +49,17 @@ int main(int argc, char** argv) {
   }
 
   QString problem;
-  if (dataDir.isEmpty()) {
+  // The per-user folder gets whatever shipped file it lacks at every start;
+  // a chosen folder only when it is new or empty, so that a folder made
+  // for a purpose keeps exactly what was put there.
+  bool seed = dataDir.isEmpty();
+  if (seed) {
     dataDir = UserDataFolder();
+  } else {
+    const QDir chosen(dataDir);
+    seed = !chosen.exists() || chosen.isEmpty();
+  }
+  if (seed) {
     QDir().mkpath(dataDir);
     SeedDataFolder(dataDir, ShippedDataFolder());
   }

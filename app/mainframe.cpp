@@ -15,6 +15,7 @@
 
 #include "aboutdlg.h"
 #include "appicons.h"
+#include "archivecommands.h"
 #include "childframe.h"
 #include "childview.h"
 #include "commandids.h"
@@ -80,6 +81,12 @@ void CMainFrame::RegisterFrameCommands() {
     DialogHost().Run(about);
   };
   frameCommands_[kUpdateProgram] = [this] { UpdateProgram(); };
+  // With no camera window open, a camera from the archive opens in a new
+  // one (a camera window loads it into itself).
+  frameCommands_[kLoadFromArchive] = [this] {
+    const QString path = ChooseArchiveCamera(this);
+    if (!path.isEmpty()) OpenCamera(path, false);
+  };
   frameCommands_[kToolbar] = [this] { toolBar_->setVisible(!toolBar_->isVisible()); };
   frameCommands_[kStatusBar] = [this] { statusBar()->setVisible(!statusBar()->isVisible()); };
   frameCommands_[kCascade] = [this] { mdi_->cascadeSubWindows(); };

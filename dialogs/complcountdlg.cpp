@@ -152,7 +152,7 @@ CComplCountDlg::CComplCountDlg(QWidget* parent) : CZamoDialog(parent) {
 }
 
 void CComplCountDlg::Run(QWidget* parent, CPluginLibrary* quotix, const ZamoPriceBlock* priceBlock,
-                         const QString& materialLibrary) {
+                         const QString& materialLibrary, const std::function<int(QDialog&)>& run) {
   CPluginLibrary material;
   if (!material.Load(materialLibrary) || !material.Resolve("ShowMaterialDlg")) {
     ShowMessage(Lang::kMaterialsModuleMissing, Lang::kErrorCaption, MessageButtons::Ok, parent);
@@ -160,7 +160,11 @@ void CComplCountDlg::Run(QWidget* parent, CPluginLibrary* quotix, const ZamoPric
   }
   CComplCountDlg dialog(parent);
   dialog.SetModules(quotix, material.Module(), priceBlock);
-  dialog.exec();
+  if (run) {
+    run(dialog);
+  } else {
+    dialog.exec();
+  }
 }
 
 void CComplCountDlg::SetModules(CPluginLibrary* quotix, const ZamoModule* material,

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 #include "zamo_abi.h"
@@ -25,9 +26,11 @@ class CComplCountDlg : public CZamoDialog {
   // The start screen's components button: checks that the materials library
   // `materialLibrary` loads and has its dialog entry point (else message
   // 45/2 and no dialog), then runs the dialog with it and the pricing
-  // library; the materials library is freed afterwards.
+  // library; the materials library is freed afterwards. `run` shows the
+  // dialog modally (the caller's dialog host); unset, exec().
   static void Run(QWidget* parent, CPluginLibrary* quotix, const ZamoPriceBlock* priceBlock = nullptr,
-                  const QString& materialLibrary = QStringLiteral("Material"));
+                  const QString& materialLibrary = QStringLiteral("Material"),
+                  const std::function<int(QDialog&)>& run = {});
 
   // The pricing library loaded at start-up, the materials library the
   // caller holds for the dialog's length, and the program's price block

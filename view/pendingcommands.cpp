@@ -39,18 +39,3 @@ void RegisterWallFloorCommands(CCommandTable& table) {
   AddIdle(table, {kSplitCollection, kManualDivision, kFixNonStandardPanel, kSplitFloor,
                   kRemoveDivision, kDeleteDivision});
 }
-
-// TODO(#10): prices.
-void RegisterPriceCommands(CCommandTable& table) {
-  using namespace Cmd;
-  AddIdle(table, {kCameraPrice, kPriceSettings, kMaterials, kPriceList80, kPriceList100});
-}
-
-// TODO(#10): camera archive.
-void RegisterArchiveCommands(CCommandTable& table) { AddIdle(table, {Cmd::kLoadFromArchive}); }
-
-// TODO(#10): sending a camera.
-void RegisterSendCommands(CCommandTable& table) { AddIdle(table, {Cmd::kSendCamera}); }
-
-// TODO(#10): the archive and components dialogs behind the start screen.
-void InstallStartScreenHooks(CKryvelStartDlg&) {}

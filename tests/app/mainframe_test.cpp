@@ -5,15 +5,19 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QToolBar>
+#include <QTreeWidget>
 
+#include "cameradocument.h"
 #include "childframe.h"
 #include "childview.h"
 #include "commandids.h"
+#include "controlids.h"
 #include "dialogtestutil.h"
 #include "mainframe.h"
 #include "testsupport.h"
@@ -178,6 +182,23 @@ TEST_F(MainFrameTest, UpdateCancelledAtTheQuestionStartsNothing) {
   EXPECT_TRUE(quit.isEmpty());
   EXPECT_EQ(frame->Children().size(), 1);
   EXPECT_TRUE(frame->isVisible());
+}
+
+TEST_F(MainFrameTest, LoadFromArchiveWithoutACameraWindowOpensTheCameraInANewOne) {
+  ASSERT_TRUE(QDir().mkpath(QStringLiteral("CamArch")));
+  CCameraDocument archived;
+  ASSERT_TRUE(archived.CreateCamera(u"ХКН-1360", u"", 1280, 1580, 2040, 80, false, false));
+  ASSERT_FALSE(archived.Save(scratch.File("CamArch/xkn.kry")));
+  EXPECT_TRUE(MenuItem(frame->MainMenu(), Cmd::kLoadFromArchive)->isEnabled());
+  host.OnDialog([](QDialog& dialog) {
+    auto* list = Control<QTreeWidget>(dialog, Ctl::Archive::kList);
+    list->setCurrentItem(list->topLevelItem(0));
+    ClickControl(dialog, Ctl::kOk);
+  });
+  EXPECT_TRUE(frame->Dispatch(Cmd::kLoadFromArchive));
+  ASSERT_EQ(frame->Children().size(), 1);
+  EXPECT_EQ(frame->ActiveView()->Title(), QStringLiteral("ХКН-1360"));
+  EXPECT_TRUE(messages.Empty());
 }
 
 }  // namespace
