@@ -102,7 +102,8 @@ bool CWallCollection::DivideManually(std::span<const int32_t> widths, Completion
     divided += w;
     ++count;
   }
-  ClearPanels();
+  std::vector<CWallPanel> old;
+  old.swap(panels_);
   panels_.reserve(widths.size());
   divided = 0;
   for (int32_t w : widths) {
@@ -110,7 +111,28 @@ bool CWallCollection::DivideManually(std::span<const int32_t> widths, Completion
     divided += w;
   }
   FillFrom(divided, completion == Completion::kOneStep ? 1 : kMaxPanelsPerRun);
+  KeepDoors(old);
   return true;
+}
+
+void CWallCollection::KeepDoors(std::span<const CWallPanel> old) {
+  // A door stands on its place in the run, not on the list that divided
+  // it: re-dividing with the same panel at the same place must not take the
+  // door away. Both runs are in offset order, so one walk pairs them.
+  size_t k = 0;
+  int64_t oldStart = 0;
+  int64_t start = 0;
+  for (const CWallPanel& was : old) {
+    const int64_t wasStart = oldStart;
+    oldStart += std::abs(int64_t{was.Width()});
+    if (!was.IsDoor()) continue;
+    while (k < panels_.size() && start < wasStart) start += std::abs(int64_t{panels_[k++].Width()});
+    if (k == panels_.size() || start != wasStart || panels_[k].Width() != was.Width()) continue;
+    CWallPanel& now = panels_[k];
+    now.SetKind(was.Kind());
+    now.SetDoorVariant(was.DoorVariant());
+    now.SetOpeningHeight(was.OpeningHeight());
+  }
 }
 
 int CWallCollection::PanelIndexAt(ModelPoint runStart, ModelPoint point) const {

@@ -90,7 +90,9 @@ class CWallCollection {
   // Clears the run, appends `widths` in order, then completes the run as
   // asked. The whole list is checked first (each width as AppendPanel does,
   // at most model_limits::kMaxPanelsPerRun of them): a list with a bad width
-  // changes nothing and returns false.
+  // changes nothing and returns false. A door or opening whose panel comes
+  // back at the same offset with the same width stays on it (kind, variant
+  // and opening height); every other panel is new.
   bool DivideManually(std::span<const int32_t> widths, Completion completion, EditRefusal* why = nullptr);
 
   // The index of the panel under `point` (model mm), running along the run
@@ -114,6 +116,9 @@ class CWallCollection {
   // returns the number of panels appended.
   int FillFrom(int64_t divided, int maxSteps);
   void AppendUnchecked(int32_t width, int64_t offset);
+  // Puts the doors of `old` back on the panels that have their place and
+  // width in the run as it is now.
+  void KeepDoors(std::span<const CWallPanel> old);
 
   Orientation orientation_ = Orientation::kVertical;
   int32_t thickness_ = 0;

@@ -15,11 +15,13 @@ void RegisterPrintCommands(CCommandTable& table);
 // modecommands.cpp: corner mode 32775, move wall mode 32776, fit to window.
 void RegisterModeCommands(CCommandTable& table);
 
-// Doors and openings: 32782 to 32786, 32802 to 32804, 32809.
+// doorcommands.cpp: doors and openings, 32782 to 32786, 32802 to 32804,
+// 32809.
 void RegisterDoorCommands(CCommandTable& table);
-// Partitions: partition mode 32773, 32788, 32789, 32790, 32812.
+// partitioncommands.cpp: partition mode 32773, 32788, 32789, 32790, 32812.
 void RegisterPartitionCommands(CCommandTable& table);
-// Walls and floor: 32771, 32772, 32777, 32792, 32798, 32813, 32814.
+// wallfloorcommands.cpp: walls and floor, 32771, 32772, 32777, 32792,
+// 32798, 32813, 32814.
 void RegisterWallFloorCommands(CCommandTable& table);
 // Prices: 32791, 32799, 32801, 32818, 32820.
 void RegisterPriceCommands(CCommandTable& table);

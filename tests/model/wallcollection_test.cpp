@@ -79,6 +79,37 @@ TEST(WallCollectionTest, ManualListIsCompletedWithStandardPanels) {
   EXPECT_FALSE(run.IsFullyDivided());
 }
 
+TEST(WallCollectionTest, ManualDivisionKeepsTheDoorsWhosePanelsStayInPlace) {
+  CWallCollection run;
+  InitRun(run, 4100);
+  Divide(run, {1200, 1200, 1200, 500});
+  run.PanelAt(0)->SetKind(kSwingDoorBlock);
+  run.PanelAt(0)->SetDoorVariant(3);
+  run.PanelAt(1)->SetKind(kOpening);
+  run.PanelAt(1)->SetOpeningHeight(1900);
+  run.PanelAt(2)->SetKind(kContainerDoorLeft);
+  run.PanelAt(3)->SetKind(kOpening);
+
+  // The same division, as Apply on an untouched dialog gives it: every door
+  // stays. Then the middle panels change: the door at 0 and the opening at
+  // 3600 keep their places, the two in between have none any more.
+  const std::vector<int32_t> same{1200, 1200, 1200, 500};
+  ASSERT_TRUE(run.DivideManually(same, CWallCollection::Completion::kOneStep));
+  EXPECT_EQ(Kinds(run), (std::vector<int32_t>{kSwingDoorBlock, kOpening, kContainerDoorLeft, kOpening}));
+  EXPECT_EQ(run.PanelAt(0)->DoorVariant(), 3);
+  EXPECT_EQ(run.PanelAt(1)->OpeningHeight(), 1900);
+
+  const std::vector<int32_t> moved{1200, 600, 1800, 500};
+  ASSERT_TRUE(run.DivideManually(moved, CWallCollection::Completion::kFillToEnd));
+  EXPECT_EQ(Kinds(run), (std::vector<int32_t>{kSwingDoorBlock, kPanelOtherWidth, kPanelOtherWidth, kOpening}));
+  EXPECT_EQ(run.PanelAt(1)->OpeningHeight(), 0);
+  // A panel at the door's place but of another width is a new panel.
+  const std::vector<int32_t> narrower{900};
+  ASSERT_TRUE(run.DivideManually(narrower, CWallCollection::Completion::kFillToEnd));
+  EXPECT_EQ(Widths(run), (std::vector<int32_t>{900, 1200, 1200, 800}));
+  EXPECT_EQ(Kinds(run), (std::vector<int32_t>{kPanelOtherWidth, kPanelStandard, kPanelStandard, kPanelOtherWidth}));
+}
+
 TEST(WallCollectionTest, OverfilledRunIsNeverFullyDivided) {
   CWallCollection run;
     InitRun(run, 1000);

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QPoint>
+
+#include <cstdint>
+#include <optional>
+
+#include "viewtool.h"
+
+// Partition mode: the first click says where the partition starts (on an
+// outline wall, it starts at that wall's inner face), the second where it
+// ends; the user confirms the length, and the partition goes in across the
+// camera. Between the two clicks the placement is pending here. A second
+// click on a wall parallel to the partition is refused and the placement
+// stays pending; a cancelled length ends the mode.
+class CPartitionTool : public CViewTool {
+ public:
+  Outcome LeftDown(CChildView& view, QPoint pixel) override;
+  // The start wall belonged to the old camera; the start point (pixels)
+  // stays.
+  void CameraReplaced() override { startWall_ = -1; }
+
+  bool Pending() const { return pending_; }
+
+ private:
+  Outcome Finish(CChildView& view, QPoint pixel);
+
+  bool pending_ = false;
+  QPoint start_;
+  int startWall_ = -1;  // outline wall of the first click, or -1
+};
+
+// Asks for a partition's length, offering `proposal` (mm). Nothing when the
+// user cancelled; 0 when what was typed is no length, which the user has
+// been told.
+std::optional<int32_t> AskPartitionLength(CChildView& view, int64_t proposal);
