@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
 
@@ -79,14 +80,21 @@ class CProgramEnvironment : public CUpdateEnvironment {
   void SignalConnected() override { connected_.Set(); }
   void SignalFilesWritten() override { written_.Set(); }
 
+  // The program is started from the folder that was just updated (its own
+  // folder), so that the fresh copy runs, whatever else is on the path.
   bool StartProgram() override {
-    const QString program = FindProgram(QStringLiteral("zamo"));
+    const QFileInfo updated(QDir(programFolder_).filePath(QStringLiteral("zamo")));
+    const QString program =
+        updated.isFile() && updated.isExecutable() ? updated.absoluteFilePath() : FindProgram(QStringLiteral("zamo"));
     return !program.isEmpty() && QProcess::startDetached(program, {}, QDir::currentPath());
   }
+
+  void SetProgramFolder(const QString& folder) { programFolder_ = folder; }
 
  private:
   std::string connectedName_;
   std::string writtenName_;
+  QString programFolder_;
   CNamedEvent connected_;
   CNamedEvent written_;
 };
@@ -133,6 +141,7 @@ int main(int argc, char** argv) {
     writtenEvent = connectedEvent + "2";
   }
   CProgramEnvironment environment(connectedEvent, writtenEvent);
+  environment.SetProgramFolder(QString::fromStdString(options.targetDir));
   RunUpdate(options, environment);
   return 0;
 }
