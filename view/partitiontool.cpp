@@ -51,6 +51,9 @@ CViewTool::Outcome CPartitionTool::LeftDown(CChildView& view, QPoint pixel) {
   CChamber& camera = view.Camera();
   CWallCollection* wall = nullptr;
   startWall_ = camera.FindWallAt(pixel.x(), pixel.y(), &wall) ? camera.IndexOfWall(wall) : -1;
+  // The clicks pick walls, not panels: a panel picked before would sit
+  // beside a wall it does not belong to.
+  view.Selection().ClearPanel();
   view.Selection().SetWall(startWall_ >= 0 ? wall : nullptr);
   start_ = pixel;
   pending_ = true;
