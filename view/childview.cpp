@@ -204,8 +204,13 @@ int CChildView::ContextMenuFor(QPoint pixel) {
     selection_.SetWall(nullptr);
     return panel ? MenuId::kPanel : MenuId::kPartition;
   }
+  // A click on the floor leaves no wall, partition or panel chosen: the
+  // status bar and the next command then speak of the floor only.
   CFloorStrip* strip = nullptr;
   camera.FindFloorStripAt(pixel.x(), pixel.y(), &strip);
+  selection_.SetWall(nullptr);
+  selection_.SetPartition(nullptr);
+  selection_.ClearPanel();
   selection_.SetStrip(strip);
   return strip ? MenuId::kFloorStrip : MenuId::kFloor;
 }

@@ -233,6 +233,8 @@ TEST_F(ChildViewTest, RightClickChoosesTheMenuOfWhatIsHit) {
   EXPECT_EQ(view.ContextMenuFor(PixelOf(view, {800, 900})), MenuId::kPanel);
   EXPECT_EQ(view.Selection().PanelOwner(), view.Camera().PartitionAt(1));
   EXPECT_EQ(view.ContextMenuFor(PixelOf(view, {1200, 300})), MenuId::kFloorStrip);
+  EXPECT_EQ(view.Selection().PanelOwner(), nullptr);  // nothing of the partition lingers
+  EXPECT_EQ(view.Selection().Partition(), nullptr);
   EXPECT_EQ(view.ContextMenuFor(kEmptySpace), MenuId::kFloor);
 
   // Moving the right wall in leaves the top wall's panels too long for it:
