@@ -169,4 +169,23 @@ TEST_F(ProgramProcessTest, TheSettingsFolderServesWhenTheLibraryIsNotBesideIt) {
   EXPECT_FALSE(QFile::exists(messageLog));
 }
 
+TEST_F(ProgramProcessTest, OnlyANewOrEmptyDataFolderGetsTheShippedFiles) {
+  {
+    QSettings settings(scratch.QPath() + QStringLiteral("/config/Kryvel/Zamo.conf"), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("Def/") + ModuleFileName(QStringLiteral("Quotix")),
+                      QStringLiteral(ZAMO_BINARY_DIR "/bin"));
+  }
+  const QDir data(scratch.QPath() + QStringLiteral("/data"));
+  // A folder made for a purpose keeps exactly what was put there.
+  EXPECT_EQ(Run(), 0);
+  EXPECT_FALSE(data.exists(QStringLiteral("MaterialArch.data")));
+  EXPECT_FALSE(data.exists(QStringLiteral("CamArch")));
+
+  ASSERT_TRUE(QDir(data).removeRecursively());
+  EXPECT_EQ(Run(), 0);
+  for (const char* shipped : {"zamo.language", "PriceCntr.data", "MaterialArch.data", "kryvel_logo.jpg"})
+    EXPECT_TRUE(data.exists(QString::fromLatin1(shipped))) << shipped;
+  EXPECT_FALSE(QDir(data.filePath(QStringLiteral("CamArch"))).isEmpty());
+}
+
 }  // namespace

@@ -23,11 +23,9 @@
 #include "dialogtestutil.h"
 #include "languageentries.h"
 #include "paneltally.h"
-#include "pluginlibrary.h"
-#include "pricetable.h"
 #include "pricingcoretotal.h"
+#include "pricingtestsetup.h"
 #include "programservices.h"
-#include "testprices.h"
 #include "testsupport.h"
 #include "viewtesthelpers.h"
 #include "xlsxreader.h"
@@ -35,13 +33,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-void WriteProfiles(const std::string& folder) {
-  std::string bytes = "ZAMOMATERIALPROFILEDATA";
-  bytes += std::string("Стандарт") + '\0' + std::string(28, '\0');
-  bytes += std::string("Пищевой") + '\0' + std::string(28, '\0');
-  WriteFileBytes(folder + "/MaterialArch.data", bytes);
-}
 
 // Answers the progress dialog of a price list while the list runs: `act`
 // gets the dialog each time the run lets events through.
@@ -66,28 +57,17 @@ class CProgressWatcher {
 
 class PriceCommandsTest : public ::testing::Test {
  protected:
-  // The pricing library reads its texts and prices once, when the program
-  // loads it.
-  static void SetUpTestSuite() {
-    libraryDir_ = new CScratchDir;
-    for (const char* file : {"zamo.language", "kryvel_logo.jpg"})
-      fs::copy_file(SourceDataDir() + "/" + file, libraryDir_->File(file));
-    ASSERT_FALSE(TestPrices().Write(libraryDir_->File(CPriceTable::kFileName)));
-    CScopedCurrentDir cwd(libraryDir_->Path());
-    quotix_ = new CPluginLibrary;
-    ASSERT_TRUE(quotix_->Load(QStringLiteral("Quotix"))) << quotix_->ErrorString().toStdString();
-  }
+  static void SetUpTestSuite() { pricing_ = new CLoadedPricing; }
   static void TearDownTestSuite() {
     Program().pricing = nullptr;
-    delete quotix_;
-    delete libraryDir_;
+    delete pricing_;
   }
 
   void SetUp() override {
     LoadShippedLanguage();
-    ASSERT_TRUE(quotix_ && quotix_->IsLoaded());
-    Program().pricing = quotix_;
-    WriteProfiles(dir_.Path());
+    ASSERT_TRUE(pricing_->IsLoaded());
+    Program().pricing = &pricing_->Library();
+    WriteTestProfiles(dir_.Path());
     SetDealerCoefficient(0);
   }
   void TearDown() override { SetDealerCoefficient(0); }
@@ -117,8 +97,7 @@ class PriceCommandsTest : public ::testing::Test {
     });
   }
 
-  static inline CScratchDir* libraryDir_ = nullptr;
-  static inline CPluginLibrary* quotix_ = nullptr;
+  static inline CLoadedPricing* pricing_ = nullptr;
   CScratchDir dir_;
   CScopedCurrentDir cwd_{dir_.Path()};
   CMessageRecorder messages_;

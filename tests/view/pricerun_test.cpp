@@ -20,8 +20,7 @@
 #include "pluginlibrary.h"
 #include "pricerun.h"
 #include "pricingcoretotal.h"
-#include "pricetable.h"
-#include "testprices.h"
+#include "pricingtestsetup.h"
 #include "testsupport.h"
 #include "xlsxreader.h"
 
@@ -41,15 +40,6 @@ std::unique_ptr<CChamber> MakeCamera(bool divided = true) {
   return camera;
 }
 
-void WriteProfiles(const std::string& folder, bool any) {
-  std::string bytes = "ZAMOMATERIALPROFILEDATA";
-  if (any) {
-    bytes += std::string("Стандарт") + '\0' + std::string(28, '\0');
-    bytes += std::string("Пищевой") + '\0' + std::string(28, '\0');
-  }
-  WriteFileBytes(folder + "/MaterialArch.data", bytes);
-}
-
 // One price-list camera as the progress saw it.
 struct Seen {
   char column;
@@ -61,26 +51,13 @@ std::optional<CReportOptions> FirstProfile(const std::vector<std::string>&) { re
 
 class PriceRunTest : public ::testing::Test {
  protected:
-  // The pricing library reads its texts and prices when it is loaded, once
-  // for the whole program, as in the program.
-  static void SetUpTestSuite() {
-    libraryDir_ = new CScratchDir;
-    for (const char* file : {"zamo.language", "kryvel_logo.jpg"})
-      fs::copy_file(SourceDataDir() + "/" + file, libraryDir_->File(file));
-    ASSERT_FALSE(TestPrices().Write(libraryDir_->File(CPriceTable::kFileName)));
-    CScopedCurrentDir cwd(libraryDir_->Path());
-    quotix_ = new CPluginLibrary;
-    ASSERT_TRUE(quotix_->Load(QStringLiteral("Quotix"))) << quotix_->ErrorString().toStdString();
-  }
-  static void TearDownTestSuite() {
-    delete quotix_;
-    delete libraryDir_;
-  }
+  static void SetUpTestSuite() { pricing_ = new CLoadedPricing; }
+  static void TearDownTestSuite() { delete pricing_; }
 
   void SetUp() override {
-    ASSERT_TRUE(quotix_ && quotix_->IsLoaded());
-    WriteProfiles(dir_.Path(), true);
-    setup_.quotix = quotix_;
+    ASSERT_TRUE(pricing_->IsLoaded());
+    WriteTestProfiles(dir_.Path());
+    setup_.quotix = &pricing_->Library();
   }
 
   std::string Out(const std::string& name) const { return dir_.File(name); }
@@ -96,15 +73,14 @@ class PriceRunTest : public ::testing::Test {
   // save: closes it into a probe file.
   bool LibraryHoldsAWorkbook() const {
     const std::string probe = Out("probe.xlsx");
-    quotix_->Get<SetReportPathFn>("SetReportPath")(probe.c_str(), 0);
-    quotix_->Get<CloseXLFn>("CloseXL")(0);
+    pricing_->Library().Get<SetReportPathFn>("SetReportPath")(probe.c_str(), 0);
+    pricing_->Library().Get<CloseXLFn>("CloseXL")(0);
     const bool held = fs::exists(probe);
     fs::remove(probe);
     return held;
   }
 
-  static inline CScratchDir* libraryDir_ = nullptr;
-  static inline CPluginLibrary* quotix_ = nullptr;
+  static inline CLoadedPricing* pricing_ = nullptr;
   CScratchDir dir_;
   CScopedCurrentDir cwd_{dir_.Path()};
   CMessageRecorder messages_;
@@ -130,15 +106,15 @@ TEST_F(PriceRunTest, MissingLibrariesAndProfilesEndTheRunWithTheirMessage) {
       {"no materials library",
        [](CPriceRunSetup& s, const std::string&) { s.materialLibrary = QStringLiteral("NoSuchMaterial"); },
        priceList, {Lang::kMaterialsModuleMissing, Lang::kPriceCalculationCaption}},
-      {"no profiles, camera", [](CPriceRunSetup&, const std::string& f) { WriteProfiles(f, false); }, cameraReport,
+      {"no profiles, camera", [](CPriceRunSetup&, const std::string& f) { WriteTestProfiles(f, false); }, cameraReport,
        {Lang::kNoMaterialProfiles, Lang::kErrorCaption}},
-      {"no profiles, price list", [](CPriceRunSetup&, const std::string& f) { WriteProfiles(f, false); }, priceList,
+      {"no profiles, price list", [](CPriceRunSetup&, const std::string& f) { WriteTestProfiles(f, false); }, priceList,
        {Lang::kNoMaterialProfiles, Lang::kPriceCalculationCaption}},
   };
   for (const Case& c : cases) {
     CPriceRunSetup setup = setup_;
     setup.reportPath = QString::fromStdString(Out("out.xlsx"));
-    WriteProfiles(dir_.Path(), true);
+    WriteTestProfiles(dir_.Path());
     c.arrange(setup, dir_.Path());
     messages_.Clear();
     EXPECT_EQ(c.run(setup), PriceRunResult::kRefused) << c.name;
