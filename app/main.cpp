@@ -6,6 +6,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -26,6 +29,13 @@ int main(int argc, char** argv) {
   // The program ends when its main window closes, not when the start
   // screen (the first window) does.
   QApplication::setQuitOnLastWindowClosed(false);
+  // The program speaks Russian (the language file's first language); Qt's
+  // own buttons and file and print dialogs should too.
+  QTranslator qtTexts;
+  if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qtTexts);
+  }
 
   QString dataDir;
   CZamoApp::Options options;

@@ -61,6 +61,8 @@ bool TalliesComplete(const CChamber& camera) {
 }
 
 void CameraPrice(CChildView& view) {
+  // A window whose new-camera dialog was cancelled has nothing to price.
+  if (view.Camera().WallCount() == 0) return;
   CWaitCursor wait;
   const ReportOptionsChooser choose =
       [&view, &wait](const std::vector<std::string>& profiles) -> std::optional<CReportOptions> {
