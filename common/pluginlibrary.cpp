@@ -16,6 +16,13 @@ bool CPluginLibrary::Load(const QString& baseName, const QString& fallbackFolder
     candidates << QDir(QCoreApplication::applicationDirPath()).filePath(fileName);
   }
   if (!fallbackFolder.isEmpty()) candidates << QDir(fallbackFolder).filePath(fileName);
+  // An installed program keeps its libraries in a folder of their own
+  // beside its bin folder; found from where the program is, so that an
+  // installation under any prefix works.
+  if (QCoreApplication::instance()) {
+    candidates << QDir(QCoreApplication::applicationDirPath())
+                      .filePath(QStringLiteral(ZAMO_PLUGIN_DIR_FROM_PROGRAM "/") + fileName);
+  }
   for (const QString& path : std::as_const(candidates)) {
     if (!QFileInfo::exists(path)) continue;
     library_.setFileName(path);

@@ -7,7 +7,8 @@
 
 // One plugin library loaded by its base name ("Quotix", "Material",
 // "Tallyx", "mailer"): first from the folder of the running program, then
-// from `fallbackFolder` (when given), then by the system's search. The
+// from `fallbackFolder` (when given), then from the installed plugin folder
+// beside the program's folder, then by the system's search. The
 // library is unloaded when the holder goes away, so a command that needs a
 // plugin for its own length simply keeps a CPluginLibrary on its stack.
 class CPluginLibrary {
