@@ -25,7 +25,7 @@ const std::string* CliOptions::Value(std::string_view name) const {
   return it == values.end() ? nullptr : &it->second;
 }
 
-bool ParseCliOptions(std::span<const std::string> args, std::span<const CliOptionSpec> spec, CliOptions* out,
+bool ParseCliOptions(std::span<const std::string> args, std::span<const CliOptionSpec> accepted, CliOptions* out,
                      std::string* problem) {
   *out = CliOptions();
   for (size_t i = 0; i < args.size(); ++i) {
@@ -36,8 +36,8 @@ bool ParseCliOptions(std::span<const std::string> args, std::span<const CliOptio
     }
     const size_t equals = arg.find('=');
     const std::string name = arg.substr(0, equals);
-    const auto known = std::find_if(spec.begin(), spec.end(), [&name](const CliOptionSpec& s) { return s.name == name; });
-    if (known == spec.end()) {
+    const auto known = std::find_if(accepted.begin(), accepted.end(), [&name](const CliOptionSpec& s) { return s.name == name; });
+    if (known == accepted.end()) {
       *problem = "unknown option " + name;
       return false;
     }

@@ -57,10 +57,10 @@ struct CliOptions {
   const std::string* Value(std::string_view name) const;
 };
 
-// Splits `args` by `spec` ("--name value" and "--name=value" alike). False,
+// Splits `args` by the `accepted` options ("--name value" and "--name=value" alike). False,
 // with a one-line reason, for an unknown option, a missing value or an
 // option given twice.
-bool ParseCliOptions(std::span<const std::string> args, std::span<const CliOptionSpec> spec, CliOptions* out,
+bool ParseCliOptions(std::span<const std::string> args, std::span<const CliOptionSpec> accepted, CliOptions* out,
                      std::string* problem);
 
 // A whole number in 32 bits, nothing else around it but spaces.

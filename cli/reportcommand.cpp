@@ -1,4 +1,4 @@
-// zamo-cli report: the priced specification of a camera file, through the
+// zamo-cli report: the priced quotation of a camera file, through the
 // camera window's own price calculation.
 #include <array>
 #include <optional>
