@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 
 #include <filesystem>
+#include <optional>
 
 #include "quotixsession.h"
 #include "samplecameras.h"
@@ -262,6 +263,17 @@ int PdfPages(const std::string& path) {
   return pages;
 }
 
+// The text of page `page` (from 1) of a PDF file, when pdftotext is there.
+std::optional<QString> PdfPageText(const std::string& path, int page) {
+  const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+  if (tool.isEmpty()) return std::nullopt;
+  QProcess process;
+  process.start(tool, {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"), QString::number(page),
+                       QString::fromStdString(path), QStringLiteral("-")});
+  if (!process.waitForFinished(60000)) return QString();
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
 // The three reports as another spreadsheet program prints them. Slow, and
 // only where that program is installed.
 TEST_F(WorkbookXlsxTest, ReportsPrintThroughAnotherSpreadsheetProgram) {
@@ -293,6 +305,8 @@ TEST_F(WorkbookXlsxTest, ReportsPrintThroughAnotherSpreadsheetProgram) {
                          QStringLiteral("--outdir"), dir_.QPath(), QStringLiteral("camera.xlsx"),
                          QStringLiteral("pricelist.xlsx"), QStringLiteral("components.xlsx")});
   ASSERT_TRUE(convert.waitForFinished(180000));
+  EXPECT_EQ(convert.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(convert.exitCode(), 0) << convert.readAllStandardError().toStdString();
   const int cameraPages = PdfPages(dir_.File("camera.pdf"));
   EXPECT_GE(cameraPages, 1);
   EXPECT_LE(cameraPages, 2);  // fitted one page wide, two tall
@@ -300,6 +314,23 @@ TEST_F(WorkbookXlsxTest, ReportsPrintThroughAnotherSpreadsheetProgram) {
   const int componentPages = PdfPages(dir_.File("components.pdf"));
   EXPECT_GE(componentPages, 1);
   EXPECT_LE(componentPages, 2);
+
+  // Every page carries text, and each report's own words are on it.
+  const struct {
+    const char* file;
+    const char* words;
+  } printed[] = {{"camera.pdf", "Итого:"}, {"pricelist.pdf", "Прайс-лист"}, {"components.pdf", "Итого:"}};
+  for (const auto& report : printed) {
+    SCOPED_TRACE(report.file);
+    QString all;
+    for (int page = 1; page <= PdfPages(dir_.File(report.file)); ++page) {
+      const std::optional<QString> text = PdfPageText(dir_.File(report.file), page);
+      if (!text) GTEST_SKIP() << "pdftotext is not installed: the pages' text is not read";
+      EXPECT_FALSE(text->trimmed().isEmpty()) << "page " << page << " is blank";
+      all += *text;
+    }
+    EXPECT_TRUE(all.contains(Q(report.words))) << all.toStdString();
+  }
 }
 
 }  // namespace
