@@ -35,16 +35,17 @@ bench: build
 
 # libFuzzer targets, each run for FUZZ_SECONDS under ASan and UBSan.
 FUZZ_SECONDS ?= 60
+FUZZ_BUILD   ?= build-fuzz
 fuzz: deps
-	@if [ ! -f build-fuzz/build.ninja ]; then \
-	  CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	@if [ ! -f $(FUZZ_BUILD)/build.ninja ]; then \
+	  CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	    -DZAMO_FUZZ=ON -DZAMO_SANITIZE=ON -DZAMO_BENCH=OFF; \
 	fi
-	cmake --build build-fuzz -j$(JOBS) --target zamo_fuzzers
-	@scripts/run-fuzzers build-fuzz $(FUZZ_SECONDS)
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target zamo_fuzzers
+	@scripts/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 install: build
 	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX),)
 
 clean:
-	rm -rf $(BUILD) build-asan build-fuzz
+	rm -rf $(BUILD) build-asan $(FUZZ_BUILD)
