@@ -115,6 +115,14 @@ TEST_F(InstallTest, EveryPartLandsWhereTheProgramsAndTheDesktopLook) {
   EXPECT_EQ(DesktopValue(entry, QStringLiteral("Exec")), QStringLiteral("zamo %F"));
   EXPECT_EQ(DesktopValue(entry, QStringLiteral("Icon")), QStringLiteral("zamo"));
   EXPECT_EQ(DesktopValue(entry, QStringLiteral("MimeType")), QStringLiteral("application/x-zamo-camera;"));
+  if (const QString validate = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate")); !validate.isEmpty()) {
+    QProcess check;
+    check.setProcessChannelMode(QProcess::MergedChannels);
+    check.start(validate, {Share(QStringLiteral("applications/zamo.desktop"))});
+    ASSERT_TRUE(check.waitForFinished(kRunLimitMs));
+    EXPECT_EQ(check.exitCode(), 0);
+    EXPECT_TRUE(check.readAll().trimmed().isEmpty());
+  }
 
   QFile mime(Share(QStringLiteral("mime/packages/zamo.xml")));
   ASSERT_TRUE(mime.open(QIODevice::ReadOnly));
