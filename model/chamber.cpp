@@ -207,6 +207,10 @@ bool SetRunPanelDoor(CWallCollection* run, int panelIndex, int32_t kind, int32_t
     return Refuse(why, EditRefusal::kBadArgument);
   if (kind == kOpening && (openingHeight < 0 || openingHeight > kMaxLength))
     return Refuse(why, EditRefusal::kBadArgument);
+  // The window never puts these doors on an end panel; a file that does
+  // would price side panels that are not there.
+  if (IsSideDoorKind(kind) && (panelIndex == 0 || panelIndex == run->PanelCount() - 1))
+    return Refuse(why, EditRefusal::kDoorAtRunEnd);
   panel->SetKind(kind);
   panel->SetDoorVariant(doorVariant);
   panel->SetOpeningHeight(openingHeight);

@@ -14,6 +14,7 @@ const char* EditRefusalName(EditRefusal reason) {
     case EditRefusal::kWouldLoseDoor: return "would-lose-door";
     case EditRefusal::kBadArgument: return "bad-argument";
     case EditRefusal::kNotEmpty: return "not-empty";
+    case EditRefusal::kDoorAtRunEnd: return "door-at-run-end";
   }
   return "unknown";
 }

@@ -30,6 +30,8 @@ enum class EditRefusal {
   kBadArgument,
   // Create on a camera that already has an outline.
   kNotEmpty,
+  // A container or sliding door needs a panel on either side of it.
+  kDoorAtRunEnd,
 };
 
 // A stable English name of the reason ("first-segment", ...), for logs, the

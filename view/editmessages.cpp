@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "languageentries.h"
 #include "messages.h"
 
 namespace {
@@ -27,6 +28,8 @@ QString RefusalText(EditRefusal reason) {
     case EditRefusal::kNoSuchWall:
     case EditRefusal::kNoSuchPanel:
       return QStringLiteral("Стена или панель больше не существует.");
+    case EditRefusal::kDoorAtRunEnd:
+      return LangText(Lang::kDoorOnEndPanel);
     case EditRefusal::kBadArgument:
     case EditRefusal::kNotEmpty:
     case EditRefusal::kNone:

@@ -18,8 +18,10 @@ std::unique_ptr<CChamber> CameraWithTop(const std::vector<int32_t>& widths, cons
   auto camera = MakeCamera(sum + 100, 2000, 100);
   camera->FillAllWalls();
   Divide(*camera->WallAt(0), widths);
-  for (size_t i = 0; i < kinds.size(); ++i)
-    EXPECT_TRUE(camera->SetPanelDoor(0, static_cast<int>(i), kinds[i], 0, 0));
+  // Kinds are set on the panels directly: the tally must also cope with a
+  // side door on an end panel, which the door commands refuse but a manual
+  // re-division that keeps its doors can leave.
+  for (size_t i = 0; i < kinds.size(); ++i) camera->WallAt(0)->PanelAt(static_cast<int>(i))->SetKind(kinds[i]);
   return camera;
 }
 

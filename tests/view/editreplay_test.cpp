@@ -73,6 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
         SkippedCase{"DoorVariantOutOfRange", PanelDoorRecord(0, 1, 10, 9, 0)},
         SkippedCase{"OpeningOfNegativeHeight", PanelDoorRecord(0, 1, 11, 0, -5)},
         SkippedCase{"DoorWithTooFewWords", {6, {0, 1, 10, 1}}},
+        SkippedCase{"ContainerDoorOnTheFirstPanel", PanelDoorRecord(0, 0, 6, 0, 0)},
+        SkippedCase{"SlidingDoorOnTheLastPanel", PanelDoorRecord(0, 2, 9, 0, 0)},
         SkippedCase{"ScaleOfZero", ScaleRecord(0.0)},
         SkippedCase{"ScaleThatIsNotANumber", ScaleRecord(std::nan(""))},
         SkippedCase{"ScaleWithOneWord", {9, {0}}},
