@@ -58,7 +58,7 @@ bool CCameraDocument::Undo() {
   redo_.push_back(std::move(contents_.records.back()));
   contents_.records.pop_back();
   Rebuild();
-  modified_ = true;
+  modified_ = !MatchesSavedLog();
   return true;
 }
 
@@ -67,9 +67,13 @@ bool CCameraDocument::Redo() {
   contents_.records.push_back(std::move(redo_.back()));
   redo_.pop_back();
   Rebuild();
-  modified_ = true;
+  modified_ = !MatchesSavedLog();
   return true;
 }
+
+// Undo and redo that come back to the log as it was saved or loaded leave
+// nothing to save.
+bool CCameraDocument::MatchesSavedLog() const { return savedRecords_ && *savedRecords_ == contents_.records; }
 
 void CCameraDocument::Rebuild() {
   camera_ = ReplayEditLog(contents_.records);
@@ -90,6 +94,7 @@ FileError CCameraDocument::Load(const std::string& path, CameraFileReadResult* r
   camera_ = std::move(camera);
   ++generation_;
   redo_.clear();
+  savedRecords_ = contents_.records;
   modified_ = false;
   return {};
 }
@@ -98,6 +103,7 @@ CameraFileReadResult CCameraDocument::LoadBytes(std::string_view bytes) {
   const CameraFileReadResult read = ReadCameraFile(bytes, contents_);
   redo_.clear();
   Rebuild();
+  savedRecords_ = contents_.records;
   modified_ = false;
   return read;
 }
@@ -110,6 +116,7 @@ std::string CCameraDocument::SaveBytes() const { return EncodeCameraFile(content
 
 FileError CCameraDocument::Save(const std::string& path) {
   if (FileError error = SaveCameraFile(path, contents_, ViewRecords())) return error;
+  savedRecords_ = contents_.records;
   modified_ = false;
   return {};
 }

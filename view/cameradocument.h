@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -101,10 +102,12 @@ class CCameraDocument {
   void Rebuild();
   std::vector<EditRecord> ViewRecords() const;
   size_t UndoFloor() const;
+  bool MatchesSavedLog() const;
 
   CameraFileContents contents_;
   std::unique_ptr<CChamber> camera_;
   std::vector<EditRecord> redo_;
+  std::optional<std::vector<EditRecord>> savedRecords_;  // the log as last saved or loaded
   uint64_t generation_ = 0;
   bool modified_ = false;
 };

@@ -174,6 +174,19 @@ TEST(CameraDocumentTest, ZoomAndPanAreSavedButAreNoChange) {
   EXPECT_EQ(document.Log().size(), 1u);
 }
 
+TEST(CameraDocumentTest, UndoBackToTheSavedLogLeavesNothingToSave) {
+  CScratchDir dir;
+  CCameraDocument document;
+  CreateSampleCamera(document);
+  ASSERT_FALSE(document.Save(dir.File("a.kry")));
+  ApplyOrFail(document, FillAllWallsRecord());
+  EXPECT_TRUE(document.IsModified());
+  ASSERT_TRUE(document.Undo());
+  EXPECT_FALSE(document.IsModified());
+  ASSERT_TRUE(document.Redo());
+  EXPECT_TRUE(document.IsModified());
+}
+
 TEST(CameraDocumentTest, FailedLoadKeepsTheCameraAndFailedSaveKeepsTheChanges) {
   CScratchDir dir;
   CCameraDocument document;
