@@ -1,5 +1,7 @@
 #include "clicommand.h"
 
+#include "cameradocument.h"
+
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
@@ -72,4 +74,15 @@ std::optional<int32_t> ParseCliInt(std::string_view text) {
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
   return value;
+}
+
+bool LoadCliCamera(CliContext& context, const std::string& path, CCameraDocument& document) {
+  CameraFileReadResult read;
+  if (const FileError error = document.Load(path, &read)) {
+    context.err << error.ToString() << '\n';
+    return false;
+  }
+  if (const std::string damage = DescribeCameraFileEnd(read); !damage.empty())
+    context.err << path << ": " << damage << '\n';
+  return true;
 }

@@ -41,6 +41,14 @@ struct CliCommand {
 
 std::span<const CliCommand> CliCommands();
 
+class CCameraDocument;
+
+// Loads and replays a camera file as the camera window does. A refused file
+// gets its one line on err (false: the command ends with kExitBadInput); a
+// file damaged after its camera loads as far as it goes, with a line saying
+// so.
+bool LoadCliCamera(CliContext& context, const std::string& path, CCameraDocument& document);
+
 // ---- argument helpers ------------------------------------------------------
 
 struct CliOptionSpec {

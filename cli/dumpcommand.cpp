@@ -15,15 +15,7 @@ int RunDumpCommand(CliContext& context) {
 
   const std::string path = context.ResolvePath(options.positionals.front());
   CCameraDocument document;
-  CameraFileReadResult read;
-  if (const FileError error = document.Load(path, &read)) {
-    context.err << error.ToString() << '\n';
-    return kExitBadInput;
-  }
-  // A file damaged after its camera loads as far as it goes, as in the
-  // window; the damage is still worth a line.
-  if (const std::string damage = DescribeCameraFileEnd(read); !damage.empty())
-    context.err << path << ": " << damage << '\n';
+  if (!LoadCliCamera(context, path, document)) return kExitBadInput;
   context.out << CameraDocumentJson(document).Dump();
   return kExitOk;
 }

@@ -39,18 +39,7 @@ int RunReportCommand(CliContext& context) {
 
   const std::string path = context.ResolvePath(options.positionals.front());
   CCameraDocument document;
-  CameraFileReadResult read;
-  if (const FileError error = document.Load(path, &read)) {
-    context.err << error.ToString() << '\n';
-    return kExitBadInput;
-  }
-  if (!document.HasCamera()) {
-    const std::string damage = DescribeCameraFileEnd(read);
-    context.err << path << ": holds no camera" << (damage.empty() ? "" : " (" + damage + ")") << '\n';
-    return kExitBadInput;
-  }
-  if (const std::string damage = DescribeCameraFileEnd(read); !damage.empty())
-    context.err << path << ": " << damage << '\n';
+  if (!LoadCliCamera(context, path, document)) return kExitBadInput;
 
   CPluginLibrary quotix;
   if (!LoadPricing(context, quotix)) return kExitFailure;
