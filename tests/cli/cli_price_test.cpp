@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QJsonObject>
-#include <QProcess>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "clirun.h"
 #include "testsupport.h"
 #include "xlsxreader.h"
 
@@ -20,14 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const QString kCli = QStringLiteral(ZAMO_BINARY_DIR "/bin/zamo-cli");
-constexpr int kRunLimitMs = 60000;
 
-struct CliRun {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
 
 size_t Lines(const std::string& text) { return static_cast<size_t>(std::count(text.begin(), text.end(), '\n')); }
 
@@ -52,21 +45,9 @@ class CliPriceTest : public ::testing::Test {
   }
 
   CliRun Run(const std::vector<std::string>& args) const {
-    QStringList arguments{QStringLiteral("--data-dir"), QStringLiteral(".")};
-    for (const std::string& arg : args) arguments << QString::fromStdString(arg);
-    QProcess cli;
-    cli.setWorkingDirectory(dir_.QPath());
-    cli.start(kCli, arguments);
-    CliRun run;
-    if (!cli.waitForFinished(kRunLimitMs)) {
-      cli.kill();
-      cli.waitForFinished();
-      return run;
-    }
-    run.exitCode = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
-    run.out = cli.readAllStandardOutput().toStdString();
-    run.err = cli.readAllStandardError().toStdString();
-    return run;
+    std::vector<std::string> all{"--data-dir", "."};
+    all.insert(all.end(), args.begin(), args.end());
+    return RunCli(all, dir_.Path());
   }
 
   // The cells of a written workbook, or empty when openpyxl is missing.

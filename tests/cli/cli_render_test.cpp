@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QProcess>
 #include <QString>
 #include <QStringList>
 
@@ -13,34 +12,12 @@
 #include <vector>
 
 #include "atomicfile.h"
+#include "clirun.h"
 #include "testsupport.h"
 
 namespace {
 
-const QString kCli = QStringLiteral(ZAMO_BINARY_DIR "/bin/zamo-cli");
-constexpr int kRunLimitMs = 60000;
 
-struct CliRun {
-  int exitCode = -1;
-  std::string err;
-};
-
-CliRun RunCli(const std::vector<std::string>& args, const std::string& folder) {
-  QStringList arguments;
-  for (const std::string& arg : args) arguments << QString::fromStdString(arg);
-  QProcess cli;
-  cli.setWorkingDirectory(QString::fromStdString(folder));
-  cli.start(kCli, arguments);
-  CliRun run;
-  if (!cli.waitForFinished(kRunLimitMs)) {
-    cli.kill();
-    cli.waitForFinished();
-    return run;
-  }
-  run.exitCode = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
-  run.err = cli.readAllStandardError().toStdString();
-  return run;
-}
 
 class CliRenderTest : public ::testing::Test {
  protected:

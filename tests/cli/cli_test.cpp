@@ -3,7 +3,6 @@
 // always gives one line on stderr and exit code 2.
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <QString>
 #include <QStringList>
 
@@ -13,39 +12,15 @@
 #include <string>
 #include <vector>
 
+#include "clirun.h"
 #include "testsupport.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-const QString kCli = QStringLiteral(ZAMO_BINARY_DIR "/bin/zamo-cli");
 const fs::path kGoldenDir = fs::path(ZAMO_SOURCE_DIR) / "tests/cli/data";
-constexpr int kRunLimitMs = 30000;
 
-struct CliRun {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
-
-CliRun RunCli(const std::vector<std::string>& args, const std::string& folder) {
-  QStringList arguments;
-  for (const std::string& arg : args) arguments << QString::fromStdString(arg);
-  QProcess cli;
-  cli.setWorkingDirectory(QString::fromStdString(folder));
-  cli.start(kCli, arguments);
-  CliRun run;
-  if (!cli.waitForFinished(kRunLimitMs)) {
-    cli.kill();
-    cli.waitForFinished();
-    return run;
-  }
-  run.exitCode = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
-  run.out = cli.readAllStandardOutput().toStdString();
-  run.err = cli.readAllStandardError().toStdString();
-  return run;
-}
 
 size_t Lines(const std::string& text) { return static_cast<size_t>(std::count(text.begin(), text.end(), '\n')); }
 
