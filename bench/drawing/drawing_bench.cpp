@@ -3,7 +3,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -42,7 +41,7 @@ std::unique_ptr<CChamber> LargeCamera() {
   camera->FillAllWalls();
   // A door or an opening every twentieth panel.
   for (int w = 0; w < camera->WallCount(); ++w)
-    for (int p = 3; p < camera->WallAt(w)->PanelCount(); p += 20)
+    for (int p = 3; p + 1 < camera->WallAt(w)->PanelCount(); p += 20)
       Require(camera->SetPanelDoor(w, p, 6 + (p / 20) % 6, (p / 20) % 6 == 4 ? 1 : 0, 2000), "SetPanelDoor");
   return camera;
 }
@@ -92,14 +91,3 @@ void BM_DrawLargeCameraAtDefaultScale(benchmark::State& state) {
 BENCHMARK(BM_DrawLargeCameraAtDefaultScale)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  // Text needs a GUI application; run it headless unless told otherwise.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
