@@ -10,14 +10,7 @@
 
 namespace {
 
-const CLanguageTable& Language() {
-  static CLanguageTable table = [] {
-    CLanguageTable t;
-    t.LoadFile(SourceDataDir() + "/zamo.language", 0);
-    return t;
-  }();
-  return table;
-}
+const CLanguageTable& Language() { return ShippedLanguage(); }
 
 std::string L(int entry) { return Language().GetString(entry); }
 

@@ -20,14 +20,7 @@
 
 namespace {
 
-const CLanguageTable& Language() {
-  static CLanguageTable table = [] {
-    CLanguageTable t;
-    t.LoadFile(SourceDataDir() + "/zamo.language", 0);
-    return t;
-  }();
-  return table;
-}
+const CLanguageTable& Language() { return ShippedLanguage(); }
 
 QString Q(const char* text) { return QString::fromUtf8(text); }
 

@@ -1,5 +1,7 @@
 #include "testsupport.h"
 
+#include "languagetable.h"
+
 #include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
@@ -87,4 +89,13 @@ bool ExportedSymbols(const QString& libraryPath, std::set<std::string>& names) {
     names.insert(name.toStdString());
   }
   return true;
+}
+
+const CLanguageTable& ShippedLanguage() {
+  static const CLanguageTable table = [] {
+    CLanguageTable loaded;
+    loaded.LoadFile(SourceDataDir() + "/zamo.language", 0);
+    return loaded;
+  }();
+  return table;
 }

@@ -64,5 +64,9 @@ void WriteFileBytes(const std::string& path, const std::string& bytes);
 // the linker's and the sanitizers' own. False when `nm` is not available.
 bool ExportedSymbols(const QString& libraryPath, std::set<std::string>& names);
 
+class CLanguageTable;
+// The shipped language file's first language, loaded once.
+const CLanguageTable& ShippedLanguage();
+
 // The source tree's folder of shipped data (language file and the like).
 std::string SourceDataDir();
