@@ -4,18 +4,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
 constexpr mode_t kNewFileMode = 0644;
-
-std::string TempPath(const std::string& target) {
-  static std::atomic<unsigned> counter{0};
-  return target + ".download-" + std::to_string(static_cast<long>(getpid())) + "-" + std::to_string(counter++);
-}
+// The temporary file's name does not grow with the target's: a target name
+// of the longest length the folder allows must still have room beside it.
+constexpr const char* kTempPattern = ".zamo-update-XXXXXX";
 
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -36,9 +34,10 @@ bool InstallFile(const std::string& folder, const std::string& name, std::string
   if (replacing && !S_ISREG(old.st_mode)) return false;
   const mode_t mode = replacing ? (old.st_mode & 07777) : kNewFileMode;
 
-  const std::string temp = TempPath(target);
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+  std::string temp = (folder.empty() ? std::string() : folder + "/") + kTempPattern;
+  const int fd = ::mkstemp(temp.data());
   if (fd < 0) return false;
+  ::fcntl(fd, F_SETFD, FD_CLOEXEC);
   // The umask may have taken bits the installed file had.
   bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
   ok = ::close(fd) == 0 && ok;

@@ -6,8 +6,11 @@
 // Settings (the program's own settings, group "Update"):
 //   Update/Host            update host name                 (default kDefaultHost)
 //   Update/Port            its TCP port                     (default 80)
-//   Update/TimeoutSeconds  longest wait without progress    (default 30)
-//   Update/MaxBytes        largest index or file accepted   (default 256 MiB)
+//   Update/TimeoutSeconds  longest wait without progress; a download must
+//                          also bring 1 KiB in every such window (default 30)
+//   Update/DeadlineSeconds longest time the whole update may take (default 600)
+//   Update/MaxBytes        largest file accepted (default 256 MiB; the index
+//                          stays within 1 MiB and 10,000 entries)
 // Installed versions are the values the program and the libraries record
 // under their file names ("zamo", "libQuotix.so", ...).
 //
@@ -35,12 +38,15 @@ namespace {
 const QString kDefaultHost = QStringLiteral("update.kryvel.ru");
 constexpr int kDefaultPort = 80;
 constexpr int kDefaultTimeoutSeconds = 30;
+constexpr int kDefaultDeadlineSeconds = 10 * 60;
+constexpr qint64 kLongestSetSeconds = 24 * 3600;
 constexpr qint64 kDefaultMaxBytes = 256ll * 1024 * 1024;
 constexpr int kMaxPort = 65535;
 
 const QString kHostKey = QStringLiteral("Update/Host");
 const QString kPortKey = QStringLiteral("Update/Port");
 const QString kTimeoutKey = QStringLiteral("Update/TimeoutSeconds");
+const QString kDeadlineKey = QStringLiteral("Update/DeadlineSeconds");
 const QString kMaxBytesKey = QStringLiteral("Update/MaxBytes");
 
 // A hand-edited setting that is not a usable number falls back to its
@@ -127,7 +133,10 @@ int main(int argc, char** argv) {
     if (ok && given > 0 && given <= kMaxPort) port = given;
   }
   options.port = static_cast<uint16_t>(port);
-  options.timeout = std::chrono::seconds(PositiveSetting(*settings, kTimeoutKey, kDefaultTimeoutSeconds, 24 * 3600));
+  options.timeout =
+      std::chrono::seconds(PositiveSetting(*settings, kTimeoutKey, kDefaultTimeoutSeconds, kLongestSetSeconds));
+  options.deadline =
+      std::chrono::seconds(PositiveSetting(*settings, kDeadlineKey, kDefaultDeadlineSeconds, kLongestSetSeconds));
   options.maxBytes = static_cast<uint64_t>(PositiveSetting(*settings, kMaxBytesKey, kDefaultMaxBytes, kDefaultMaxBytes * 64));
 
   const QString target =

@@ -11,9 +11,10 @@
 
 enum class ReceiveStatus {
   kOk,
-  kFailed,    // closed, timed out, header too long or malformed, not a success status
+  kFailed,    // closed, timed out, too slow, header too long or malformed, not the whole file
   kTooLarge,  // Content-Length above the limit: refused before allocating
   kNoMemory,  // the body buffer could not be allocated
+  kDeadline,  // the whole update's time ran out while receiving
 };
 
 // The body of one response. On any failure the size is 0.
@@ -28,19 +29,27 @@ struct ReceivedBody {
 
 // Reads one response from a connected socket: the header (at most
 // CResponseHeader::kMaxBytes), interim 1xx answers skipped, then exactly
-// Content-Length body bytes, read in large blocks. Only a 2xx answer with a
-// Content-Length of at most `maxBytes` gives a body. Each receive is bounded
-// by the socket's own time limit; `progress` (when given) is bumped whenever
-// bytes arrive.
+// Content-Length body bytes, read in large blocks. Only what is certainly the
+// whole file gives a body: status 200, exactly one Content-Length of at most
+// `maxBytes`, no Transfer-Encoding (chunk framing or a part of the file would
+// otherwise be installed as the file). Each receive is bounded by the
+// socket's own time limit; `progress` (when given) counts the bytes received.
 ReceivedBody ReceiveResponse(int fd, uint64_t maxBytes, std::atomic<uint64_t>* progress = nullptr);
+
+// Least number of bytes a download must deliver in every time-limit window;
+// a server that trickles slower than this is abandoned.
+inline constexpr uint64_t kMinBytesPerWindow = 1024;
 
 // The receiving side of one download: a thread reads the response while the
 // main thread sends the request, then waits for "data ready". Failures wake
 // the waiter too, with an empty body.
 class CReceiver {
  public:
-  // `fd` stays owned by the caller and must outlive the receiver.
-  CReceiver(int fd, std::chrono::milliseconds timeout, uint64_t maxBytes);
+  using Clock = std::chrono::steady_clock;
+
+  // `fd` stays owned by the caller and must outlive the receiver. The
+  // receive is abandoned when `deadline` passes.
+  CReceiver(int fd, std::chrono::milliseconds timeout, uint64_t maxBytes, Clock::time_point deadline);
   ~CReceiver();
   CReceiver(const CReceiver&) = delete;
   CReceiver& operator=(const CReceiver&) = delete;
@@ -49,10 +58,11 @@ class CReceiver {
   // Ends the receive early (the request could not be sent): shuts the
   // socket down, which wakes the thread with a failure.
   void Abort();
-  // Waits for "data ready" and joins the thread. Should the thread make no
-  // progress for longer than the time limit (its socket's own limits
-  // notwithstanding), the socket is shut down so that it ends: this never
-  // waits for ever.
+  // Waits for "data ready" and joins the thread. Should fewer than
+  // kMinBytesPerWindow bytes arrive within any time-limit window (a stall or
+  // a trickle), or the deadline pass, the socket is shut down so that the
+  // thread ends: this never waits for ever. A receive cut by the deadline
+  // comes back as kDeadline.
   ReceivedBody Wait();
 
  private:
@@ -61,6 +71,7 @@ class CReceiver {
   int fd_;
   std::chrono::milliseconds timeout_;
   uint64_t maxBytes_;
+  Clock::time_point deadline_;
   std::thread thread_;
   std::atomic<uint64_t> progress_{0};
   std::mutex mutex_;

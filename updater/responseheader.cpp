@@ -20,7 +20,10 @@ std::string BuildRequest(std::string_view path, std::string_view host, uint16_t 
   request += " HTTP/1.1\r\n";
   request += "Host: ";
   request += host;
-  if (port != kStandardPort) request += ":" + std::to_string(port);
+  if (port != kStandardPort) {
+    request += ':';
+    request += std::to_string(port);
+  }
   request += "\r\n";
   request += "Connection: keep-alive\r\n";
   request += "\r\n";
@@ -45,7 +48,21 @@ void CResponseHeader::Clear() {
   state_ = State::kIncomplete;
 }
 
+size_t CountFields(std::string_view upperHeader, std::string_view upperName) {
+  size_t count = 0;
+  for (size_t at = upperHeader.find("\r\n"); at != std::string_view::npos; at = upperHeader.find("\r\n", at + 2)) {
+    std::string_view line = upperHeader.substr(at + 2);
+    line = line.substr(0, line.find("\r\n"));
+    if (!line.starts_with(upperName)) continue;
+    line.remove_prefix(upperName.size());
+    while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
+    if (line.starts_with(':')) ++count;
+  }
+  return count;
+}
+
 ContentLength FindContentLength(std::string_view upperHeader, uint64_t maxBytes) {
+  if (CountFields(upperHeader, "CONTENT-LENGTH") > 1) return {LengthField::kRepeated, 0};
   size_t at = 0;
   for (;;) {
     at = upperHeader.find(kLengthLabel, at);
@@ -66,7 +83,11 @@ ContentLength FindContentLength(std::string_view upperHeader, uint64_t maxBytes)
     }
     value = value * 10 + digit;
   }
-  if (tooLarge || value > maxBytes) return {LengthField::kTooLarge, value};
+  if (tooLarge) return {LengthField::kTooLarge, value};
+  // "5, 7" or "5x" is no length at all.
+  while (pos < upperHeader.size() && (upperHeader[pos] == ' ' || upperHeader[pos] == '\t')) ++pos;
+  if (upperHeader.substr(pos, 2) != "\r\n") return {LengthField::kMalformed, 0};
+  if (value > maxBytes) return {LengthField::kTooLarge, value};
   return {LengthField::kValid, value};
 }
 

@@ -32,7 +32,7 @@ class CResponseHeader {
   State state_ = State::kIncomplete;
 };
 
-enum class LengthField { kMissing, kValid, kMalformed, kTooLarge };
+enum class LengthField { kMissing, kValid, kMalformed, kTooLarge, kRepeated };
 
 struct ContentLength {
   LengthField field = LengthField::kMissing;
@@ -41,8 +41,14 @@ struct ContentLength {
 
 // Reads the number after "CONTENT-LENGTH: " at the start of a line of an
 // upper-cased header. A number above `maxBytes` (or beyond 64 bits) is
-// kTooLarge; a label without digits is kMalformed.
+// kTooLarge; a label without digits, or digits followed by anything but
+// blanks, is kMalformed. A header with more than one length field is
+// kRepeated, even when they agree: no single length can be trusted.
 ContentLength FindContentLength(std::string_view upperHeader, uint64_t maxBytes);
+
+// How many lines of an upper-cased header carry the field `upperName`
+// (without its colon). The status line never counts.
+size_t CountFields(std::string_view upperHeader, std::string_view upperName);
 
 // The three-digit code of the status line ("HTTP/1.1 200 OK" -> 200); -1 when
 // the header does not start with one.

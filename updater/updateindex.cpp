@@ -33,10 +33,10 @@ int ComparePart(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-std::vector<IndexEntry> ParseIndex(std::string_view body) {
+std::vector<IndexEntry> ParseIndex(std::string_view body, size_t maxEntries) {
   if (const size_t zero = body.find('\0'); zero != std::string_view::npos) body = body.substr(0, zero);
   std::vector<IndexEntry> entries;
-  while (!body.empty()) {
+  while (!body.empty() && entries.size() < maxEntries) {
     const size_t lineEnd = body.find('\n');
     const std::string_view line = body.substr(0, lineEnd);
     body = lineEnd == std::string_view::npos ? std::string_view() : body.substr(lineEnd + 1);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,8 +18,10 @@ inline constexpr const char* kIndexPath = "//update//index.htm";
 // Splits the index body into entries. In each line the path runs up to the
 // first space, the version up to the next one, and the name is the rest of
 // the line. The first line without two spaces ends the list (so does a zero
-// byte); the entries before it stand.
-std::vector<IndexEntry> ParseIndex(std::string_view body);
+// byte); the entries before it stand. At most `maxEntries` entries are read:
+// asking for one more than it accepts lets the caller tell an index that
+// goes on beyond its limit.
+std::vector<IndexEntry> ParseIndex(std::string_view body, size_t maxEntries = SIZE_MAX);
 
 // The name with every carriage return and line feed removed, so that an
 // index written with CR LF line ends names the same files.

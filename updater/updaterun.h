@@ -14,10 +14,14 @@
 struct UpdateOptions {
   std::string host;
   uint16_t port = 80;
-  // How long any connect, send or receive may go without progress.
+  // How long any connect, send or receive may go without progress; a
+  // download must also deliver kMinBytesPerWindow bytes in every such window.
   std::chrono::milliseconds timeout{30000};
-  // Largest index or file accepted; a larger Content-Length is refused
-  // before anything is allocated.
+  // How long the whole update may take, from the first connect to the last
+  // file. What is not downloaded by then is left for the next update.
+  std::chrono::milliseconds deadline{std::chrono::minutes(10)};
+  // Largest file accepted (the index has its own, smaller limit); a larger
+  // Content-Length is refused before anything is allocated.
   uint64_t maxBytes = 256ull * 1024 * 1024;
   // The folder files are written into (the program's folder).
   std::string targetDir;
@@ -38,21 +42,33 @@ class CUpdateEnvironment {
   virtual bool StartProgram() = 0;
 };
 
+// Limits of the index: it is read whole into memory and every entry may
+// end up named in a message.
+inline constexpr uint64_t kMaxIndexBytes = 1024 * 1024;
+inline constexpr size_t kMaxIndexEntries = 10000;
+// Names listed in one message; the rest are counted.
+inline constexpr size_t kMaxListedNames = 20;
+
 enum class UpdateOutcome {
   kNoConnection,      // host not found or not answering
   kIndexNotRequested, // the index request could not be sent
-  kIndexNotReceived,  // the index did not arrive
-  kFileNotWritten,    // a downloaded file could not be put in place
+  kIndexNotReceived,  // the index did not arrive (or the deadline passed first)
+  kIndexTooLarge,     // the index is beyond its limits
   kProgramNotStarted, // all done, but the program did not start
   kRestarted,         // all done and the program started
 };
 
+// A file that fails (download, putting in place, the deadline) never stops
+// the others or the restart; the closing messages name it.
 struct UpdateReport {
   UpdateOutcome outcome = UpdateOutcome::kNoConnection;
   std::vector<std::string> downloaded;  // names received, in index order
   std::vector<std::string> installed;   // names put in place
   std::vector<std::string> skipped;     // names refused as file names
   std::vector<std::string> failed;      // names whose download failed
+  std::vector<std::string> notWritten;  // names received but not put in place
+  std::vector<std::string> late;        // names left undone when the deadline passed
+  bool deadlinePassed = false;
 };
 
 UpdateReport RunUpdate(const UpdateOptions& options, CUpdateEnvironment& environment);

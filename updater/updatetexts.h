@@ -14,7 +14,13 @@ inline constexpr const char* kCannotCreateFile = "Ошибка создания 
 inline constexpr const char* kCannotStartProgram = "Ошибка запуска программы \"Zamo\".";
 inline constexpr const char* kNoMemory = "Не хватает памяти для автоматического обновления";
 inline constexpr const char* kReceiveFailed = "Ошибка получения данных";
-// Followed by the skipped names, separated by ", ".
-inline constexpr const char* kSkippedNames = "Пропущены файлы с недопустимыми именами: ";
+inline constexpr const char* kSkippedNames = "Пропущены файлы с недопустимыми именами";
+inline constexpr const char* kIndexTooLarge = "Список файлов обновления слишком велик";
+inline constexpr const char* kDeadlinePassed = "Время обновления истекло";
+inline constexpr const char* kLateFiles = "Время обновления истекло, не загружены";
+// Between a message and the names it concerns.
+inline constexpr const char* kNamesFollow = ": ";
+// After the listed names when more were left out; followed by their number.
+inline constexpr const char* kMoreNames = " … и ещё ";
 
 }  // namespace UpdateText

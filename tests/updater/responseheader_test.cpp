@@ -73,6 +73,13 @@ INSTANTIATE_TEST_SUITE_P(
                                  LengthField::kTooLarge, 0},
                       LengthCase{"HTTP/1.1 200 OK\r\nCONTENT-LENGTH: \r\n\r\n", LengthField::kMalformed, 0},
                       LengthCase{"HTTP/1.1 200 OK\r\nCONTENT-LENGTH: -5\r\n\r\n", LengthField::kMalformed, 0},
+                      LengthCase{"HTTP/1.1 200 OK\r\nCONTENT-LENGTH: 5, 7\r\n\r\n", LengthField::kMalformed, 0},
+                      LengthCase{"HTTP/1.1 200 OK\r\nCONTENT-LENGTH: 5 \r\n\r\n", LengthField::kValid, 5},
+                      // Two length fields leave no length to trust, even when they agree.
+                      LengthCase{"HTTP/1.1 200 OK\r\nCONTENT-LENGTH: 5\r\nCONTENT-LENGTH: 5\r\n\r\n",
+                                 LengthField::kRepeated, 0},
+                      LengthCase{"HTTP/1.1 200 OK\r\nCONTENT-LENGTH: 5\r\nCONTENT-LENGTH:7\r\n\r\n",
+                                 LengthField::kRepeated, 0},
                       // The label is a field name, not any text that happens to end with it.
                       LengthCase{"HTTP/1.1 200 OK\r\nX-CONTENT-LENGTH: 5\r\n\r\n", LengthField::kMissing, 0},
                       LengthCase{"HTTP/1.1 200 OK\r\nCONTENT-LENGTH:5\r\n\r\n", LengthField::kMissing, 0},

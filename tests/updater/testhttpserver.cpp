@@ -6,8 +6,10 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <stdexcept>
+#include <thread>
 
 namespace {
 
@@ -57,9 +59,9 @@ CTestHttpServer::~CTestHttpServer() {
   ::close(listenFd_);
 }
 
-void CTestHttpServer::Answer(const std::string& path, std::string bytes, After after) {
+void CTestHttpServer::Answer(const std::string& path, std::string bytes, After after, Pace pace) {
   std::lock_guard lock(mutex_);
-  answers_[path] = {std::move(bytes), after};
+  answers_[path] = {std::move(bytes), after, pace};
 }
 
 void CTestHttpServer::ServeFile(const std::string& path, const std::string& body) {
@@ -112,15 +114,17 @@ void CTestHttpServer::Handle(int fd) {
   const size_t start = request.find(' ');
   const size_t end = request.find(' ', start + 1);
   const std::string path = start == std::string::npos ? std::string() : request.substr(start + 1, end - start - 1);
-  Canned answer{"HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\nnot found", After::kKeepOpen};
+  Canned answer{"HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\nnot found", After::kKeepOpen, {}};
   {
     std::lock_guard lock(mutex_);
     requests_.push_back(request);
     if (const auto it = answers_.find(path); it != answers_.end()) answer = it->second;
   }
+  const size_t step = answer.pace.bytes > 0 ? answer.pace.bytes : kSendBlockBytes;
   for (size_t sent = 0; sent < answer.bytes.size() && !stop_;) {
-    const ssize_t n = ::send(fd, answer.bytes.data() + sent, std::min(answer.bytes.size() - sent, kSendBlockBytes),
-                             MSG_NOSIGNAL);
+    if (sent > 0 && answer.pace.bytes > 0 && !Pause(answer.pace.every)) return;
+    const ssize_t n =
+        ::send(fd, answer.bytes.data() + sent, std::min(answer.bytes.size() - sent, step), MSG_NOSIGNAL);
     if (n <= 0) return;
     sent += static_cast<size_t>(n);
   }
@@ -129,6 +133,16 @@ void CTestHttpServer::Handle(int fd) {
   while (WaitReadable(fd, stop_)) {
     if (::recv(fd, sink, sizeof sink, 0) <= 0) return;
   }
+}
+
+// Sleeps in short steps so that stopping the server is not held up; false
+// when it is being stopped.
+bool CTestHttpServer::Pause(std::chrono::milliseconds length) const {
+  const auto until = std::chrono::steady_clock::now() + length;
+  while (!stop_ && std::chrono::steady_clock::now() < until) {
+    std::this_thread::sleep_for(std::min<std::chrono::milliseconds>(length, std::chrono::milliseconds(kPollMs)));
+  }
+  return !stop_;
 }
 
 CClosedPort::CClosedPort() { fd_ = BindLoopback(port_); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <map>
 #include <mutex>
@@ -9,6 +10,13 @@
 #include <vector>
 
 #include "updaterun.h"
+
+// How an answer is sent: `bytes` at a time with a pause of `every` in
+// between (a slow server). Zero bytes: all at once.
+struct AnswerPace {
+  size_t bytes = 0;
+  std::chrono::milliseconds every{0};
+};
 
 // A small HTTP server on 127.0.0.1 for the updater's tests and benchmark: a
 // thread that answers one connection at a time with canned bytes chosen by
@@ -20,6 +28,8 @@ class CTestHttpServer {
     kClose,     // close right after the answer
   };
 
+  using Pace = AnswerPace;
+
   CTestHttpServer();
   ~CTestHttpServer();
   CTestHttpServer(const CTestHttpServer&) = delete;
@@ -27,7 +37,7 @@ class CTestHttpServer {
 
   uint16_t Port() const { return port_; }
   // Raw answer bytes for a path.
-  void Answer(const std::string& path, std::string bytes, After after = After::kKeepOpen);
+  void Answer(const std::string& path, std::string bytes, After after = After::kKeepOpen, Pace pace = {});
   // A plain "200 OK" with a Content-Length.
   void ServeFile(const std::string& path, const std::string& body);
   // The raw requests received, in order.
@@ -40,10 +50,12 @@ class CTestHttpServer {
   struct Canned {
     std::string bytes;
     After after = After::kKeepOpen;
+    Pace pace;
   };
   void Run();
   void Handle(int fd);
   bool ReadRequest(int fd, std::string& request);
+  bool Pause(std::chrono::milliseconds length) const;
 
   int listenFd_ = -1;
   uint16_t port_ = 0;

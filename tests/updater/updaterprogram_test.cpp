@@ -147,6 +147,21 @@ TEST_F(UpdaterProgramTest, StallingServerEndsWithinTheTimeoutSetting) {
   EXPECT_FALSE(ProgramRestarted(kNoStartWait));
 }
 
+TEST_F(UpdaterProgramTest, SlowServerEndsWithinTheDeadlineSetting) {
+  SetSetting(QStringLiteral("Update/TimeoutSeconds"), 1);
+  SetSetting(QStringLiteral("Update/DeadlineSeconds"), 2);
+  // Quick enough for the time limit, far too slow for the whole index.
+  const size_t size = 1 << 20;
+  server_.Answer("//update//index.htm", CTestHttpServer::OkHeader(size) + std::string(size, 'i'),
+                 CTestHttpServer::After::kKeepOpen, {4096, 50ms});
+
+  const auto start = std::chrono::steady_clock::now();
+  ASSERT_TRUE(RunUpdater(ServerArguments()));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, 10s);
+  EXPECT_EQ(Messages(), "Ошибка обновления\tВремя обновления истекло\n");
+  EXPECT_FALSE(ProgramRestarted(kNoStartWait));
+}
+
 TEST_F(UpdaterProgramTest, NoServerShowsTheConnectionMessage) {
   CClosedPort closed;
   ASSERT_TRUE(RunUpdater({QStringLiteral("--host"), QStringLiteral("127.0.0.1"), QStringLiteral("--port"),

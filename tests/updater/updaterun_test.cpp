@@ -5,9 +5,13 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <string>
+#include <string_view>
+#include <tuple>
+#include <vector>
 
 #include "testhttpserver.h"
 #include "testsupport.h"
@@ -172,18 +176,30 @@ TEST_F(UpdateRunTest, ProgramThatCannotStartIsReported) {
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{UpdateText::kCannotStartProgram});
 }
 
-TEST_F(UpdateRunTest, FileThatCannotBePutInPlaceEndsTheUpdateWithoutRestart) {
+TEST_F(UpdateRunTest, FileThatCannotBePutInPlaceIsNamedAndTheOthersStillInstall) {
+  // A folder in the file's place, and a name longer than the file system
+  // allows; names up to its longest still install beside their temporary.
   fs::create_directory(folder_.File("zamo"));
-  server_.ServeFile("//update//index.htm", "/f/zamo 1 zamo\n/f/later 1 later\n");
-  server_.ServeFile("/f/zamo", kNewProgram);
-  server_.ServeFile("/f/later", "later");
+  const std::string long240(240, 'a');
+  const std::string long255(255, 'b');
+  const std::string long260(260, 'c');
+  server_.ServeFile("//update//index.htm", "/f/zamo 1 zamo\n/f/a 1 " + long240 + "\n/f/b 1 " + long255 +
+                                               "\n/f/c 1 " + long260 + "\n/f/later 1 later\n");
+  for (const char* path : {"/f/zamo", "/f/a", "/f/b", "/f/c", "/f/later"}) server_.ServeFile(path, path);
   const UpdateReport report = Run();
-  EXPECT_EQ(report.outcome, UpdateOutcome::kFileNotWritten);
-  EXPECT_EQ(MessageTexts(), std::vector<std::string>{UpdateText::kCannotCreateFile});
+  EXPECT_EQ(report.outcome, UpdateOutcome::kRestarted);
+  EXPECT_EQ(report.installed, (std::vector<std::string>{long240, long255, "later"}));
+  EXPECT_EQ(report.notWritten, (std::vector<std::string>{"zamo", long260}));
+  EXPECT_EQ(ReadFileBytes(folder_.File(long240)), "/f/a");
+  EXPECT_EQ(ReadFileBytes(folder_.File(long255)), "/f/b");
+  ASSERT_EQ(MessageTexts().size(), 1u);
+  EXPECT_EQ(MessageTexts()[0], std::string(UpdateText::kCannotCreateFile) + ": \"zamo\", \"" +
+                                   std::string(80, 'c') + "...\"");
+  EXPECT_EQ(environment_.messages[0].title, UpdateText::kUpdateErrorTitle);
   EXPECT_TRUE(fs::is_directory(folder_.File("zamo")));
-  EXPECT_TRUE(StrayFiles({"zamo"}).empty());
-  EXPECT_FALSE(environment_.filesWritten);
-  EXPECT_EQ(environment_.starts, 0);
+  EXPECT_TRUE(StrayFiles({"zamo", long240, long255, "later"}).empty());
+  EXPECT_TRUE(environment_.filesWritten);
+  EXPECT_EQ(environment_.starts, 1);
 }
 
 // How a misbehaving server answers, and the message that must follow.
@@ -192,11 +208,13 @@ struct BadAnswer {
   std::string bytes;
   CTestHttpServer::After after;
   const char* message;
+  CTestHttpServer::Pace pace = {};
 };
 
 std::vector<BadAnswer> BadAnswers() {
   using After = CTestHttpServer::After;
   const std::string longField = "X-Padding: " + std::string(3000, 'p') + "\r\n";
+  const std::string chunked = "4\r\nbody\r\n0\r\n\r\n";
   return {
       {"ClosesMidHeader", "HTTP/1.1 200 OK\r\nContent-Le", After::kClose, UpdateText::kReceiveFailed},
       {"StallsMidHeader", "HTTP/1.1 200 OK\r\nContent-Le", After::kKeepOpen, UpdateText::kReceiveFailed},
@@ -211,6 +229,27 @@ std::vector<BadAnswer> BadAnswers() {
        UpdateText::kReceiveFailed},
       {"SendsNoContentLength", "HTTP/1.1 200 OK\r\n\r\nbody", After::kClose, UpdateText::kReceiveFailed},
       {"SendsNoStatusLine", "Content-Length: 4\r\n\r\nbody", After::kKeepOpen, UpdateText::kReceiveFailed},
+      // Only a 200 with one length and the bytes as they are is the whole file.
+      {"SendsChunks", "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n" + chunked, After::kClose,
+       UpdateText::kReceiveFailed},
+      {"SendsChunksWithALength",
+       "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\nContent-Length: " + std::to_string(chunked.size()) +
+           "\r\n\r\n" + chunked,
+       After::kKeepOpen, UpdateText::kReceiveFailed},
+      {"SendsAPart", "HTTP/1.1 206 Partial Content\r\nContent-Range: bytes 0-3/40\r\nContent-Length: 4\r\n\r\nbody",
+       After::kKeepOpen, UpdateText::kReceiveFailed},
+      {"SendsTwoLengths", "HTTP/1.1 200 OK\r\nContent-Length: 4\r\nContent-Length: 8\r\n\r\nbodybody",
+       After::kKeepOpen, UpdateText::kReceiveFailed},
+      {"SendsTheSameLengthTwice", "HTTP/1.1 200 OK\r\nContent-Length: 4\r\ncontent-length: 4\r\n\r\nbody",
+       After::kKeepOpen, UpdateText::kReceiveFailed},
+      {"SendsAListOfLengths", "HTTP/1.1 200 OK\r\nContent-Length: 4, 8\r\n\r\nbodybody", After::kKeepOpen,
+       UpdateText::kReceiveFailed},
+      // Slower than the least throughput, though never still for a whole
+      // time limit: each would take many seconds to finish.
+      {"TricklesTheHeader", "HTTP/1.1 200 OK\r\nX-Padding: " + std::string(1800, 'p') + "\r\nContent-Length: 4\r\n\r\nbody",
+       After::kKeepOpen, UpdateText::kReceiveFailed, {1, 20ms}},
+      {"TricklesTheBody", CTestHttpServer::OkHeader(20000) + std::string(20000, 'b'), After::kKeepOpen,
+       UpdateText::kReceiveFailed, {100, 100ms}},
   };
 }
 
@@ -218,12 +257,14 @@ class BadServerTest : public UpdateRunTest, public ::testing::WithParamInterface
 
 TEST_P(BadServerTest, BadIndexEndsTheUpdateWithItsMessage) {
   InstallOldProgram();
-  server_.Answer("//update//index.htm", GetParam().bytes, GetParam().after);
+  server_.Answer("//update//index.htm", GetParam().bytes, GetParam().after, GetParam().pace);
   const UpdateReport report = Run();
-  EXPECT_EQ(report.outcome, UpdateOutcome::kIndexNotReceived);
+  // A length beyond the limits is, for the index, an index too large.
+  const bool tooLarge = std::string_view(GetParam().message) == UpdateText::kNoMemory;
+  EXPECT_EQ(report.outcome, tooLarge ? UpdateOutcome::kIndexTooLarge : UpdateOutcome::kIndexNotReceived);
   ASSERT_EQ(environment_.messages.size(), 1u);
-  EXPECT_EQ(environment_.messages[0].text, GetParam().message);
-  EXPECT_EQ(environment_.messages[0].title, UpdateText::kErrorTitle);
+  EXPECT_EQ(environment_.messages[0].text, tooLarge ? UpdateText::kIndexTooLarge : GetParam().message);
+  EXPECT_EQ(environment_.messages[0].title, tooLarge ? UpdateText::kUpdateErrorTitle : UpdateText::kErrorTitle);
   EXPECT_FALSE(environment_.filesWritten);
   EXPECT_EQ(environment_.starts, 0);
   EXPECT_EQ(ReadFileBytes(folder_.File("zamo")), kOldProgram);
@@ -232,13 +273,13 @@ TEST_P(BadServerTest, BadIndexEndsTheUpdateWithItsMessage) {
 TEST_P(BadServerTest, BadFileKeepsTheInstalledOneAndTheUpdateGoesOn) {
   InstallOldProgram();
   server_.ServeFile("//update//index.htm", "/f/zamo 1.0.0.6 zamo\n/f/next 1 next\n");
-  server_.Answer("/f/zamo", GetParam().bytes, GetParam().after);
+  server_.Answer("/f/zamo", GetParam().bytes, GetParam().after, GetParam().pace);
   server_.ServeFile("/f/next", "next");
   const UpdateReport report = Run();
   EXPECT_EQ(report.outcome, UpdateOutcome::kRestarted);
   EXPECT_EQ(report.failed, std::vector<std::string>{"zamo"});
   EXPECT_EQ(report.installed, std::vector<std::string>{"next"});
-  EXPECT_EQ(MessageTexts(), std::vector<std::string>{GetParam().message});
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{std::string(GetParam().message) + ": \"zamo\""});
   EXPECT_EQ(ReadFileBytes(folder_.File("zamo")), kOldProgram);
   EXPECT_TRUE(StrayFiles({"zamo", "next"}).empty());
   EXPECT_EQ(environment_.starts, 1);
@@ -255,7 +296,7 @@ TEST_F(UpdateRunTest, ContentLengthAboveTheSettingIsRefusedBeforeDownloading) {
   options.maxBytes = 4096;
   const UpdateReport report = Run(options);
   EXPECT_EQ(report.failed, std::vector<std::string>{"zamo"});
-  EXPECT_EQ(MessageTexts(), std::vector<std::string>{UpdateText::kNoMemory});
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{std::string(UpdateText::kNoMemory) + ": \"zamo\""});
   EXPECT_EQ(ReadFileBytes(folder_.File("zamo")), kOldProgram);
 }
 
@@ -265,6 +306,109 @@ TEST_F(UpdateRunTest, InterimAnswersAreSkipped) {
   server_.Answer("/f/zamo", "HTTP/1.1 100 Continue\r\n\r\n" + CTestHttpServer::OkHeader(kNewProgram.size()) + kNewProgram);
   EXPECT_EQ(Run().installed, std::vector<std::string>{"zamo"});
   EXPECT_EQ(ReadFileBytes(folder_.File("zamo")), kNewProgram);
+}
+
+// A server that keeps well above the least throughput but would take far
+// longer than the update may: 4 KiB every 50 ms of a 1 MiB answer.
+constexpr CTestHttpServer::Pace kSteadyButSlow{4096, 50ms};
+constexpr auto kShortDeadline = 2s;
+
+UpdateOptions WithShortDeadline(UpdateOptions options) {
+  // A time limit long enough for a busy machine to keep up the pace.
+  options.timeout = 1s;
+  options.deadline = kShortDeadline;
+  return options;
+}
+
+TEST_F(UpdateRunTest, DeadlineEndsASlowDownloadNamesWhatIsLeftAndRestarts) {
+  InstallOldProgram();
+  server_.ServeFile("//update//index.htm", "/f/zamo 1.0.0.6 zamo\n/f/next 1 next\n");
+  server_.Answer("/f/zamo", CTestHttpServer::OkHeader(kMaxIndexBytes) + std::string(kMaxIndexBytes, 'z'),
+                 CTestHttpServer::After::kKeepOpen, kSteadyButSlow);
+  server_.ServeFile("/f/next", "next");
+  const UpdateReport report = Run(WithShortDeadline(Options()));
+  EXPECT_EQ(report.outcome, UpdateOutcome::kRestarted);
+  EXPECT_TRUE(report.deadlinePassed);
+  EXPECT_EQ(report.late, (std::vector<std::string>{"zamo", "next"}));
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{std::string(UpdateText::kLateFiles) + ": \"zamo\", \"next\""});
+  EXPECT_EQ(ReadFileBytes(folder_.File("zamo")), kOldProgram);
+  EXPECT_TRUE(StrayFiles({"zamo"}).empty());
+  EXPECT_EQ(environment_.starts, 1);
+}
+
+TEST_F(UpdateRunTest, DeadlineDuringTheIndexEndsWithoutRestart) {
+  InstallOldProgram();
+  server_.Answer("//update//index.htm", CTestHttpServer::OkHeader(kMaxIndexBytes) + std::string(kMaxIndexBytes, 'i'),
+                 CTestHttpServer::After::kKeepOpen, kSteadyButSlow);
+  const UpdateReport report = Run(WithShortDeadline(Options()));
+  EXPECT_EQ(report.outcome, UpdateOutcome::kIndexNotReceived);
+  EXPECT_TRUE(report.deadlinePassed);
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{UpdateText::kDeadlinePassed});
+  EXPECT_FALSE(environment_.filesWritten);
+  EXPECT_EQ(environment_.starts, 0);
+}
+
+// `count` index lines for files that are up to date, the first one's path
+// padded so that the index is `bytes` long (when that is longer).
+std::string UpToDateIndex(size_t count, size_t bytes = 0) {
+  const std::string line = " 1 zamo\n";
+  std::string index = "/" + std::string(bytes > count * (line.size() + 1) ? bytes - count * (line.size() + 1) : 0, 'p');
+  index += line;
+  for (size_t i = 1; i < count; ++i) index += "/" + line;
+  return index;
+}
+
+struct IndexSizeCase {
+  const char* name;
+  std::string index;
+  UpdateOutcome outcome;
+};
+
+class IndexSizeTest : public UpdateRunTest, public ::testing::WithParamInterface<IndexSizeCase> {};
+
+TEST_P(IndexSizeTest, IndexBeyondItsLimitsIsRefusedWhole) {
+  InstallOldProgram();
+  environment_.versions["zamo"] = "2";
+  server_.ServeFile("//update//index.htm", GetParam().index);
+  const UpdateReport report = Run();
+  EXPECT_EQ(report.outcome, GetParam().outcome);
+  if (GetParam().outcome == UpdateOutcome::kRestarted) {
+    EXPECT_TRUE(environment_.messages.empty());
+  } else {
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{UpdateText::kIndexTooLarge});
+    EXPECT_EQ(environment_.starts, 0);
+  }
+  EXPECT_EQ(server_.RequestedPaths(), std::vector<std::string>{"//update//index.htm"});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, IndexSizeTest,
+    ::testing::Values(IndexSizeCase{"AtBothLimits", UpToDateIndex(kMaxIndexEntries, kMaxIndexBytes),
+                                    UpdateOutcome::kRestarted},
+                      IndexSizeCase{"OneByteTooLong", UpToDateIndex(1, kMaxIndexBytes + 1),
+                                    UpdateOutcome::kIndexTooLarge},
+                      IndexSizeCase{"OneEntryTooMany", UpToDateIndex(kMaxIndexEntries + 1),
+                                    UpdateOutcome::kIndexTooLarge}),
+    [](const ::testing::TestParamInfo<IndexSizeCase>& param) { return std::string(param.param.name); });
+
+TEST_F(UpdateRunTest, LongListsOfNamesAreCutAtTwentyAndCounted) {
+  std::string index;
+  for (int i = 0; i < 25; ++i) index += "/f/s 1 sub/s" + std::to_string(i) + "\n";
+  for (int i = 0; i < 25; ++i) index += "/missing/" + std::to_string(i) + " 1 m" + std::to_string(i) + "\n";
+  server_.ServeFile("//update//index.htm", index);
+  const UpdateReport report = Run();
+  EXPECT_EQ(report.failed.size(), 25u);
+  const std::vector<std::string> texts = MessageTexts();
+  ASSERT_EQ(texts.size(), 2u);
+  for (const auto& [text, last, first] :
+       {std::tuple{texts[0], "\"sub/s19\"", "\"sub/s20\""}, std::tuple{texts[1], "\"m19\"", "\"m20\""}}) {
+    EXPECT_NE(text.find(last), std::string::npos) << text;
+    EXPECT_EQ(text.find(first), std::string::npos) << text;
+    EXPECT_TRUE(text.ends_with(std::string(last) + " … и ещё 5")) << text;
+  }
+  EXPECT_TRUE(texts[0].starts_with(UpdateText::kSkippedNames));
+  EXPECT_TRUE(texts[1].starts_with(UpdateText::kReceiveFailed));
+  EXPECT_EQ(environment_.starts, 1);
 }
 
 }  // namespace
