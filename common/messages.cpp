@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QTextStream>
 
@@ -10,6 +11,20 @@
 #include "languagetable.h"
 
 namespace {
+
+bool& UnattendedFlag() {
+  static bool unattended = false;
+  return unattended;
+}
+
+const char* ButtonName(int answer) {
+  switch (answer) {
+    case kMessageYes: return "Yes";
+    case kMessageNo: return "No";
+    case kMessageCancel: return "Cancel";
+    default: return "OK";
+  }
+}
 
 MessageSink& Sink() {
   static MessageSink sink;
@@ -69,9 +84,12 @@ int Deliver(const MessageRequest& request) {
   if (Sink()) return Sink()(request);
   const QString logPath = qEnvironmentVariable("ZAMO_MESSAGE_LOG");
   if (!logPath.isEmpty()) return LogToFile(logPath, request);
-  if (qobject_cast<QApplication*>(QCoreApplication::instance())) return ShowBox(request);
+  const bool widgets = qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
+  if (widgets && !RunsUnattended()) return ShowBox(request);
   std::fprintf(stderr, "%s: %s\n", request.caption.toUtf8().constData(), request.text.toUtf8().constData());
-  return FirstButton(request.buttons);
+  const int answer = FirstButton(request.buttons);
+  if (widgets) std::fprintf(stderr, "(no one at the screen: answered %s)\n", ButtonName(answer));
+  return answer;
 }
 
 }  // namespace
@@ -86,6 +104,14 @@ int ShowMessage(int textEntry, int captionEntry, MessageButtons buttons, QWidget
 int ShowMessageText(const QString& text, const QString& caption, MessageButtons buttons, QWidget* parent) {
   MessageRequest request{text, caption, buttons, parent, 0, 0};
   return Deliver(request);
+}
+
+void SetUnattended(bool unattended) { UnattendedFlag() = unattended; }
+
+bool RunsUnattended() {
+  if (UnattendedFlag() || !qEnvironmentVariableIsEmpty("ZAMO_UNATTENDED")) return true;
+  const QString platform = QGuiApplication::platformName();
+  return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
 }
 
 MessageSink SetMessageSink(MessageSink sink) {

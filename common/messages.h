@@ -40,5 +40,12 @@ int ShowMessageText(const QString& text, const QString& caption,
 // first button) — how tests watch the plugins, which have their own copy.
 MessageSink SetMessageSink(MessageSink sink);
 
+// A run with no one at the screen (the offscreen or minimal platform,
+// ZAMO_UNATTENDED=1, or a test or benchmark main that says so) never shows a
+// modal box: a box nobody can answer would block the run for ever. The
+// message goes to stderr and is answered with its default button.
+void SetUnattended(bool unattended);
+bool RunsUnattended();
+
 // The text of a language entry of this module's table.
 QString LangText(int entry);

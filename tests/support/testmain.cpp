@@ -9,6 +9,8 @@
 
 #include <unistd.h>
 
+#include "messages.h"
+
 // Every test program runs inside a headless widget application, in a scratch
 // folder of its own, so that dialogs and the plugins' data files work as in
 // the program without touching anyone's real files.
@@ -32,6 +34,8 @@ int main(int argc, char** argv) {
     QDir::setCurrent(QString::fromStdString(std::string(scratch) + "/work"));
   }
   QApplication app(argc, argv);
+  // A message no test answers is printed, never left waiting as a box.
+  SetUnattended(true);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
