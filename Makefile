@@ -13,9 +13,16 @@ all: build
 deps:
 	@scripts/install-deps
 
+# The build folder remembers the BUILD_TYPE and CMAKE_ARGS it was set up
+# with; other ones set it up afresh (a clean cache, so that an option left
+# out is really gone), and ninja rebuilds only what the change touches.
+CONFIG_STAMP = $(BUILD)/.zamo-configuration
 configure: deps
-	@if [ ! -f $(BUILD)/build.ninja ]; then \
-	  cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_ARGS); \
+	@want='$(BUILD_TYPE) $(CMAKE_ARGS)'; \
+	if [ ! -f $(BUILD)/build.ninja ] || [ "$$(cat $(CONFIG_STAMP) 2>/dev/null)" != "$$want" ]; then \
+	  if [ -f $(CONFIG_STAMP) ]; then rm -f $(BUILD)/CMakeCache.txt; fi; \
+	  cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_ARGS) && \
+	  printf '%s\n' "$$want" > $(CONFIG_STAMP); \
 	fi
 
 build: configure

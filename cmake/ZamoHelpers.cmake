@@ -2,6 +2,9 @@
 # benchmark and fuzz target is set up the same way.
 
 set(ZAMO_WARNINGS -Wall -Wextra -Wshadow)
+if(ZAMO_WERROR)
+  list(APPEND ZAMO_WARNINGS -Werror)
+endif()
 set(ZAMO_QT_DEFINES QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_KEYWORDS)
 
 if(ZAMO_FUZZ)
@@ -12,6 +15,18 @@ if(ZAMO_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
   add_link_options(-fsanitize=address,undefined)
 endif()
+
+# zamo_add_subdirectories(dir ...)
+# Adds the folders in the order given. A folder that is missing is an error,
+# not something to skip: a list that names it is out of date.
+function(zamo_add_subdirectories)
+  foreach(dir ${ARGN})
+    if(NOT EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt)
+      message(FATAL_ERROR "${CMAKE_CURRENT_SOURCE_DIR}/${dir} has no CMakeLists.txt")
+    endif()
+    add_subdirectory(${dir})
+  endforeach()
+endfunction()
 
 # zamo_add_library(name [QT] SOURCES ... [LIBS ...])
 # A static library of the program; QT marks one that may use Qt.
