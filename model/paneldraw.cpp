@@ -5,10 +5,12 @@
 
 #include "chamber.h"
 #include "drawhelpers.h"
+#include "modellimits.h"
 
 using draw_helpers::MapPoint;
 using draw_helpers::MapRect;
 using draw_helpers::Number;
+using model_limits::SaturateInt32;
 
 namespace {
 
@@ -135,12 +137,12 @@ void CWallPanel::Draw(const CChamber& camera, CDrawContext& dc, int32_t x, int32
     DrawDoorSymbol(dc, m, p, Kind());
     return;
   }
-  PixelRect box = MapRect(m, p.X(p.lo, p.face), p.Y(p.lo, p.face), p.X(p.hi, p.face + p.t), p.Y(p.hi, p.face + p.t));
-  box.left += kInsetPixels;
-  box.top += kInsetPixels;
-  box.right -= kInsetPixels;
-  box.bottom -= kInsetPixels;
-  dc.Rectangle(box);
+  const PixelRect box =
+      MapRect(m, p.X(p.lo, p.face), p.Y(p.lo, p.face), p.X(p.hi, p.face + p.t), p.Y(p.hi, p.face + p.t));
+  // A panel far off the screen maps to the ends of the pixel range: the
+  // inset is worked out in 64 bits and saturates there.
+  dc.Rectangle({SaturateInt32(int64_t{box.left} + kInsetPixels), SaturateInt32(int64_t{box.top} + kInsetPixels),
+                SaturateInt32(int64_t{box.right} - kInsetPixels), SaturateInt32(int64_t{box.bottom} - kInsetPixels)});
   dc.Text(label, Number(Width()));
 }
 
@@ -167,10 +169,11 @@ void CFloorPanel::Draw(const CChamber& camera, CDrawContext& dc, int32_t x, int3
   }
   if (drawn) dc.Rectangle(last);
 
-  const int32_t left = m.ToPixelX(x);
-  const int32_t middleX = (left + m.ToPixelX(right)) / 2;
-  const int32_t middleY = (m.ToPixelY(y) + m.ToPixelY(bottom)) / 2;
-  dc.TextInRect({left + m.ToPixelLength(camera.Thickness()), middleY, middleX + kFloorLabelRight,
-                 middleY + kFloorLabelBottom},
+  // Pixel sums in 64 bits, as for the wall panels' boxes.
+  const int64_t left = m.ToPixelX(x);
+  const int64_t middleX = (left + m.ToPixelX(right)) / 2;
+  const int64_t middleY = (int64_t{m.ToPixelY(y)} + m.ToPixelY(bottom)) / 2;
+  dc.TextInRect({SaturateInt32(left + m.ToPixelLength(camera.Thickness())), SaturateInt32(middleY),
+                 SaturateInt32(middleX + kFloorLabelRight), SaturateInt32(middleY + kFloorLabelBottom)},
                 Number(Width()));
 }

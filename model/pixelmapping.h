@@ -28,6 +28,10 @@ class CPixelMapping {
   static constexpr double kMinScale = 0.001;       // 1 pixel per metre
   static constexpr double kMaxScale = 100.0;       // 100 pixels per mm
   static constexpr double kZoomFactor = 1.2;       // one wheel step
+  // Largest origin magnitude a camera file may bring, pixels. The model's
+  // extent at the largest scale is 1e8 pixels, so with the origin within
+  // this bound every pixel the drawing works out stays well inside int32.
+  static constexpr int32_t kMaxOrigin = 1'000'000'000;
 
   int32_t OriginX() const { return originX_; }
   int32_t OriginY() const { return originY_; }
@@ -43,6 +47,7 @@ class CPixelMapping {
   // [kMinScale, kMaxScale].
   bool SetScale(double scale);
   static bool IsValidScale(double scale);
+  static constexpr bool IsValidOrigin(int64_t origin) { return origin >= -kMaxOrigin && origin <= kMaxOrigin; }
 
   int32_t ToPixelX(int64_t mm) const;
   int32_t ToPixelY(int64_t mm) const;

@@ -1,5 +1,7 @@
 #include "cameradocument.h"
 
+#include <algorithm>
+
 #include "editop.h"
 #include "editreplay.h"
 
@@ -109,7 +111,12 @@ CameraFileReadResult CCameraDocument::LoadBytes(std::string_view bytes) {
 }
 
 std::vector<EditRecord> CCameraDocument::ViewRecords() const {
-  return {ScaleRecord(camera_->Scale()), OriginRecord(camera_->OriginX(), camera_->OriginY())};
+  // Zooming far out and in again can carry the origin past what a reload
+  // takes: the file gets the nearest origin it will load.
+  const auto kept = [](int32_t origin) {
+    return std::clamp(origin, -CPixelMapping::kMaxOrigin, CPixelMapping::kMaxOrigin);
+  };
+  return {ScaleRecord(camera_->Scale()), OriginRecord(kept(camera_->OriginX()), kept(camera_->OriginY()))};
 }
 
 std::string CCameraDocument::SaveBytes() const { return EncodeCameraFile(contents_, ViewRecords()); }

@@ -101,6 +101,10 @@ bool ApplyEditRecord(CChamber& camera, const EditRecord& record, EditRefusal* wh
       return camera.SetScale(ScaleFromWords(x, y)) || Refuse(why, EditRefusal::kBadArgument);
     case kOpOrigin:
       if (!words.Take(&x, &y)) return TooShort(why);
+      // A window never puts the origin that far out; such a value is damage
+      // and would leave the drawing no room for its pixel arithmetic.
+      if (!CPixelMapping::IsValidOrigin(x) || !CPixelMapping::IsValidOrigin(y))
+        return Refuse(why, EditRefusal::kBeyondLimits);
       camera.SetOriginX(x);
       camera.SetOriginY(y);
       return true;

@@ -239,6 +239,44 @@ TEST(ChamberDrawTest, EmptyCameraDrawsOnlyItsHeader) {
   EXPECT_EQ(dc.Calls().size(), 4u);
 }
 
+TEST(ChamberDrawTest, PlanAtTheEndsOfThePixelRangeSaturatesInsteadOfWrapping) {
+  // Zooming can push the origin to the ends of the pixel range; every box,
+  // label and door symbol must then stay on the origin's side, not wrap.
+  constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+  constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+  auto camera = MakeCamera(3000, 2000, 100);
+  camera->FillAllWalls();
+  ASSERT_TRUE(camera->SetPanelDoor(0, 1, kSlidingDoorLeft, 0, 0));
+  ASSERT_TRUE(camera->SetPanelDoor(2, 1, kOpening, 0, 2000));
+  auto partition = std::make_unique<CPartition>();
+  ASSERT_TRUE(partition->SetStart(1000, 500));
+  ASSERT_TRUE(partition->Init(1000, 100, camera.get(), Orientation::kVertical));
+  Divide(*partition, {1000});
+  ASSERT_NE(camera->AddPartition(std::move(partition)), nullptr);
+  CRecordingDrawContext plain;
+  camera->Draw(plain, kHeader);
+
+  for (const int32_t origin : {kMax, kMin}) {
+    for (const double scale : {CPixelMapping::kMinScale, CPixelMapping::kMaxScale}) {
+      camera->Mapping().SetOrigin(origin, origin);
+      ASSERT_TRUE(camera->SetScale(scale));
+      CRecordingDrawContext dc;
+      camera->Draw(dc, kHeader);
+      ASSERT_EQ(dc.Calls().size(), plain.Calls().size());
+      // The four header lines stand at fixed pixels.
+      const std::vector<DrawCall> plan(dc.Calls().begin(), dc.Calls().end() - 4);
+      const auto onOriginSide = [origin](int32_t v) { return origin > 0 ? v > 0 : v < 0; };
+      for (const DrawCall& c : plan) {
+        std::vector<int32_t> values{c.from.x, c.from.y};
+        if (c.kind == Kind::kLine) values.insert(values.end(), {c.to.x, c.to.y});
+        if (c.kind != Kind::kLine && c.kind != Kind::kText)
+          values = {c.rect.left, c.rect.top, c.rect.right, c.rect.bottom};
+        for (int32_t v : values) ASSERT_TRUE(onOriginSide(v)) << "origin " << origin << " scale " << scale << ": " << v;
+      }
+    }
+  }
+}
+
 TEST(PrintDrawTest, PrintoutUsesThePrintSetAndLeavesTheActiveOne) {
   auto camera = MakeCamera(3000, 2000, 100);
   camera->FillAllWalls();

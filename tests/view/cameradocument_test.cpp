@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -157,6 +158,16 @@ TEST(CameraDocumentTest, UndoRightAfterLoadingDropsTheOriginRecordFirst) {
   EXPECT_DOUBLE_EQ(loaded.Camera().Scale(), 0.5);
   EXPECT_EQ(std::make_pair(loaded.Camera().OriginX(), loaded.Camera().OriginY()), std::make_pair(100, 100));
   EXPECT_TRUE(loaded.Camera().WallAt(0)->IsFullyDivided());
+}
+
+TEST(CameraDocumentTest, AnOriginBeyondWhatAReloadTakesIsSavedAtTheNearestOneThatLoads) {
+  CCameraDocument document;
+  CreateSampleCamera(document);
+  document.Camera().Mapping().SetOrigin(std::numeric_limits<int32_t>::max(), -CPixelMapping::kMaxOrigin - 5);
+  CCameraDocument loaded;
+  loaded.LoadBytes(document.SaveBytes());
+  EXPECT_EQ(std::make_pair(loaded.Camera().OriginX(), loaded.Camera().OriginY()),
+            std::make_pair(CPixelMapping::kMaxOrigin, -CPixelMapping::kMaxOrigin));
 }
 
 TEST(CameraDocumentTest, ZoomAndPanAreSavedButAreNoChange) {
