@@ -194,7 +194,8 @@ class CChamber {
   // clears them anyway, and a replay must not keep panels that no longer
   // fit). The floor is left for the next move. Refuses a piece that would
   // get a run of 0 mm or less (kRunWouldVanish), too many segments or a
-  // distance beyond the limits (kBeyondLimits).
+  // distance beyond the limits (kBeyondLimits), and, like every outline edit,
+  // an outline whose walls cross or touch (kWallsWouldCross).
   bool SplitWall(int index, bool before, int32_t distance, EditRefusal* why = nullptr);
   bool SplitWall(const CWallCollection* wall, bool before, int32_t distance, EditRefusal* why = nullptr);
   // Moves segment `index` sideways by `distance` mm: its perpendicular
@@ -208,8 +209,8 @@ class CChamber {
   // neighbour (kNothingToBend); a run that would reach 0 mm or reverse, which
   // includes a connecting segment for a distance not above t
   // (kRunWouldVanish); a chain that would not close, as for a step whose
-  // neighbours run the same way (kOpenChain); results beyond the limits
-  // (kBeyondLimits).
+  // neighbours run the same way (kOpenChain); walls that would cross or
+  // touch (kWallsWouldCross); results beyond the limits (kBeyondLimits).
   bool MoveWall(int index, int32_t distance, EditRefusal* why = nullptr);
   bool MoveWall(const CWallCollection* wall, int32_t distance, EditRefusal* why = nullptr);
   // Grows (delta > 0) or shrinks the magnitude of segment `index` and of the
@@ -218,8 +219,8 @@ class CChamber {
   // openings on it move to the panel of the same place and width. Then depth
   // and width are recomputed and the floor rebuilt. Refuses: no such opposite
   // segment (kNoOppositeWall); a run that would vanish (kRunWouldVanish); a
-  // door that would find no panel (kWouldLoseDoor); results beyond the
-  // limits.
+  // door that would find no panel (kWouldLoseDoor); walls that would cross
+  // or touch (kWallsWouldCross); results beyond the limits.
   bool ResizeAcross(int index, int32_t delta, EditRefusal* why = nullptr);
   bool ResizeAcross(const CWallCollection* wall, int32_t delta, EditRefusal* why = nullptr);
   // The fix of a non-standard panel: the panel's width becomes newWidth and

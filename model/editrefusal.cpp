@@ -15,6 +15,7 @@ const char* EditRefusalName(EditRefusal reason) {
     case EditRefusal::kBadArgument: return "bad-argument";
     case EditRefusal::kNotEmpty: return "not-empty";
     case EditRefusal::kDoorAtRunEnd: return "door-at-run-end";
+    case EditRefusal::kWallsWouldCross: return "walls-would-cross";
   }
   return "unknown";
 }

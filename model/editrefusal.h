@@ -32,6 +32,8 @@ enum class EditRefusal {
   kNotEmpty,
   // A container or sliding door needs a panel on either side of it.
   kDoorAtRunEnd,
+  // Two walls of the outline would cross or touch: no room has such walls.
+  kWallsWouldCross,
 };
 
 // A stable English name of the reason ("first-segment", ...), for logs, the

@@ -215,3 +215,52 @@ std::vector<ModelRect> FloorRects(std::span<const ModelPoint> chain, int32_t thi
       rects.push_back({SaturateInt32(p.x1), SaturateInt32(p.y1), SaturateInt32(p.x2), SaturateInt32(p.y2)});
   return rects;
 }
+
+bool IsSimpleOutline(std::span<const ModelPoint> chain) {
+  const size_t n = chain.size();
+  if (n < 4) return false;
+  // A horizontal or vertical wall is its own bounding box, so two walls
+  // share a point exactly when their boxes meet. Sorted by left edge, each
+  // wall is compared only with those starting before its right edge; a
+  // vertical wall meets only walls starting on its own line, sorted there
+  // from the top, so a long straight row of pieces costs one step each.
+  struct Box {
+    int64_t left, top, right, bottom;
+    size_t index;
+  };
+  std::vector<Box> boxes(n);
+  for (size_t i = 0; i < n; ++i) {
+    const ModelPoint a = chain[i];
+    const ModelPoint b = chain[(i + 1) % n];
+    boxes[i] = {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y), i};
+  }
+  std::sort(boxes.begin(), boxes.end(),
+            [](const Box& a, const Box& b) { return a.left != b.left ? a.left < b.left : a.top < b.top; });
+  const auto step = [chain, n](size_t i) {
+    const ModelPoint a = chain[i];
+    const ModelPoint b = chain[(i + 1) % n];
+    return Point{int64_t{b.x} - a.x, int64_t{b.y} - a.y};
+  };
+  for (size_t i = 0; i < n; ++i) {
+    const Box& a = boxes[i];
+    for (size_t j = i + 1; j < n && boxes[j].left <= a.right; ++j) {
+      const Box& b = boxes[j];
+      if (b.top > a.bottom && a.left == a.right) break;
+      if (b.top > a.bottom || a.top > b.bottom) continue;
+      // Neighbours always share their common point; beyond it only when the
+      // second runs back along the first.
+      size_t first = 0;
+      if ((a.index + 1) % n == b.index) {
+        first = a.index;
+      } else if ((b.index + 1) % n == a.index) {
+        first = b.index;
+      } else {
+        return false;
+      }
+      const Point s1 = step(first);
+      const Point s2 = step((first + 1) % n);
+      if (s1.x * s2.x + s1.y * s2.y < 0) return false;
+    }
+  }
+  return true;
+}

@@ -50,6 +50,14 @@ struct ModelRect {
 // Results saturate at the int32 range instead of overflowing.
 ModelRect SegmentRect(ModelPoint start, int32_t extent, int32_t thickness, Orientation o);
 
+// Whether a closed outline of horizontal and vertical steps is one simple
+// loop: no two walls that do not follow each other in the chain cross or
+// touch, and neighbours meet only at their common point (a wall that turns
+// straight back over its neighbour fails). `chain` lists the reference
+// points in order, the last joined to the first, with no step of length 0.
+// Fewer than four points enclose nothing: false.
+bool IsSimpleOutline(std::span<const ModelPoint> chain);
+
 // The floor of a closed outline cut into rectangles: the panels' strips. The
 // floor runs under the walls to their outer faces, so it is the region
 // inside the reference chain grown by half a thickness (t / 2 truncated) on

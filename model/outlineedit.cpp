@@ -1,8 +1,9 @@
 // Outline editing: splitting a segment, moving one sideways, and resizing a
 // segment together with its opposite. Each operation works out the new
 // outline first, checks that it is a possible room (every run keeps its
-// direction and a positive length, the chain closes, everything stays within
-// the model's bounds) and only then changes the camera.
+// direction and a positive length, the chain closes, no two walls cross or
+// touch, everything stays within the model's bounds) and only then changes
+// the camera.
 
 #include <cstdlib>
 
@@ -40,9 +41,12 @@ EditRefusal CChamber::CheckOutline(std::span<const OutlinePiece> pieces) const {
   int64_t y = 0;
   int64_t width = 0;
   int64_t depth = 0;
+  std::vector<ModelPoint> chain;
+  chain.reserve(pieces.size());
   for (const OutlinePiece& piece : pieces) {
     if (piece.length == 0) return EditRefusal::kRunWouldVanish;
     if (!WithinLength(piece.length)) return EditRefusal::kBeyondLimits;
+    chain.push_back({static_cast<int32_t>(x), static_cast<int32_t>(y)});
     const int64_t extended = piece.length > 0 ? piece.length + t : piece.length - t;
     const bool vertical = piece.orientation == Orientation::kVertical;
     (vertical ? y : x) += extended;
@@ -51,6 +55,10 @@ EditRefusal CChamber::CheckOutline(std::span<const OutlinePiece> pieces) const {
   }
   if (x != 0 || y != 0) return EditRefusal::kOpenChain;
   if (width > kMaxLength || depth > kMaxLength) return EditRefusal::kBeyondLimits;
+  // Lengths and directions alone let a moved wall pass through another one
+  // (a step pushed across the far side of an L): the walls themselves must
+  // not meet.
+  if (!IsSimpleOutline(chain)) return EditRefusal::kWallsWouldCross;
   return EditRefusal::kNone;
 }
 

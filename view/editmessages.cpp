@@ -23,6 +23,8 @@ QString RefusalText(EditRefusal reason) {
       return QStringLiteral("Нет противоположной стены, которая могла бы измениться вместе с этой.");
     case EditRefusal::kWouldLoseDoor:
       return QStringLiteral("Дверь или проем на противоположной стене не найдет своей панели. Сначала удалите их.");
+    case EditRefusal::kWallsWouldCross:
+      return QStringLiteral("Стены камеры пересеклись бы или соприкоснулись. Выберите другое расстояние.");
     case EditRefusal::kBeyondLimits:
       return QStringLiteral("Размеры камеры вышли бы за допустимые пределы.");
     case EditRefusal::kNoSuchWall:

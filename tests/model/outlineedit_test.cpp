@@ -40,6 +40,7 @@ void ExpectSoundOutline(const CChamber& camera) {
     EXPECT_TRUE(model_limits::WithinLength(p.x));
     EXPECT_TRUE(model_limits::WithinLength(p.y));
   }
+  EXPECT_TRUE(IsSimpleOutline(camera.WallStarts()));
   for (const auto& indices : {camera.Top().WallIndices(), camera.Right().WallIndices(),
                               camera.Bottom().WallIndices(), camera.Left().WallIndices()})
     for (int index : indices) EXPECT_GE(index, 0);
@@ -265,6 +266,81 @@ TEST(OutlineEditTest, SegmentBetweenTwoCollinearPiecesHasNothingToBend) {
   EditRefusal why = EditRefusal::kNone;
   EXPECT_FALSE(camera->MoveWall(1, 200, &why));
   EXPECT_EQ(why, EditRefusal::kNothingToBend);
+}
+
+namespace {
+
+// An L-shaped camera, 3000 x 3000 with the lower left 2000 x 2000 cut away,
+// and a corner at x = 1000 in its top wall:
+//   (0,0) (1000,0) (3000,0) (3000,3000) (2000,3000) (2000,1000) (0,1000).
+// With `stepDown`, the top's right piece is moved that far down, which puts
+// a connecting wall at x = 1000 between the top's pieces.
+std::unique_ptr<CChamber> MakeLWithACornerOnTop(int32_t stepDown = 0) {
+  auto camera = MakeCamera(3000, 3000, 100);
+  EXPECT_TRUE(camera->SplitWall(2, false, 1800));
+  EXPECT_TRUE(camera->MoveWall(3, 2000));
+  EXPECT_TRUE(camera->SplitWall(0, false, 1800));
+  if (stepDown > 0) {
+    EXPECT_TRUE(camera->MoveWall(1, stepDown));
+  }
+  return camera;
+}
+
+struct CrossingCase {
+  const char* name;
+  int32_t stepDown;
+  bool resize;  // else a move
+  int index;
+  int32_t distance;
+  bool refused;
+};
+
+class CrossingWallsTest : public ::testing::TestWithParam<CrossingCase> {};
+
+TEST_P(CrossingWallsTest, WallsThatWouldCrossOrTouchAreRefusedAndChangeNothing) {
+  const CrossingCase& c = GetParam();
+  auto camera = MakeLWithACornerOnTop(c.stepDown);
+  ASSERT_EQ(Starts(*camera).size(), c.stepDown > 0 ? 8u : 7u);
+  const Snapshot before(*camera);
+  EditRefusal why = EditRefusal::kNone;
+  const bool done = c.resize ? camera->ResizeAcross(c.index, c.distance, &why)
+                             : camera->MoveWall(c.index, c.distance, &why);
+  if (!c.refused) {
+    EXPECT_TRUE(done) << EditRefusalName(why);
+    ExpectSoundOutline(*camera);
+    return;
+  }
+  EXPECT_FALSE(done);
+  EXPECT_EQ(why, EditRefusal::kWallsWouldCross);
+  EXPECT_EQ(Snapshot(*camera), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LShapes, CrossingWallsTest,
+    ::testing::Values(
+        // The top's right piece moved down past the other arm's top at y = 1000.
+        CrossingCase{"MoveThroughTheOtherArm", 0, false, 1, 1500, true},
+        CrossingCase{"MoveOntoTheOtherArm", 0, false, 1, 1000, true},
+        CrossingCase{"MoveThatStopsShortOfTheOtherArm", 0, false, 1, 900, false},
+        // The connecting wall behind the corner grown down, with the walls
+        // after it, by the resize of a panel on it.
+        CrossingCase{"CornersWallResizedThroughTheOtherArm", 500, true, 1, 800, true},
+        CrossingCase{"CornersWallResizedOntoTheOtherArm", 500, true, 1, 500, true},
+        CrossingCase{"CornersWallResizedShortOfTheOtherArm", 500, true, 1, 400, false}),
+    [](const ::testing::TestParamInfo<CrossingCase>& test) { return std::string(test.param.name); });
+
+}  // namespace
+
+TEST(OutlineGeometryTest, SimpleOutlineAllowsStraightRowsAndRefusesFoldsAndPinches) {
+  using Chain = std::vector<ModelPoint>;
+  // A rectangle with a corner on its top: neighbours in a straight row.
+  EXPECT_TRUE(IsSimpleOutline(Chain{{0, 0}, {1000, 0}, {3000, 0}, {3000, 2000}, {0, 2000}}));
+  // A wall that runs back over its neighbour.
+  EXPECT_FALSE(IsSimpleOutline(Chain{{0, 0}, {3000, 0}, {2000, 0}, {2000, 2000}, {0, 2000}}));
+  // Two squares meeting at one corner: the outline passes (1000, 1000) twice.
+  EXPECT_FALSE(IsSimpleOutline(
+      Chain{{0, 0}, {1000, 0}, {1000, 1000}, {2000, 1000}, {2000, 2000}, {1000, 2000}, {1000, 1000}, {0, 1000}}));
+  EXPECT_FALSE(IsSimpleOutline(Chain{{0, 0}, {1000, 0}, {1000, 1000}}));
 }
 
 TEST(ResizeAcrossTest, GrowsTheSegmentAndItsOppositeAndRedividesTheOpposite) {

@@ -79,6 +79,10 @@ INSTANTIATE_TEST_SUITE_P(
         SkippedCase{"ScaleThatIsNotANumber", ScaleRecord(std::nan(""))},
         SkippedCase{"ScaleWithOneWord", {9, {0}}},
         SkippedCase{"OriginWithOneWord", {10, {5}}},
+        SkippedCase{"OriginAtTheTopOfTheRange", OriginRecord(kIntMax, 100)},
+        SkippedCase{"OriginAtTheBottomOfTheRange", OriginRecord(100, std::numeric_limits<int32_t>::min())},
+        SkippedCase{"OriginJustBeyondTheDrawingsReach", OriginRecord(CPixelMapping::kMaxOrigin + 1, 0)},
+        SkippedCase{"ScaleOfAbsurdSize", ScaleRecord(1e308)},
         SkippedCase{"ClearOfAMissingWall", ClearWallRecord(9)},
         SkippedCase{"FlagsWithoutWords", {12, {}}},
         SkippedCase{"FlagsThatAreNotFlags", {12, {2}}},
@@ -153,6 +157,22 @@ TEST(EditReplayTest, ScaleAndOriginRecordsPlaceTheView) {
   const auto camera = ReplayEditLog(With(kFilledCamera, {ScaleRecord(0.75), OriginRecord(-40, 320)}));
   EXPECT_DOUBLE_EQ(camera->Scale(), 0.75);
   EXPECT_EQ(std::make_pair(camera->OriginX(), camera->OriginY()), std::make_pair(-40, 320));
+}
+
+TEST(EditReplayTest, MoveThatWouldMakeWallsCrossIsSkipped) {
+  // An L whose lower left is cut away up to y = 1000, with a corner in its
+  // top at x = 1000: the top's right piece moved 1500 down would pass
+  // through the other arm.
+  const std::vector<EditRecord> lShape{CreateCameraRecord(3000, 3000, 2040, 100), SplitWallRecord(2, false, 1800),
+                                       MoveWallRecord(3, 0, 2000), SplitWallRecord(0, false, 1800)};
+  const auto camera = ReplayEditLog(lShape);
+  ASSERT_EQ(camera->WallCount(), 7);
+  const std::string before = StateOf(*camera);
+  EditRefusal why = EditRefusal::kNone;
+  EXPECT_FALSE(ApplyEditRecord(*camera, MoveWallRecord(1, 0, 1500), &why));
+  EXPECT_EQ(why, EditRefusal::kWallsWouldCross);
+  EXPECT_EQ(StateOf(*camera), before);
+  EXPECT_TRUE(ApplyEditRecord(*camera, MoveWallRecord(1, 0, 900), &why));
 }
 
 TEST(EditReplayTest, FlagsRecordTakesOneOrTwoWords) {

@@ -134,4 +134,25 @@ TEST_F(EditCommandTest, NonStandardPanelIsFixedUnlessTheGeometryIsLocked) {
   EXPECT_TRUE(host.DialogsDone());
 }
 
+TEST_F(EditCommandTest, MoveThatWouldMakeWallsCrossSaysWhyAndRecordsNothing) {
+  // An L with its lower left cut away up to y = 1000 and a corner in its
+  // top: the top's right piece moved 1500 down would pass through the
+  // other arm.
+  Create(3000, 3000);
+  Apply(SplitWallRecord(2, false, 1800));
+  Apply(MoveWallRecord(3, 0, 2000));
+  Apply(SplitWallRecord(0, false, 1800));
+  const std::string before = State();
+  const size_t logBefore = LogSize();
+  view.RunCommand(Cmd::kMoveWallMode);
+  host.OnDialog(TypeAndConfirm({{Ctl::MoveWall::kDistance, QStringLiteral("1500")}}));
+  Click(PixelOnWall(view, 1));
+  ASSERT_EQ(messages.Messages().size(), 1u);
+  EXPECT_EQ(messages.Messages()[0].text,
+            QStringLiteral("Стены камеры пересеклись бы или соприкоснулись. Выберите другое расстояние."));
+  EXPECT_EQ(LogSize(), logBefore);
+  EXPECT_EQ(State(), before);
+  EXPECT_TRUE(host.DialogsDone());
+}
+
 }  // namespace
