@@ -104,6 +104,7 @@ int RunComponentsCommand(CliContext& context) {
   const std::optional<std::string> output = ReportOutput(context, options, &exitCode);
   if (!output) return exitCode;
 
+  if (!CheckPriceTable(context)) return kExitBadInput;
   CPluginLibrary quotix;
   if (!LoadPricing(context, quotix)) return kExitFailure;
   // The panel report does not read the materials library; it is handed on

@@ -29,6 +29,7 @@ int RunPriceListCommand(CliContext& context) {
   const std::optional<std::string> output = ReportOutput(context, options, &exitCode);
   if (!output) return exitCode;
 
+  if (!CheckPriceTable(context)) return kExitBadInput;
   CPluginLibrary quotix;
   if (!LoadPricing(context, quotix)) return kExitFailure;
   CCliMessages messages;

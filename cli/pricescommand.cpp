@@ -54,6 +54,9 @@ int SetPrices(CliContext& context, std::span<const std::string> assignments) {
       return context.BadInput("set " + text + ": the index is from 0 to " + std::to_string(PriceEntry::kCount - 1));
     const std::optional<double> value = ParseCliDouble(std::string_view(text).substr(equals + 1));
     if (!value) return context.BadInput("set " + text + ": the value is not a number");
+    if (!CPriceTable::IsValidPrice(*value))
+      return context.BadInput("set " + text + ": a price is from 0 to " +
+                              std::to_string(static_cast<long long>(CPriceTable::kMaxPrice)));
     changes[*index] = *value;
   }
   // Every entry is checked before the file is touched: a bad argument
@@ -64,6 +67,9 @@ int SetPrices(CliContext& context, std::span<const std::string> assignments) {
     return kExitFailure;
   }
   for (const auto& [index, value] : changes) table.Set(index, value);
+  if (const int bad = table.BadEntry(); bad >= 0)
+    return context.BadInput(std::string(CPriceTable::kFileName) + ": entry " + std::to_string(bad) +
+                            " holds no price; set it too");
   if (const FileError error = table.Write(CPriceTable::kFileName)) {
     context.err << error.ToString() << '\n';
     return kExitFailure;

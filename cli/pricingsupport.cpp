@@ -44,6 +44,23 @@ bool LoadPricing(CliContext& context, CPluginLibrary& quotix) {
   return false;
 }
 
+bool CheckPriceTable(CliContext& context) {
+  const QFileInfo file(QString::fromUtf8(CPriceTable::kFileName));
+  if (!file.exists()) return true;
+  const std::string path = file.absoluteFilePath().toStdString();
+  CPriceTable table;
+  if (const FileError error = table.Read(path)) {
+    context.BadInput(path + ": " + error.problem + "; nothing is priced without the price table");
+    return false;
+  }
+  if (const int bad = table.BadEntry(); bad >= 0) {
+    context.BadInput(path + ": entry " + std::to_string(bad) + " holds no price from 0 to " +
+                     std::to_string(static_cast<long long>(CPriceTable::kMaxPrice)) + " (mend it with prices set)");
+    return false;
+  }
+  return true;
+}
+
 std::optional<std::string> ReportOutput(CliContext& context, const CliOptions& options, int* exitCode) {
   const std::string* given = options.Value("-o");
   if (!given || given->empty()) {
@@ -124,6 +141,11 @@ int ReportRunFailure(CliContext& context, PriceRunResult result, const CCliMessa
                      const std::string& subject, const std::string& output) {
   std::string prefix = "zamo-cli " + context.command + ": ";
   if (!subject.empty()) prefix += subject + ": ";
+  if (result == PriceRunResult::kPricingRefused) {
+    context.err << prefix << "the pricing library refused the prices (its message says why); " << output
+                << " was not written\n";
+    return kExitBadInput;
+  }
   if (result == PriceRunResult::kNotWritten || messages.Messages().empty()) {
     context.err << prefix << "the report " << output << " was not written\n";
     return kExitFailure;

@@ -36,6 +36,12 @@ class CCliMessages {
 // False, with one line on err, when the library cannot be loaded.
 bool LoadPricing(CliContext& context, CPluginLibrary& quotix);
 
+// Whether the data folder's price table can price. One that cannot be read,
+// or holds an entry that is no price, gets one line on err (false: the
+// command ends with kExitBadInput). A missing table is no refusal: the
+// pricing library creates it empty and prices at 0, after a warning.
+bool CheckPriceTable(CliContext& context);
+
 // Checks the -o option: given, ending in .xlsx, in a folder that exists.
 // Returns the resolved path, or nullopt after writing the refusal.
 std::optional<std::string> ReportOutput(CliContext& context, const CliOptions& options, int* exitCode);

@@ -41,6 +41,7 @@ int RunReportCommand(CliContext& context) {
   CCameraDocument document;
   if (!LoadCliCamera(context, path, document)) return kExitBadInput;
 
+  if (!CheckPriceTable(context)) return kExitBadInput;
   CPluginLibrary quotix;
   if (!LoadPricing(context, quotix)) return kExitFailure;
   CCliMessages messages;

@@ -107,7 +107,8 @@ typedef struct ZamoStringList {
 /* ---- libQuotix: prices and workbook reports -------------------------- */
 
 /* Opens a new workbook; priceListTitle writes the price-list title and the
- * logo. Returns 1 on success, 0 when no workbook could be made. */
+ * logo. Returns 1 on success, 0 when no workbook could be made or the price
+ * table cannot price (unreadable or damaged; the library says why). */
 typedef uint8_t (*InitXLFn)(int32_t reserved, int32_t priceListTitle, int32_t is80);
 /* Saves the workbook (atomically) and opens it for the user unless told not
  * to. Safe to call without a successful InitXL. */
@@ -118,7 +119,9 @@ typedef void (*InitValuesFn)(int32_t innerHeight, int32_t lengthA, int32_t lengt
 typedef void (*SetDealerDiscountFn)(double discount);
 /* Starts a price-list column at the given worksheet row. */
 typedef void (*InitXReportFn)(int32_t firstRow);
-/* The priced quotation of one camera. */
+/* The priced quotation of one camera. Returns the row after it; 0 when
+ * refused (a total that is no number: the workbook is dropped and the
+ * library says why). MakeReport2 and EndPanelReport refuse alike. */
 typedef int32_t (*MakeReportFn)(const ZamoModule* material, ZamoPriceBlock block,
                                 ZamoWallTallyList walls, ZamoWallTallyList partitions,
                                 ZamoFloorTallyList ceiling, int32_t cornerPostCount,

@@ -56,6 +56,10 @@ double Area(int32_t a, int32_t b) { return static_cast<double>(a) * static_cast<
 
 }  // namespace
 
+bool IsFiniteTotal(const CTotals& totals, const CPriceSums& sums) {
+  return std::isfinite(totals.total) && std::isfinite(sums.standardSum) && std::isfinite(sums.extrasSum);
+}
+
 CPriceCalculator::CPriceCalculator(const CPriceTable& prices, const CCameraValues& values, bool euroNoVat,
                                    CPriceSums& sums)
     : prices_(prices), values_(values), vat_(euroNoVat ? 0.0 : kVatRate), sums_(sums) {}

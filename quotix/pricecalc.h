@@ -98,6 +98,10 @@ struct CTotals {
   bool euroRateMissing = false;  // a euro total was asked with no rate: total stays in roubles
 };
 
+// Whether a report can show these totals. Prices within the table's limits
+// still overflow with, say, a euro rate of 1e-300; such a total is no price.
+bool IsFiniteTotal(const CTotals& totals, const CPriceSums& sums);
+
 // Prices the groups of one camera (or of one panel report) into `sums`.
 class CPriceCalculator {
  public:

@@ -59,7 +59,11 @@ CPriceDlg::CPriceDlg(CPriceTable& table, std::string filePath, QWidget* parent)
   }
   loaded_ = !table_.Read(filePath_);
   if (loaded_) {
-    for (const auto& [entry, box] : boxes_) box->setText(QString::fromStdString(FormatFixed(table_.Get(entry), 2)));
+    // A damaged entry stays blank rather than show a 0 the file never held.
+    for (const auto& [entry, box] : boxes_) {
+      if (table_.IsBad(entry)) continue;
+      box->setText(QString::fromStdString(FormatFixed(table_.Get(entry), 2)));
+    }
   }
 }
 
@@ -227,11 +231,14 @@ void CPriceDlg::Save() {
   std::map<int, double> values;
   for (const auto& [entry, box] : boxes_) {
     double value = 0;
-    if (!ParseTypedNumber(box->text(), value)) {
+    const bool number = ParseTypedNumber(box->text(), value);
+    if (!number || !CPriceTable::IsValidPrice(value)) {
       box->setFocus();
       box->selectAll();
-      ShowMessageText(QStringLiteral("«%1» не является числом.").arg(box->text()), LangText(Lang::kErrorCaption),
-                      MessageButtons::Ok, this);
+      const QString limit = QString::number(static_cast<qlonglong>(CPriceTable::kMaxPrice));
+      const QString text = number ? QStringLiteral("«%1»: цена должна быть от 0 до %2.").arg(box->text(), limit)
+                                  : QStringLiteral("«%1» не является числом.").arg(box->text());
+      ShowMessageText(text, LangText(Lang::kErrorCaption), MessageButtons::Ok, this);
       return;
     }
     values[entry] = value;

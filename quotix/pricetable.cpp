@@ -24,14 +24,28 @@ constexpr uint64_t kMaxFileBytes = 1024 * 1024;
 
 }  // namespace
 
+bool CPriceTable::IsValidPrice(double value) { return std::isfinite(value) && value >= 0.0 && value <= kMaxPrice; }
+
+bool CPriceTable::IsCheckedEntry(int index) {
+  return index >= 0 && index <= PriceEntry::kLastEdited && index != PriceEntry::kUnused20;
+}
+
 double CPriceTable::Get(int index) const {
   if (index < 0 || index >= PriceEntry::kCount) return 0.0;
   return entries_[static_cast<size_t>(index)];
 }
 
-void CPriceTable::Set(int index, double value) {
-  if (index < 0 || index >= PriceEntry::kCount) return;
-  entries_[static_cast<size_t>(index)] = std::isfinite(value) ? value : 0.0;
+bool CPriceTable::Set(int index, double value) {
+  if (index < 0 || index >= PriceEntry::kCount) return false;
+  if (IsCheckedEntry(index) ? !IsValidPrice(value) : !std::isfinite(value)) return false;
+  entries_[static_cast<size_t>(index)] = value;
+  bad_[static_cast<size_t>(index)] = false;
+  return true;
+}
+
+void CPriceTable::Clear() {
+  entries_.fill(0.0);
+  bad_.fill(false);
 }
 
 int CPriceTable::ReadBytes(std::string_view bytes) {
@@ -42,9 +56,17 @@ int CPriceTable::ReadBytes(std::string_view bytes) {
     const uint64_t bits = ReadUint64At(table, i * kEntryBytes);
     double value;
     std::memcpy(&value, &bits, sizeof value);
-    entries_[i] = std::isfinite(value) ? value : 0.0;
+    // A price read as 0 would price silently at 0: the entry stays marked.
+    bad_[i] = IsCheckedEntry(static_cast<int>(i)) ? !IsValidPrice(value) : false;
+    entries_[i] = std::isfinite(value) && !bad_[i] ? value : 0.0;
   }
   return static_cast<int>(whole);
+}
+
+int CPriceTable::BadEntry() const {
+  for (int i = 0; i < PriceEntry::kCount; ++i)
+    if (bad_[static_cast<size_t>(i)]) return i;
+  return -1;
 }
 
 std::string CPriceTable::ToBytes() const {

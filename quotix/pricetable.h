@@ -21,17 +21,34 @@ class CPriceTable {
   static constexpr size_t kTableBytes = PriceEntry::kCount * kEntryBytes;
   static constexpr size_t kFileBytes = kMagic.size() + kTableBytes;
 
-  CPriceTable() { entries_.fill(0.0); }
+  // The largest price or coefficient the table takes. Far above any real
+  // price, yet low enough that no report's arithmetic leaves the doubles.
+  static constexpr double kMaxPrice = 1e9;
+
+  CPriceTable() { Clear(); }
+
+  // Whether `value` can stand in the table: a finite number from 0 to
+  // kMaxPrice.
+  static bool IsValidPrice(double value);
+  // Whether entry `index` is one the program shows or prices with (those
+  // with a box in the price dialog); the others are only kept for the file.
+  static bool IsCheckedEntry(int index);
 
   double Get(int index) const;
-  void Set(int index, double value);
-  void Clear() { entries_.fill(0.0); }
+  // Sets one entry and returns true. A checked entry refuses a value that is
+  // no price, the others one that is not finite (false, nothing changes).
+  bool Set(int index, double value);
+  void Clear();
 
   // Reads the entries the bytes hold over the current ones. Only whole
-  // entries are taken; an entry that is not a finite number (a damaged
-  // file) reads as 0, since no price or coefficient can be infinite.
-  // Returns the number of entries read.
+  // entries are taken. A checked entry that holds no price (a damaged file)
+  // reads as 0 and is remembered as bad until it is set again, so that
+  // nothing prices with it (BadEntry); any other entry that is not a finite
+  // number reads as 0. Returns the number of entries read.
   int ReadBytes(std::string_view bytes);
+  // The first checked entry whose file value was no price, or -1.
+  int BadEntry() const;
+  bool IsBad(int index) const { return index >= 0 && index < PriceEntry::kCount && bad_[static_cast<size_t>(index)]; }
   std::string ToBytes() const;
 
   // Reads `path` over the current entries; a missing file is created empty
@@ -46,4 +63,5 @@ class CPriceTable {
 
  private:
   std::array<double, PriceEntry::kCount> entries_;
+  std::array<bool, PriceEntry::kCount> bad_;
 };

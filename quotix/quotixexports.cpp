@@ -52,7 +52,7 @@ extern "C" {
 
 ZAMO_EXPORT uint8_t InitXL(int32_t /*reserved*/, int32_t priceListTitle, int32_t is80) {
   try {
-    return Module().Session().InitXL(Flag(priceListTitle), Flag(is80)) ? 1 : 0;
+    return Module().InitXL(Flag(priceListTitle), Flag(is80)) ? 1 : 0;
   } catch (...) {
     return 0;
   }
@@ -90,7 +90,7 @@ ZAMO_EXPORT int32_t MakeReport(const ZamoModule* /*material*/, ZamoPriceBlock /*
                                ZamoWallTallyList partitions, ZamoFloorTallyList ceiling, int32_t cornerPostCount,
                                int32_t noFloor, int32_t euroNoVat) {
   try {
-    return Module().Session().MakeReport(Input(walls, partitions, ceiling, cornerPostCount, noFloor, euroNoVat));
+    return Module().MakeReport(Input(walls, partitions, ceiling, cornerPostCount, noFloor, euroNoVat));
   } catch (...) {
     return 0;
   }
@@ -100,8 +100,7 @@ ZAMO_EXPORT int32_t MakeReport2(const ZamoModule* /*material*/, ZamoPriceBlock /
                                 ZamoWallTallyList partitions, ZamoFloorTallyList ceiling, int32_t cornerPostCount,
                                 int32_t noFloor, char column, int32_t euroNoVat) {
   try {
-    return Module().Session().MakeReport2(Input(walls, partitions, ceiling, cornerPostCount, noFloor, euroNoVat),
-                                          column);
+    return Module().MakeReport2(Input(walls, partitions, ceiling, cornerPostCount, noFloor, euroNoVat), column);
   } catch (...) {
     return 0;
   }
@@ -127,7 +126,7 @@ ZAMO_EXPORT int32_t MakePanelReport(const ZamoPriceBlock* /*block*/, const Panel
 
 ZAMO_EXPORT int32_t EndPanelReport(void) {
   try {
-    return Module().Session().EndPanelReport();
+    return Module().EndPanelReport();
   } catch (...) {
     return 0;
   }

@@ -41,10 +41,44 @@ CQuotixModule& CQuotixModule::Instance() {
 void CQuotixModule::Load() {
   ModuleLanguage().Load(0);
   WriteVersionValue(ModuleFileName(QStringLiteral("Quotix")), QString::fromLatin1(kVersion));
-  // A table that cannot be read leaves every price at 0, as a new one does.
   session_.Prices().Clear();
-  session_.Prices().Read(CPriceTable::kFileName);
+  session_.SetPricesReadError(session_.Prices().Read(CPriceTable::kFileName));
 }
+
+int32_t CQuotixModule::TellRefusal(int32_t result) const {
+  using Refusal = CQuotixSession::Refusal;
+  const QString table = QFileInfo(QString::fromUtf8(CPriceTable::kFileName)).absoluteFilePath();
+  QString text;
+  switch (session_.LastRefusal()) {
+    case Refusal::None: return result;
+    case Refusal::PricesUnreadable:
+      text = QStringLiteral("Расчет невозможен: таблица цен не прочитана (%1).")
+                 .arg(QString::fromStdString(session_.PricesReadError().ToString()));
+      break;
+    case Refusal::BadPriceEntry:
+      text = QStringLiteral("Расчет невозможен: в таблице цен %1 запись %2 не является ценой от 0 до %3.")
+                 .arg(table, QString::number(session_.Prices().BadEntry()),
+                      QString::number(static_cast<qlonglong>(CPriceTable::kMaxPrice)));
+      break;
+    case Refusal::TotalNotFinite:
+      text = QStringLiteral("Расчет невозможен: итоговая сумма не является числом. Проверьте цены и курс евро.");
+      break;
+  }
+  ShowMessageText(text, LangText(Lang::kErrorCaption));
+  return result;
+}
+
+bool CQuotixModule::InitXL(bool priceListTitle, bool is80) {
+  return TellRefusal(session_.InitXL(priceListTitle, is80) ? 1 : 0) != 0;
+}
+
+int32_t CQuotixModule::MakeReport(const CCameraInput& input) { return TellRefusal(session_.MakeReport(input)); }
+
+int32_t CQuotixModule::MakeReport2(const CCameraInput& input, char column) {
+  return TellRefusal(session_.MakeReport2(input, column));
+}
+
+int32_t CQuotixModule::EndPanelReport() { return TellRefusal(session_.EndPanelReport()); }
 
 void CQuotixModule::SetReportPath(const char* path, bool openAfterwards) {
   reportPath_ = path ? QString::fromUtf8(path) : QString();
@@ -116,6 +150,8 @@ intptr_t CQuotixModule::ShowPriceDlg(void* parent, uint8_t* buffer) {
   if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return 0;
   CPriceDlg dialog(session_.Prices(), CPriceTable::kFileName, static_cast<QWidget*>(parent));
   const int result = dialog.exec();
+  // The table now holds what the file held on opening, or what was saved.
+  if (dialog.Loaded() || result == CPriceDlg::kSaved) session_.SetPricesReadError({});
   if (result != CPriceDlg::kSaved) return result;
   if (!buffer) return CPriceDlg::kSaved;
   session_.Prices().CopyEntriesTo(buffer);

@@ -28,10 +28,18 @@ class CQuotixModule {
   static CQuotixModule& Instance();
 
   // What loading the library does: the language texts, the version value,
-  // the price table.
+  // the price table. A table that cannot be read is remembered: nothing is
+  // priced until the price dialog reads or saves one.
   void Load();
 
   CQuotixSession& Session() { return session_; }
+
+  // The session's calls that can be refused; a refusal is told to the user
+  // through the message helper and returns the failure value (false, 0).
+  bool InitXL(bool priceListTitle, bool is80);
+  int32_t MakeReport(const CCameraInput& input);
+  int32_t MakeReport2(const CCameraInput& input, char column);
+  int32_t EndPanelReport();
 
   void SetReportPath(const char* path, bool openAfterwards);
   // Saves the workbook (if any) and opens it unless told not to. Returns
@@ -45,6 +53,8 @@ class CQuotixModule {
   intptr_t ShowPriceDlg(void* parent, uint8_t* buffer);
 
  private:
+  // Shows why the session refused its last call, if it did; returns result.
+  int32_t TellRefusal(int32_t result) const;
   bool ShouldOpen() const;
   void* ResolveMaterial(const ZamoModule* material, const char* name) const;
   int WrongMaterialVersion() const;

@@ -26,7 +26,23 @@ CReportLayout::CDate Today() {
 
 CQuotixSession::CQuotixSession(const CLanguageTable& language) : language_(language), dateSource_(Today) {}
 
+int CQuotixSession::Refuse(Refusal why) {
+  refusal_ = why;
+  workbook_.reset();
+  kind_ = ReportKind::None;
+  group_ = CGroup{};
+  sums_.Clear();
+  return 0;
+}
+
 bool CQuotixSession::InitXL(bool priceListTitle, bool is80) {
+  refusal_ = Refusal::None;
+  // A table that could not be read, or read as 0 where it was damaged,
+  // would give a report that looks priced and is not.
+  if (pricesReadError_ || prices_.BadEntry() >= 0) {
+    Refuse(pricesReadError_ ? Refusal::PricesUnreadable : Refusal::BadPriceEntry);
+    return false;
+  }
   workbook_ = std::make_unique<CWorkbook>();
   currentRow_ = kFirstReportRow;
   group_ = CGroup{};
@@ -52,7 +68,11 @@ void CQuotixSession::InitValues(int32_t innerHeight, int32_t lengthA, int32_t le
   values_ = {innerHeight, lengthA, lengthB, thickness};
 }
 
-void CQuotixSession::SetDealerDiscount(double discount) { prices_.Set(PriceEntry::kDealerDiscount, discount); }
+void CQuotixSession::SetDealerDiscount(double discount) {
+  // A discount that is no fraction is none, as the totals treat one of 1 or
+  // more.
+  if (!prices_.Set(PriceEntry::kDealerDiscount, discount)) prices_.Set(PriceEntry::kDealerDiscount, 0.0);
+}
 
 void CQuotixSession::InitXReport(int firstRow) {
   ClosePriceListGroup();
@@ -62,10 +82,12 @@ void CQuotixSession::InitXReport(int firstRow) {
 
 int CQuotixSession::MakeReport(const CCameraInput& input) {
   sums_.Clear();
+  refusal_ = Refusal::None;
   quietMode_ = false;
   if (!workbook_) return 0;
   kind_ = ReportKind::Camera;
   const CCameraPricing pricing = PriceCamera(prices_, values_, input, PricingMode::CameraReport);
+  if (!IsFiniteTotal(pricing.totals, pricing.sums)) return Refuse(Refusal::TotalNotFinite);
   sums_ = pricing.sums;
   CReportLayout layout(*workbook_, language_);
   currentRow_ = layout.WriteCameraReport(currentRow_, values_, input, pricing);
@@ -75,11 +97,14 @@ int CQuotixSession::MakeReport(const CCameraInput& input) {
 
 int CQuotixSession::MakeReport2(const CCameraInput& input, char column) {
   sums_.Clear();
+  refusal_ = Refusal::None;
   quietMode_ = true;
   column = static_cast<char>(std::toupper(static_cast<unsigned char>(column)));
   // The price goes one column to the right, which must still be on the sheet.
   if (!workbook_ || column < 'A' || column > 'K') return 0;
   const CCameraPricing pricing = PriceCamera(prices_, values_, input, PricingMode::PriceList);
+  // One camera without a price spoils the whole list.
+  if (!IsFiniteTotal(pricing.totals, pricing.sums)) return Refuse(Refusal::TotalNotFinite);
   sums_ = pricing.sums;
 
   const int32_t t = values_.thickness;
@@ -150,10 +175,12 @@ int CQuotixSession::MakePanelReport(const PanelGroup& group, bool euroNoVat, int
 }
 
 int CQuotixSession::EndPanelReport() {
+  refusal_ = Refusal::None;
   if (!workbook_) return 0;
   CPriceCalculator calc(prices_, values_, false, sums_);
   CReportLayout::CTotalsBlock block;
   block.totals = calc.Totals(true, false);
+  if (!IsFiniteTotal(block.totals, sums_)) return Refuse(Refusal::TotalNotFinite);
   block.thickness = values_.thickness;
   block.tableFirstRow = firstRow_;
   block.tableLastRow = currentRow_ - 1;

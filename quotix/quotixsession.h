@@ -17,6 +17,14 @@
 class CQuotixSession {
  public:
   enum class ReportKind { None, Camera, PriceList80, PriceList100, Panels };
+  // Why a call was refused. A refused call drops the workbook, so that no
+  // report with a wrong total can be saved.
+  enum class Refusal {
+    None,
+    PricesUnreadable,  // the table file could not be read (PricesReadError)
+    BadPriceEntry,     // an entry holds no price (CPriceTable::BadEntry)
+    TotalNotFinite,    // the prices give a total that is no number
+  };
 
   // Row at which every new workbook starts its reports.
   static constexpr int kFirstReportRow = 4;
@@ -25,10 +33,18 @@ class CQuotixSession {
 
   CPriceTable& Prices() { return prices_; }
   const CPriceTable& Prices() const { return prices_; }
+  // The failure of the last read of the table file, or none. While there is
+  // one, the table holds no dealer's prices and nothing is priced.
+  void SetPricesReadError(FileError error) { pricesReadError_ = std::move(error); }
+  const FileError& PricesReadError() const { return pricesReadError_; }
+  // Why the last InitXL, MakeReport, MakeReport2 or EndPanelReport was
+  // refused (None when it was not).
+  Refusal LastRefusal() const { return refusal_; }
 
   // Starts a new workbook (dropping any unsaved one). With priceListTitle
   // the sheet gets the price-list title and the logo, and pricing runs
-  // quietly. Returns false when no workbook could be made.
+  // quietly. Returns false (refused, no workbook) when the prices cannot
+  // price.
   bool InitXL(bool priceListTitle, bool is80);
   bool HasWorkbook() const { return workbook_ != nullptr; }
   const CWorkbook* Workbook() const { return workbook_.get(); }
@@ -41,7 +57,8 @@ class CQuotixSession {
   void SetDealerDiscount(double discount);
   void InitXReport(int firstRow);
 
-  // The camera report. Returns the row after it (0 without a workbook).
+  // The camera report. Returns the row after it (0 without a workbook, or
+  // refused when its total is no number).
   int MakeReport(const CCameraInput& input);
   // One camera of a price list: its volume into `column` ('C', 'E', 'G'),
   // its price into the next. Returns the row after it (0 when refused).
@@ -50,6 +67,7 @@ class CQuotixSession {
   int InitPanelReport();
   // Kinds other than wall, floor and ceiling write nothing.
   int MakePanelReport(const PanelGroup& group, bool euroNoVat, int32_t thickness);
+  // The totals of the panel report; 0 without a workbook or when refused.
   int EndPanelReport();
 
   // Where the logo picture is read from (default: the current folder).
@@ -65,9 +83,13 @@ class CQuotixSession {
 
  private:
   void ClosePriceListGroup();
+  // Drops the workbook and remembers why; returns 0 for the caller to return.
+  int Refuse(Refusal why);
 
   const CLanguageTable& language_;
   CPriceTable prices_;
+  FileError pricesReadError_;
+  Refusal refusal_ = Refusal::None;
   std::unique_ptr<CWorkbook> workbook_;
   ReportKind kind_ = ReportKind::None;
   int currentRow_ = kFirstReportRow;

@@ -126,6 +126,13 @@ void DiscardWorkbook(CloseXLFn closeXL, SetReportPathFn setReportPath) {
   closeXL(0);
 }
 
+// The pricing library refused a report part and said why. It dropped its
+// workbook already; closing again makes sure no part of it is ever saved.
+PriceRunResult Refused(CloseXLFn closeXL, SetReportPathFn setReportPath) {
+  DiscardWorkbook(closeXL, setReportPath);
+  return PriceRunResult::kPricingRefused;
+}
+
 // Closes the workbook into its report file. A chosen file is written under
 // a name of its own first and renamed over the chosen one only when the
 // library produced it, so an old report survives a failure and a missing
@@ -193,7 +200,7 @@ PriceRunResult RunCameraPriceReport(const CPriceRunSetup& setup, const CChamber&
   const ZamoModule* material = materials.library.Module();
   materials.selectProfile(material, options->profile);
 
-  if (!initXL(0, 0, camera.Thickness() == kThickness80 ? 1 : 0)) return PriceRunResult::kNotWritten;
+  if (!initXL(0, 0, camera.Thickness() == kThickness80 ? 1 : 0)) return PriceRunResult::kPricingRefused;
   std::vector<WallPanelTally> walls;
   std::vector<WallPanelTally> partitions;
   std::vector<FloorPanelTally> ceiling;
@@ -205,8 +212,9 @@ PriceRunResult RunCameraPriceReport(const CPriceRunSetup& setup, const CChamber&
   }
   setDealerDiscount(dealerCoefficient);
   initValues(camera.Height(), camera.Width(), camera.Depth(), camera.Thickness());
-  makeReport(material, Block(setup), View(walls), View(partitions), View(ceiling), camera.WallCount(),
-             camera.NoFloor() ? 1 : 0, options->euro ? 1 : 0);
+  if (!makeReport(material, Block(setup), View(walls), View(partitions), View(ceiling), camera.WallCount(),
+                  camera.NoFloor() ? 1 : 0, options->euro ? 1 : 0))
+    return Refused(closeXL, setReportPath);
   return SaveWorkbook(setup, closeXL, setReportPath);
 }
 
@@ -232,7 +240,7 @@ PriceRunResult RunPriceList(const CPriceRunSetup& setup, bool is80, const PriceL
   const ZamoModule* material = materials.library.Module();
   materials.selectProfile(material, 0);
 
-  if (!initXL(0, 1, is80 ? 1 : 0)) return PriceRunResult::kNotWritten;
+  if (!initXL(0, 1, is80 ? 1 : 0)) return PriceRunResult::kPricingRefused;
   // Price lists of the first language are in euros without tax.
   const int32_t euroNoVat = ModuleLanguage().GetLanguage() == 0 ? 1 : 0;
   const ZamoPriceBlock block = Block(setup);
@@ -258,8 +266,9 @@ PriceRunResult RunPriceList(const CPriceRunSetup& setup, bool is80, const PriceL
     TallyPartitionPanels(scratch, partitions);
     TallyFloorPanels(scratch, ceiling);
     initValues(scratch.Height(), scratch.Width(), scratch.Depth(), scratch.Thickness());
-    makeReport2(material, block, View(walls), View(partitions), View(ceiling), scratch.WallCount(),
-                scratch.NoFloor() ? 1 : 0, size.column, euroNoVat);
+    if (!makeReport2(material, block, View(walls), View(partitions), View(ceiling), scratch.WallCount(),
+                     scratch.NoFloor() ? 1 : 0, size.column, euroNoVat))
+      return Refused(closeXL, setReportPath);
     ++done;
     if (progress && !progress(done, total, scratch)) {
       DiscardWorkbook(closeXL, setReportPath);
@@ -285,12 +294,12 @@ PriceRunResult RunPanelReport(const CPriceRunSetup& setup, const ZamoModule* mat
       !BindReportPath(quotix, setup, setReportPath))
     return ExportMissing();
 
-  if (!initXL(0, 0, 0)) return PriceRunResult::kNotWritten;
+  if (!initXL(0, 0, 0)) return PriceRunResult::kPricingRefused;
   setDealerDiscount(dealerDiscount);
   initPanelReport(material);
   const ZamoPriceBlock block = Block(setup);
   for (const PanelGroup& group : groups) makePanelReport(&block, &group, 0, group.thickness);
-  endPanelReport();
+  if (!endPanelReport()) return Refused(closeXL, setReportPath);
   return SaveWorkbook(setup, closeXL, setReportPath);
 }
 
@@ -309,9 +318,11 @@ PriceRunResult RunCornerPostReport(const CPriceRunSetup& setup, const ZamoModule
     return ExportMissing();
 
   setDealerDiscount(dealerDiscount);
-  if (!initXL(0, 0, 0)) return PriceRunResult::kNotWritten;
+  if (!initXL(0, 0, 0)) return PriceRunResult::kPricingRefused;
   initValues(height, 0, 0, thickness);
-  makeReport(material, Block(setup), ZamoWallTallyList{}, ZamoWallTallyList{}, ZamoFloorTallyList{}, postCount, 0, 0);
+  if (!makeReport(material, Block(setup), ZamoWallTallyList{}, ZamoWallTallyList{}, ZamoFloorTallyList{}, postCount,
+                  0, 0))
+    return Refused(closeXL, setReportPath);
   return SaveWorkbook(setup, closeXL, setReportPath);
 }
 

@@ -53,6 +53,9 @@ enum class PriceRunResult {
   kCancelled,   // the user cancelled; nothing was written
   kRefused,     // a message said why; nothing was written
   kNotWritten,  // the pricing library made no file (it reports its own errors)
+  kPricingRefused,  // the pricing library refused to price: its price table is
+                    // unreadable or damaged, or a total is no number. It said
+                    // why; nothing was written
 };
 
 // The choice of the report options dialog.

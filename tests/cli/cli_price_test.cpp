@@ -8,7 +8,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <cmath>
+#include <cstring>
 #include <filesystem>
+#include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -145,7 +149,8 @@ TEST_F(CliPriceTest, PricesShowsAndSetsTheTableEntryByEntry) {
 
   for (const std::vector<std::string>& bad :
        {std::vector<std::string>{"prices", "set", "2=1500", "50=1"}, {"prices", "set", "2=abc"},
-        {"prices", "set"}, {"prices", "frob"}}) {
+        {"prices", "set"}, {"prices", "frob"}, {"prices", "set", "3=5", "2=-1"}, {"prices", "set", "2=1e308"},
+        {"prices", "set", "2=1000000001"}, {"prices", "set", "2=nan"}, {"prices", "set", "40=-inf"}}) {
     const CliRun run = Run(bad);
     EXPECT_EQ(run.exitCode, 2) << bad.back() << ": " << run.err;
     EXPECT_EQ(Lines(run.err), 1u) << run.err;
@@ -158,6 +163,65 @@ TEST_F(CliPriceTest, PricesShowsAndSetsTheTableEntryByEntry) {
   EXPECT_NE(after.out.find("\n14=0.3\n"), std::string::npos) << after.out;
   // Every other entry kept its value.
   EXPECT_EQ(after.out.substr(after.out.find("\n15=")), shown.out.substr(shown.out.find("\n15=")));
+}
+
+// A price table that cannot price refuses every report with one line
+// instead of pricing at 0; `prices set` mends a damaged entry.
+TEST_F(CliPriceTest, AnUnusablePriceTableRefusesEveryReport) {
+  const std::string table = dir_.File("PriceCntr.data");
+  const std::string sound = ReadFileBytes(table);
+  const auto withWallPrice = [&](double value) {
+    std::string bytes = sound;
+    std::memcpy(bytes.data() + 4 + 2 * 8, &value, 8);  // the machine is little-endian, as the file
+    return bytes;
+  };
+  const double inf = std::numeric_limits<double>::infinity();
+  const struct {
+    const char* name;
+    std::function<void()> make;
+    const char* mentions;
+  } cases[] = {
+      {"too large", [&] { WriteFileBytes(table, sound + std::string(2 << 20, '\0')); }, "PriceCntr.data: "},
+      {"folder", [&] { fs::create_directory(table); }, "PriceCntr.data: "},
+      {"nan", [&] { WriteFileBytes(table, withWallPrice(std::nan(""))); }, "entry 2 holds no price"},
+      {"inf", [&] { WriteFileBytes(table, withWallPrice(inf)); }, "entry 2 holds no price"},
+      {"1e308", [&] { WriteFileBytes(table, withWallPrice(1e308)); }, "entry 2 holds no price"},
+      {"negative", [&] { WriteFileBytes(table, withWallPrice(-2500)); }, "entry 2 holds no price"},
+  };
+  const std::vector<std::string> commands[] = {{"report", "cam.kry", "-o", "out.xlsx"},
+                                               {"price-list", "--thickness", "80", "-o", "out.xlsx"},
+                                               {"components", "--group", "wall,1200,2500,80,3", "-o", "out.xlsx"}};
+  for (const auto& c : cases) {
+    fs::remove_all(table);
+    c.make();
+    for (const std::vector<std::string>& command : commands) {
+      const CliRun run = Run(command);
+      EXPECT_EQ(run.exitCode, 2) << c.name << ", " << command[0] << ": " << run.err;
+      EXPECT_EQ(Lines(run.err), 1u) << c.name << ", " << command[0] << ": " << run.err;
+      EXPECT_NE(run.err.find(c.mentions), std::string::npos) << c.name << ", " << command[0] << ": " << run.err;
+      EXPECT_FALSE(fs::exists(dir_.File("out.xlsx"))) << c.name << ", " << command[0];
+    }
+  }
+  EXPECT_FALSE(fs::exists(dir_.File("Reports")));
+
+  // The damaged entry must be given before anything else is written.
+  const std::string damaged = ReadFileBytes(table);
+  EXPECT_EQ(Run({"prices", "set", "3=2900"}).exitCode, 2);
+  EXPECT_EQ(ReadFileBytes(table), damaged);
+  ASSERT_EQ(Run({"prices", "set", "2=2500"}).exitCode, 0);
+  EXPECT_EQ(ReadFileBytes(table), sound);
+  EXPECT_EQ(Run({"report", "cam.kry", "-o", "out.xlsx"}).exitCode, 0);
+}
+
+// Prices within their limits can still give a total that is no number (a
+// euro rate near 0): the pricing library refuses it and nothing is written.
+TEST_F(CliPriceTest, ATotalThatIsNoNumberRefusesTheReport) {
+  ASSERT_EQ(Run({"prices", "set", "2=1e9", "14=1e9", "15=1e9", "32=1e-300"}).exitCode, 0);
+  const CliRun run = Run({"report", "cam.kry", "--euro", "-o", "out.xlsx"});
+  EXPECT_EQ(run.exitCode, 2) << run.err;
+  EXPECT_NE(run.err.find("out.xlsx was not written"), std::string::npos) << run.err;
+  EXPECT_FALSE(fs::exists(dir_.File("out.xlsx")));
+  EXPECT_FALSE(fs::exists(dir_.File("Reports")));
 }
 
 }  // namespace

@@ -103,6 +103,32 @@ TEST_F(PriceDlgTest, TextThatIsNoNumberIsReportedAndNothingIsSaved) {
   EXPECT_EQ(table_.Get(PriceEntry::kWallPanel100), 0);
 }
 
+TEST_F(PriceDlgTest, APriceOutOfRangeIsReportedAndNothingIsSaved) {
+  const std::string before = ReadFileBytes(path_);
+  for (const char* typed : {"-1", "1000000001", "1e300"}) {
+    CPriceDlg dialog(table_, path_);
+    dialog.show();
+    messages_.Clear();
+    Box(dialog, 1027)->setText(QString::fromLatin1(typed));
+    Click(dialog, PriceDlgControl::kSave);
+    ASSERT_EQ(messages_.Messages().size(), 1u) << typed;
+    EXPECT_TRUE(messages_.Messages()[0].text.contains(QString::fromLatin1(typed))) << typed;
+    EXPECT_TRUE(dialog.isVisible()) << typed;
+    EXPECT_EQ(ReadFileBytes(path_), before) << typed;
+    EXPECT_EQ(table_.Get(PriceEntry::kWallPanel80), 2500) << typed;
+  }
+}
+
+TEST_F(PriceDlgTest, ADamagedEntryOpensBlank) {
+  std::string bytes = ReadFileBytes(path_);
+  bytes.replace(4 + PriceEntry::kWallPanel80 * 8, 8, std::string("\0\0\0\0\0\0\xf0\xff", 8));  // -inf
+  WriteFileBytes(path_, bytes);
+  CPriceDlg dialog(table_, path_);
+  EXPECT_TRUE(dialog.Loaded());
+  EXPECT_EQ(Box(dialog, 1027)->text(), QString());
+  EXPECT_EQ(Box(dialog, 1045)->text(), QStringLiteral("0.25"));
+}
+
 TEST_F(PriceDlgTest, DiscardChangesNothing) {
   const std::string before = ReadFileBytes(path_);
   CPriceDlg dialog(table_, path_);

@@ -65,6 +65,31 @@ TEST(PriceTableFile, EntriesThatAreNoNumberReadAsZero) {
   EXPECT_EQ(table.Get(2), 5.0);
 }
 
+// A price read as 0 from a damaged file would price at 0 without a word: the
+// entry stays marked bad until it is set again; entries nothing reads are
+// kept as the file holds them.
+TEST(PriceTableFile, AnEntryThatIsNoPriceIsMarkedBadUntilSet) {
+  const double inf = std::numeric_limits<double>::infinity();
+  for (const double bad : {std::numeric_limits<double>::quiet_NaN(), inf, -inf, 1e308, -1.0,
+                           CPriceTable::kMaxPrice * 1.0000001}) {
+    std::string bytes = "H10P";
+    for (int i = 0; i < PriceEntry::kCount; ++i) bytes += Entry(i == PriceEntry::kWallPanel80 ? bad : 3.0);
+    CPriceTable table;
+    EXPECT_EQ(table.ReadBytes(bytes), PriceEntry::kCount) << bad;
+    EXPECT_EQ(table.BadEntry(), PriceEntry::kWallPanel80) << bad;
+    EXPECT_EQ(table.Get(PriceEntry::kWallPanel80), 0.0) << bad;
+    EXPECT_FALSE(table.Set(PriceEntry::kWallPanel80, bad)) << bad;
+    EXPECT_EQ(table.BadEntry(), PriceEntry::kWallPanel80) << bad;
+    EXPECT_TRUE(table.Set(PriceEntry::kWallPanel80, CPriceTable::kMaxPrice)) << bad;
+    EXPECT_EQ(table.BadEntry(), -1) << bad;
+  }
+  const std::string unread = "H10P" + std::string(PriceEntry::kUnused20 * 8, '\0') + Entry(-5);
+  CPriceTable table;
+  table.ReadBytes(unread);
+  EXPECT_EQ(table.BadEntry(), -1);
+  EXPECT_EQ(table.Get(PriceEntry::kUnused20), -5.0);
+}
+
 TEST(PriceTableFile, MissingFileIsCreatedEmptyAndPricesStayZero) {
   CScratchDir dir;
   const std::string path = dir.File(CPriceTable::kFileName);

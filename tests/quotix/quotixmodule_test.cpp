@@ -9,6 +9,7 @@
 #include <QUrl>
 
 #include <filesystem>
+#include <functional>
 
 #include "quotixmodule.h"
 #include "settings.h"
@@ -87,6 +88,38 @@ TEST_F(QuotixModuleTest, LoadingReadsTheTableFromTheDataFolder) {
   module_.Load();
   EXPECT_EQ(module_.Session().Prices().Get(PriceEntry::kEuroRate), 99);
   EXPECT_EQ(module_.Session().Prices().Get(PriceEntry::kWallPanel80), 0);
+}
+
+// A table that cannot be read, or holds no price where one is read, stops
+// every report with a message instead of pricing at 0.
+TEST_F(QuotixModuleTest, ATableThatCannotPriceRefusesReportsWithAMessage) {
+  const std::string path = dir_.File(CPriceTable::kFileName);
+  const std::string nan("\0\0\0\0\0\0\xf8\x7f", 8);
+  const struct {
+    const char* name;
+    std::function<void()> make;
+    const char* mentions;
+  } cases[] = {
+      {"folder", [&] { std::filesystem::create_directory(path); }, "PriceCntr.data"},
+      {"nan", [&] { WriteFileBytes(path, "H10P" + std::string(16, '\0') + nan); }, "запись 2"},
+  };
+  for (const auto& c : cases) {
+    std::filesystem::remove_all(path);
+    c.make();
+    CMessageRecorder messages;
+    module_.Load();
+    EXPECT_FALSE(module_.InitXL(false, true)) << c.name;
+    ASSERT_EQ(messages.Messages().size(), 1u) << c.name;
+    EXPECT_TRUE(messages.Messages()[0].text.contains(QString::fromUtf8(c.mentions)))
+        << c.name << ": " << messages.Messages()[0].text.toStdString();
+    EXPECT_TRUE(module_.CloseXL().isEmpty()) << c.name;
+  }
+  std::filesystem::remove_all(path);
+  CPriceTable sound;
+  sound.Set(PriceEntry::kWallPanel80, 2000);
+  ASSERT_FALSE(sound.Write(path));
+  module_.Load();
+  EXPECT_TRUE(module_.InitXL(false, true));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // and the panel report, group by group for the price list.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "languageentries.h"
 #include "quotixsession.h"
 #include "samplecameras.h"
@@ -263,6 +265,58 @@ TEST_F(ReportLayoutTest, ReportCallsWithoutWorkbookWriteNothingAndDoNotFail) {
   EXPECT_EQ(session_.InitPanelReport(), 0);
   EXPECT_EQ(session_.EndPanelReport(), 0);
   EXPECT_EQ(session_.TakeWorkbook(), nullptr);
+}
+
+// A report priced from prices that are not the dealer's, or with a total
+// that is no number, must not be saved looking priced: the call is refused
+// and the workbook dropped.
+TEST_F(ReportLayoutTest, UnusablePricesRefuseTheReportAndDropTheWorkbook) {
+  using Refusal = CQuotixSession::Refusal;
+  const CSampleCamera camera = MakeRectangularCamera(2920, 1920, 2040, 80);
+  // Every entry within its limits, yet the euro total overflows.
+  const auto absurd = [](CQuotixSession& s) {
+    for (int entry : {PriceEntry::kWallPanel80, PriceEntry::kMargin, PriceEntry::kDealerMarkup})
+      s.Prices().Set(entry, CPriceTable::kMaxPrice);
+    s.Prices().Set(PriceEntry::kEuroRate, 1e-300);
+  };
+  const struct {
+    const char* name;
+    std::function<void(CQuotixSession&)> spoil;
+    std::function<int(CQuotixSession&)> run;
+    Refusal why;
+  } cases[] = {
+      {"table not read", [](CQuotixSession& s) { s.SetPricesReadError({"PriceCntr.data", "is a folder"}); },
+       [](CQuotixSession& s) { return s.InitXL(false, true) ? 1 : 0; }, Refusal::PricesUnreadable},
+      {"damaged entry",
+       [](CQuotixSession& s) {
+         s.Prices().ReadBytes("H10P" + std::string(8, '\0') + std::string("\0\0\0\0\0\0\xf8\x7f", 8));
+       },
+       [](CQuotixSession& s) { return s.InitXL(true, true) ? 1 : 0; }, Refusal::BadPriceEntry},
+      {"camera report", absurd,
+       [&](CQuotixSession& s) {
+         s.InitXL(false, true);
+         s.InitValues(2040, 2920, 1920, 80);
+         return s.MakeReport(camera.Input(false, true));
+       },
+       Refusal::TotalNotFinite},
+      {"price list", absurd,
+       [&](CQuotixSession& s) {
+         s.InitXL(true, true);
+         s.InitXReport(7);
+         s.InitValues(2040, 2920, 1920, 80);
+         return s.MakeReport2(camera.Input(false, true), 'C');
+       },
+       Refusal::TotalNotFinite},
+  };
+  for (const auto& c : cases) {
+    CQuotixSession session{Language()};
+    session.Prices() = TestPrices();
+    session.SetLogoFile(SourceDataDir() + "/kryvel_logo.jpg");
+    c.spoil(session);
+    EXPECT_EQ(c.run(session), 0) << c.name;
+    EXPECT_EQ(session.LastRefusal(), c.why) << c.name;
+    EXPECT_EQ(session.TakeWorkbook(), nullptr) << c.name;
+  }
 }
 
 class PriceListTest : public ReportLayoutTest {
