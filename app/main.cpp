@@ -14,6 +14,7 @@
 
 #include "datafolder.h"
 #include "languagetable.h"
+#include "messages.h"
 #include "zamoapp.h"
 
 namespace {
@@ -77,7 +78,16 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "zamo: %s\n", problem.toUtf8().constData());
     return kExitBadArguments;
   }
-  ModuleLanguage().Load(0);
+  // Without a language file the program runs without its texts, as it
+  // always did; one that is there but cannot be read is told (the texts
+  // being what is missing, the message is written out here).
+  FileError languageError;
+  const QFileInfo languageFile(QString::fromUtf8(CLanguageTable::kFileName));
+  if (!ModuleLanguage().Load(0, &languageError) && languageError && languageFile.exists()) {
+    ShowMessageText(QStringLiteral("Файл языка не прочитан: %1: %2")
+                        .arg(languageFile.absoluteFilePath(), QString::fromStdString(languageError.problem)),
+                    QStringLiteral("Ошибка"));
+  }
 
   CZamoApp zamo(options);
   if (!zamo.InitInstance()) return zamo.ExitCode();

@@ -1,6 +1,12 @@
 #include "clicommand.h"
 
+#include "atomicfile.h"
 #include "cameradocument.h"
+#include "languagetable.h"
+#include "materialfile.h"
+#include "pricetable.h"
+#include "reportlayout.h"
+#include "workbook.h"
 
 #include <algorithm>
 #include <charconv>
@@ -84,5 +90,50 @@ bool LoadCliCamera(CliContext& context, const std::string& path, CCameraDocument
   }
   if (const std::string damage = DescribeCameraFileEnd(read); !damage.empty())
     context.err << path << ": " << damage << '\n';
+  return true;
+}
+
+namespace {
+
+struct CDataFile {
+  const char* name;
+  uint64_t maxBytes;
+};
+
+constexpr CDataFile kLanguageFile{CLanguageTable::kFileName, CLanguageTable::kMaxFileBytes};
+constexpr CDataFile kPriceFile{CPriceTable::kFileName, CPriceTable::kMaxFileBytes};
+constexpr CDataFile kProfileFile{kMaterialFileName, kMaxMaterialFileBytes};
+constexpr CDataFile kLogoFile{CReportLayout::kLogoFileName, CWorkbook::kMaxPictureBytes};
+
+// What each command reads from the data folder. The pricing commands check
+// the price table themselves, with what it means for the prices.
+struct CCommandFiles {
+  std::string_view command;
+  std::initializer_list<CDataFile> files;
+};
+
+const CCommandFiles kCommandFiles[] = {
+    {"render", {kLanguageFile}},
+    {"report", {kLanguageFile, kProfileFile, kLogoFile}},
+    {"price-list", {kLanguageFile, kLogoFile}},
+    {"components", {kLanguageFile, kProfileFile, kLogoFile}},
+    {"prices", {kPriceFile}},
+};
+
+}  // namespace
+
+bool CheckCliDataFiles(CliContext& context) {
+  for (const CCommandFiles& entry : kCommandFiles) {
+    if (entry.command != context.command) continue;
+    for (const CDataFile& file : entry.files) {
+      std::error_code ec;
+      if (!std::filesystem::exists(file.name, ec) && !ec) continue;
+      if (const FileError error = CheckReadableFile(file.name, file.maxBytes)) {
+        const std::filesystem::path absolute = std::filesystem::absolute(file.name, ec);
+        context.BadInput((ec ? std::string(file.name) : absolute.string()) + ": " + error.problem);
+        return false;
+      }
+    }
+  }
   return true;
 }

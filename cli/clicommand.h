@@ -49,6 +49,13 @@ class CCameraDocument;
 // so.
 bool LoadCliCamera(CliContext& context, const std::string& path, CCameraDocument& document);
 
+// Checks the data folder's files the command reads (language file, price
+// table, material profiles, logo): one that is there but cannot be read as
+// such (a folder, a pipe, over its size limit) gets its one line on err
+// (false: the command ends with kExitBadInput). Missing files are left to
+// the command.
+bool CheckCliDataFiles(CliContext& context);
+
 // ---- argument helpers ------------------------------------------------------
 
 struct CliOptionSpec {

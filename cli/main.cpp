@@ -86,6 +86,7 @@ int main(int argc, char** argv) {
   }
 
   CliContext context{std::string(command->name), {args.begin() + 1, args.end()}, startFolder, std::cout, std::cerr};
+  if (!CheckCliDataFiles(context)) return kExitBadInput;
   const int code = command->run(context);
   std::cout.flush();
   return code;

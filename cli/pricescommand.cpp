@@ -26,7 +26,7 @@ int ShowPrices(CliContext& context) {
   const std::string path = CPriceTable::kFileName;
   if (QFileInfo::exists(QString::fromUtf8(CPriceTable::kFileName))) {
     std::string bytes;
-    if (const FileError error = ReadWholeFile(path, bytes, CPriceTable::kFileBytes * 16)) {
+    if (const FileError error = ReadWholeFile(path, bytes, CPriceTable::kMaxFileBytes)) {
       context.err << QFileInfo(QString::fromUtf8(CPriceTable::kFileName)).absoluteFilePath().toStdString() << ": "
                   << error.problem << '\n';
       return kExitBadInput;

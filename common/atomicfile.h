@@ -17,9 +17,13 @@ struct FileError {
 };
 
 // Writes a whole file so that it is never seen half-written: the bytes go to
-// a temporary file in the target's folder, which replaces the target only
-// when everything was written. On failure the old file is untouched and the
-// temporary file is removed.
+// a temporary file with a short name (".zamo-XXXXXX") in the target's
+// folder, which replaces the target only when everything was written. On
+// failure the old file is untouched and the temporary file is removed.
+// A symbolic link is followed: the file it finally names is replaced and the
+// link stays. The replaced file keeps its permissions; a new file gets the
+// usual ones (0666 less the umask). A target that is read-only, a folder or
+// anything but a regular file is refused and left as it is.
 FileError WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // The same for writers that insist on opening the file themselves (a
@@ -28,9 +32,27 @@ FileError WriteFileAtomically(const std::string& path, std::string_view bytes);
 FileError WriteFileAtomicallyVia(const std::string& path,
                                  const std::function<FileError(const std::string& tempPath)>& write);
 
-// Reads a whole file, refusing files larger than `maxBytes` before reading.
+// Reads a whole file. The file is opened without waiting (a pipe in its
+// place would block for ever) and refused unless it is a regular file
+// ("is a folder", "is not a regular file") or when it holds more than
+// `maxBytes`, both before anything is allocated. Nothing is thrown; on
+// failure `bytes` is empty.
 FileError ReadWholeFile(const std::string& path, std::string& bytes,
                         uint64_t maxBytes = 256ull * 1024 * 1024);
+
+// What ReadWholeFile would refuse about `path` (not a regular file, over
+// `maxBytes`, cannot be opened), found without reading it.
+FileError CheckReadableFile(const std::string& path, uint64_t maxBytes);
+
+// The file `path` finally names, symbolic links followed (also when that
+// file does not exist yet). `path` itself when it is no link.
+std::string FinalFileTarget(const std::string& path);
+
+// Creates a new, empty file `folder`/`stem``extension`, or, when that name is
+// taken, `stem`-2, -3, ... Creating is exclusive, so programs choosing a name
+// at the same moment never get the same one. `path` receives the file made.
+FileError CreateUniqueFile(const std::string& folder, const std::string& stem, const std::string& extension,
+                           std::string& path);
 
 // Little-endian helpers for the binary file formats.
 inline void AppendInt32(std::string& out, int32_t v) {

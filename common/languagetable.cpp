@@ -1,8 +1,5 @@
 #include "languagetable.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "textcodec.h"
 
 namespace {
@@ -70,14 +67,20 @@ class CReader {
 
 }  // namespace
 
-bool CLanguageTable::Load(int index) { return LoadFile(kFileName, index); }
+bool CLanguageTable::Load(int index, FileError* error) { return LoadFile(kFileName, index, error); }
 
-bool CLanguageTable::LoadFile(const std::string& path, int index) {
+bool CLanguageTable::LoadFile(const std::string& path, int index, FileError* error) {
   if (index < 0) return false;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  return LoadBytes(bytes, index);
+  std::string bytes;
+  FileError problem = ReadWholeFile(path, bytes, kMaxFileBytes);
+  if (error) *error = problem;
+  if (problem) return false;
+  try {
+    return LoadBytes(bytes, index);
+  } catch (...) {
+    // Out of memory while decoding: the table stays as it was.
+    return false;
+  }
 }
 
 bool CLanguageTable::LoadBytes(std::string_view bytes, int index) {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "atomicfile.h"
 
 // The interface texts of one module, taken by 1-based entry number from the
 // language file "zamo.language". The file holds several languages side by
@@ -17,12 +20,17 @@ class CLanguageTable {
   static constexpr const char* kFileName = "zamo.language";
   // Longest text kept; longer lines are cut, never split across entries.
   static constexpr size_t kMaxTextChars = 258;
+  // The texts of a few languages take some hundred kilobytes; a larger file
+  // is not a language file and is not read.
+  static constexpr uint64_t kMaxFileBytes = 4ull * 1024 * 1024;
 
   // Loads language `index` from kFileName in the current folder. A missing
-  // file, a negative index or one the file does not have leaves the table as
-  // it was. Returns true when the table was replaced.
-  bool Load(int index);
-  bool LoadFile(const std::string& path, int index);
+  // file, one that cannot be read (a folder, a pipe, over kMaxFileBytes), a
+  // negative index or one the file does not have leaves the table as it
+  // was. Returns true when the table was replaced; `error`, when given,
+  // says why a file could not be read.
+  bool Load(int index, FileError* error = nullptr);
+  bool LoadFile(const std::string& path, int index, FileError* error = nullptr);
   bool LoadBytes(std::string_view bytes, int index);
 
   // Entry n (1-based); 0 or a number past the end give an empty text.

@@ -53,13 +53,12 @@ std::string SerializeMaterialFile(const std::vector<MaterialProfile>& profiles) 
 MaterialFileStatus ReadMaterialFile(const std::string& path, std::vector<MaterialProfile>& profiles) {
   profiles.clear();
   std::error_code ec;
-  // Anything but a plain file (a folder, a pipe) cannot be opened as one;
-  // reading a pipe would even wait forever.
-  if (!std::filesystem::is_regular_file(path, ec)) return MaterialFileStatus::kMissing;
-  const auto size = std::filesystem::file_size(path, ec);
-  if (!ec && size > kMaxMaterialFileBytes) return MaterialFileStatus::kDamaged;
+  if (!std::filesystem::exists(path, ec) && !ec) return MaterialFileStatus::kMissing;
+  // Anything in the file's place that cannot be read as one (a folder, a
+  // pipe, a file far too large) is refused like a damaged file: the user is
+  // told, and a save cannot replace it either.
   std::string bytes;
-  if (ReadWholeFile(path, bytes, kMaxMaterialFileBytes)) return MaterialFileStatus::kMissing;
+  if (ReadWholeFile(path, bytes, kMaxMaterialFileBytes)) return MaterialFileStatus::kDamaged;
   return ParseMaterialFile(bytes, profiles) ? MaterialFileStatus::kRead : MaterialFileStatus::kDamaged;
 }
 

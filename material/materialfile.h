@@ -19,8 +19,9 @@ inline constexpr uint64_t kMaxMaterialFileBytes = 16ull * 1024 * 1024;
 
 enum class MaterialFileStatus {
   kRead,     // the profiles were read (possibly none)
-  kMissing,  // no file, or one that cannot be opened: not an error
-  kDamaged,  // wrong magic or absurd size: the user is told, no profiles
+  kMissing,  // no file: not an error
+  kDamaged,  // wrong magic, absurd size, not a regular file or unreadable:
+             // the user is told, no profiles
 };
 
 // Reads the profiles from the bytes of a profile file. False (and no

@@ -18,10 +18,6 @@ void AppendUint64(std::string& out, uint64_t u) {
   for (int i = 0; i < 8; ++i) out += static_cast<char>((u >> (8 * i)) & 0xFF);
 }
 
-// A file this large is not a price table; refusing it keeps a stray file
-// from being read into memory.
-constexpr uint64_t kMaxFileBytes = 1024 * 1024;
-
 }  // namespace
 
 bool CPriceTable::IsValidPrice(double value) { return std::isfinite(value) && value >= 0.0 && value <= kMaxPrice; }

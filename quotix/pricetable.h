@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,11 @@ class CPriceTable {
   static constexpr size_t kEntryBytes = 8;
   static constexpr size_t kTableBytes = PriceEntry::kCount * kEntryBytes;
   static constexpr size_t kFileBytes = kMagic.size() + kTableBytes;
+  // The largest file taken for a price table, by every reader of it (the
+  // pricing library, the price dialog, the command-line tool). A real one
+  // is kFileBytes; a file this large is something else and is refused
+  // before it is read into memory.
+  static constexpr uint64_t kMaxFileBytes = 1024 * 1024;
 
   // The largest price or coefficient the table takes. Far above any real
   // price, yet low enough that no report's arithmetic leaves the doubles.

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <iterator>
 
+#include "atomicfile.h"
 #include "cellvalue.h"
 
 namespace {
@@ -15,9 +15,6 @@ constexpr double kDigitPixels = 7.0;
 constexpr double kColumnPaddingPixels = 5.0;
 constexpr double kPointsPerPixel = 0.75;
 constexpr double kBoldFactor = 1.08;
-// Pictures larger than this are no logo; refusing them keeps a stray file
-// from being embedded into every report.
-constexpr std::streamoff kMaxPictureBytes = 16 * 1024 * 1024;
 
 // Decodes one UTF-8 character at `i`, advancing it.
 char32_t NextCodePoint(std::string_view text, size_t& i) {
@@ -202,15 +199,8 @@ double CWorkbook::Top(const CRange& range) const {
 }
 
 bool CWorkbook::AddPicture(const std::string& file, double left, double top, double width, double height) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return false;
-  in.seekg(0, std::ios::end);
-  const std::streamoff size = in.tellg();
-  if (size <= 0 || size > kMaxPictureBytes) return false;
-  in.seekg(0, std::ios::beg);
-  CPicture picture{file, std::string(static_cast<size_t>(size), '\0'), left, top, width, height};
-  in.read(picture.bytes.data(), size);
-  if (in.gcount() != size) return false;
+  CPicture picture{file, {}, left, top, width, height};
+  if (ReadWholeFile(file, picture.bytes, kMaxPictureBytes) || picture.bytes.empty()) return false;
   pictures_.push_back(std::move(picture));
   return true;
 }

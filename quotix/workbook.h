@@ -1,6 +1,7 @@
 #pragma once
 
 #include <compare>
+#include <cstdint>
 #include <map>
 #include <string>
 #include <utility>
@@ -52,6 +53,9 @@ class CWorkbook : public CSpreadsheet {
   static constexpr double kDefaultRowHeight = 15.0;
   // The widest column the spreadsheet allows.
   static constexpr double kMaxColumnWidth = 255.0;
+  // Pictures larger than this are no logo; refusing them keeps a stray file
+  // from being embedded into every report.
+  static constexpr uint64_t kMaxPictureBytes = 16ull * 1024 * 1024;
 
   // CSpreadsheet
   void SetText(const CRange& range, std::string_view text) override;

@@ -43,9 +43,8 @@ std::string SerializeUserData(const std::vector<UserDataEntry>& entries) {
 UserDataFileStatus ReadUserDataFile(const std::string& path, std::vector<UserDataEntry>& entries) {
   entries.clear();
   std::error_code ec;
-  if (!std::filesystem::exists(path, ec)) return UserDataFileStatus::kMissing;
-  // Anything but a plain file (a pipe would make the read wait forever).
-  if (!std::filesystem::is_regular_file(path, ec)) return UserDataFileStatus::kUnreadable;
+  if (!std::filesystem::exists(path, ec) && !ec) return UserDataFileStatus::kMissing;
+  // Anything but a plain file within the limit is refused by the reader.
   std::string bytes;
   if (ReadWholeFile(path, bytes, kMaxUserDataFileBytes)) return UserDataFileStatus::kUnreadable;
   return ParseUserData(bytes, entries) ? UserDataFileStatus::kRead : UserDataFileStatus::kForeign;

@@ -224,4 +224,43 @@ TEST_F(CliPriceTest, ATotalThatIsNoNumberRefusesTheReport) {
   EXPECT_FALSE(fs::exists(dir_.File("Reports")));
 }
 
+// Every data file a command reads may be replaced by a folder or a pipe:
+// the command ends at once with exit code 2 and one line naming the file,
+// and writes nothing.
+TEST_F(CliPriceTest, ADataFileThatIsNoFileRefusesTheCommandsThatReadIt) {
+  const std::vector<std::string> report{"report", "cam.kry", "-o", "out.xlsx"};
+  const std::vector<std::string> priceList{"price-list", "--thickness", "80", "-o", "out.xlsx"};
+  const std::vector<std::string> components{"components", "--group", "wall,1200,2500,80,3", "-o", "out.xlsx"};
+  const std::vector<std::string> render{"render", "cam.kry", "-o", "out.png"};
+  const struct {
+    const char* file;
+    std::vector<std::vector<std::string>> commands;
+  } cases[] = {
+      {"zamo.language", {report, priceList, components, render}},
+      {"MaterialArch.data", {report, components}},
+      {"kryvel_logo.jpg", {report, priceList, components}},
+      {"PriceCntr.data", {report, priceList, components, {"prices", "show"}, {"prices", "set", "2=1"}}},
+      {"cam.kry", {report, render, {"dump", "cam.kry"}}},
+  };
+  for (const auto& c : cases) {
+    const std::string bytes = ReadFileBytes(dir_.File(c.file));
+    for (const UnreadableKind kind : {UnreadableKind::kFolder, UnreadableKind::kFifo}) {
+      const CUnreadableFile unreadable(dir_.File(c.file), kind, 0);
+      for (const std::vector<std::string>& command : c.commands) {
+        const std::string what = std::string(c.file) + " as " + UnreadableKindName(kind) + ", " + command[0];
+        std::vector<std::string> all{"--data-dir", "."};
+        all.insert(all.end(), command.begin(), command.end());
+        const CliRun run = RunCli(all, dir_.Path(), 10000);
+        EXPECT_EQ(run.exitCode, 2) << what << ": " << run.err;
+        EXPECT_EQ(Lines(run.err), 1u) << what << ": " << run.err;
+        EXPECT_NE(run.err.find(c.file), std::string::npos) << what << ": " << run.err;
+        EXPECT_FALSE(fs::exists(dir_.File("out.xlsx")) || fs::exists(dir_.File("out.png"))) << what;
+      }
+      EXPECT_FALSE(unreadable.ReaderWaited()) << c.file;
+    }
+    WriteFileBytes(dir_.File(c.file), bytes);
+  }
+  EXPECT_EQ(Run(report).exitCode, 0);
+}
+
 }  // namespace

@@ -80,6 +80,23 @@ TEST(LanguageTable, UnusableLoadsKeepTheTable) {
   EXPECT_EQ(table.GetString(1), "Ошибка");
 }
 
+// The program and every plugin read this file when they start: nothing in
+// its place may crash, hang or fill the memory.
+TEST(LanguageTable, AnythingButAReadableFileKeepsTheTableAndSaysWhy) {
+  CScratchDir dir;
+  const std::string path = dir.File(CLanguageTable::kFileName);
+  for (const UnreadableKind kind : kUnreadableKinds) {
+    const CUnreadableFile unreadable(path, kind, CLanguageTable::kMaxFileBytes);
+    CLanguageTable table;
+    ASSERT_TRUE(table.LoadBytes(kTwoLanguages, 0));
+    FileError error;
+    EXPECT_FALSE(table.LoadFile(path, 0, &error)) << UnreadableKindName(kind);
+    EXPECT_TRUE(error) << UnreadableKindName(kind);
+    EXPECT_FALSE(unreadable.ReaderWaited()) << UnreadableKindName(kind);
+    EXPECT_EQ(table.GetString(1), "Ошибка") << UnreadableKindName(kind);
+  }
+}
+
 TEST(LanguageTable, ShortFileGivesEmptyTextsBeyondIt) {
   CLanguageTable table;
   ASSERT_TRUE(table.LoadBytes("2\nRu\nEn\n1\nОдин\nOne\n2\nДва", 0));

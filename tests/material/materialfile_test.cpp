@@ -84,9 +84,24 @@ TEST(MaterialFile, ReadingFromDisk) {
   EXPECT_EQ(ReadMaterialFile(path, read), MaterialFileStatus::kDamaged);
   EXPECT_TRUE(read.empty());
 
-  // A folder in the file's place cannot be opened: as if missing.
+  // A folder in the file's place cannot be read as one: the user is told.
   std::filesystem::create_directory(dir.File("folder"));
-  EXPECT_EQ(ReadMaterialFile(dir.File("folder"), read), MaterialFileStatus::kMissing);
+  EXPECT_EQ(ReadMaterialFile(dir.File("folder"), read), MaterialFileStatus::kDamaged);
+}
+
+TEST(MaterialFile, FolderPipeOrOversizedFileInItsPlaceIsRefused) {
+  CScratchDir dir;
+  const std::string path = dir.File(kMaterialFileName);
+  for (const UnreadableKind kind : kUnreadableKinds) {
+    const CUnreadableFile unreadable(path, kind, kMaxMaterialFileBytes);
+    std::vector<MaterialProfile> read{{"x", {}}};
+    EXPECT_EQ(ReadMaterialFile(path, read), MaterialFileStatus::kDamaged) << UnreadableKindName(kind);
+    EXPECT_TRUE(read.empty());
+    EXPECT_FALSE(unreadable.ReaderWaited()) << UnreadableKindName(kind);
+    // Nor is it replaced by a save.
+    EXPECT_EQ(WriteMaterialFile(path, {{"y", {}}}).file.empty(), kind == UnreadableKind::kOverLimit)
+        << UnreadableKindName(kind);
+  }
 }
 
 }  // namespace

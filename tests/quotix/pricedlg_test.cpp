@@ -13,6 +13,8 @@
 #include "pricedlgcontrols.h"
 #include "testsupport.h"
 
+#include <sys/stat.h>
+
 namespace {
 
 class PriceDlgTest : public ::testing::Test {
@@ -140,9 +142,10 @@ TEST_F(PriceDlgTest, DiscardChangesNothing) {
 }
 
 TEST_F(PriceDlgTest, FileThatCannotBeWrittenIsReportedAndTheDialogStays) {
-  // No temporary file can be made beside a name this long.
+  // A read-only table is refused, for any user (root included).
   const std::string longPath = dir_.File(std::string(250, 'p'));
   WriteFileBytes(longPath, ReadFileBytes(path_));
+  ::chmod(longPath.c_str(), 0444);
   CPriceDlg dialog(table_, longPath);
   dialog.show();
   Box(dialog, 1027)->setText(QStringLiteral("3000"));

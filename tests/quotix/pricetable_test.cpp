@@ -113,11 +113,12 @@ TEST(PriceTableFile, WriteAndReadBackThroughTheFile) {
 
 TEST(PriceTableFile, FailedWriteKeepsTheOldFile) {
   CScratchDir dir;
-  // A name so long that no temporary file can be made beside it.
+  // A read-only file is refused, for any user (root included).
   const std::string path = dir.File(std::string(250, 'p'));
   CPriceTable table;
   table.Set(0, 1);
   WriteFileBytes(path, table.ToBytes());
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read);
   table.Set(0, 2);
   EXPECT_TRUE(table.Write(path));
   CPriceTable back;
@@ -125,14 +126,17 @@ TEST(PriceTableFile, FailedWriteKeepsTheOldFile) {
   EXPECT_EQ(back.Get(0), 1.0);
 }
 
-TEST(PriceTableFile, FolderInPlaceOfTheFileIsReportedNotRead) {
+TEST(PriceTableFile, FolderPipeOrOversizedFileInItsPlaceIsReportedNotRead) {
   CScratchDir dir;
   const std::string path = dir.File(CPriceTable::kFileName);
-  std::filesystem::create_directory(path);
-  CPriceTable table;
-  const FileError error = table.Read(path);
-  EXPECT_TRUE(error);
-  EXPECT_EQ(error.file, path);
+  for (const UnreadableKind kind : kUnreadableKinds) {
+    const CUnreadableFile unreadable(path, kind, CPriceTable::kMaxFileBytes);
+    CPriceTable table;
+    const FileError error = table.Read(path);
+    EXPECT_TRUE(error) << UnreadableKindName(kind);
+    EXPECT_EQ(error.file, path);
+    EXPECT_FALSE(unreadable.ReaderWaited()) << UnreadableKindName(kind);
+  }
 }
 
 TEST(PriceTableFile, DialogBufferGetsTheFourHundredBytesOfTheEntries) {

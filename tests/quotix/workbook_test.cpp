@@ -102,6 +102,14 @@ TEST(WorkbookPicture, UnreadablePictureIsLeftOut) {
   CWorkbook book;
   EXPECT_FALSE(book.AddPicture("no-such-logo.jpg", 0, 0, 200, 65));
   EXPECT_TRUE(book.Pictures().empty());
+  CScratchDir dir;
+  const std::string logo = dir.File("kryvel_logo.jpg");
+  for (const UnreadableKind kind : kUnreadableKinds) {
+    const CUnreadableFile unreadable(logo, kind, CWorkbook::kMaxPictureBytes);
+    EXPECT_FALSE(book.AddPicture(logo, 0, 0, 200, 65)) << UnreadableKindName(kind);
+    EXPECT_FALSE(unreadable.ReaderWaited()) << UnreadableKindName(kind);
+  }
+  EXPECT_TRUE(book.Pictures().empty());
   EXPECT_TRUE(book.AddPicture(SourceDataDir() + "/kryvel_logo.jpg", 0, 0, 200, 65));
   ASSERT_EQ(book.Pictures().size(), 1u);
   CImageSize size;

@@ -8,10 +8,16 @@
 #include <QTemporaryDir>
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <mutex>
+#include <thread>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -99,3 +105,67 @@ const CLanguageTable& ShippedLanguage() {
   }();
   return table;
 }
+
+const char* UnreadableKindName(UnreadableKind kind) {
+  switch (kind) {
+    case UnreadableKind::kFolder: return "folder";
+    case UnreadableKind::kFifo: return "pipe";
+    case UnreadableKind::kOverLimit: return "over the limit";
+  }
+  return "?";
+}
+
+struct CUnreadableFile::CWatchdog {
+  std::mutex mutex;
+  std::condition_variable stop;
+  bool stopping = false;
+  std::atomic<bool> fired{false};
+  std::thread thread;
+};
+
+CUnreadableFile::CUnreadableFile(const std::string& path, UnreadableKind kind, uint64_t limit) : path_(path) {
+  std::error_code ec;
+  fs::remove_all(path, ec);
+  switch (kind) {
+    case UnreadableKind::kFolder:
+      fs::create_directory(path);
+      break;
+    case UnreadableKind::kOverLimit:
+      WriteFileBytes(path, std::string());
+      fs::resize_file(path, limit + 1);
+      break;
+    case UnreadableKind::kFifo: {
+      ::mkfifo(path.c_str(), 0644);
+      watchdog_ = std::make_unique<CWatchdog>();
+      CWatchdog* dog = watchdog_.get();
+      dog->thread = std::thread([dog, path] {
+        std::unique_lock<std::mutex> lock(dog->mutex);
+        while (!dog->stopping) {
+          if (dog->stop.wait_for(lock, std::chrono::seconds(5)) != std::cv_status::timeout) continue;
+          // Opening for writing succeeds only while someone waits to read.
+          const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
+          if (fd >= 0) {
+            dog->fired = true;
+            ::close(fd);
+          }
+        }
+      });
+      break;
+    }
+  }
+}
+
+CUnreadableFile::~CUnreadableFile() {
+  if (watchdog_) {
+    {
+      const std::lock_guard<std::mutex> lock(watchdog_->mutex);
+      watchdog_->stopping = true;
+    }
+    watchdog_->stop.notify_all();
+    watchdog_->thread.join();
+  }
+  std::error_code ec;
+  fs::remove_all(path_, ec);
+}
+
+bool CUnreadableFile::ReaderWaited() const { return watchdog_ && watchdog_->fired; }

@@ -2,7 +2,9 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <deque>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -54,6 +56,33 @@ class CMessageRecorder {
   std::vector<MessageRequest> messages_;
   std::deque<int> answers_;
   MessageSink previous_;
+};
+
+// Something in a data file's place that no reader may take for the file:
+// a folder, a pipe without a writer (a reader that waits on it hangs), and
+// a regular file one byte over the reader's limit (sparse: no disk used).
+enum class UnreadableKind { kFolder, kFifo, kOverLimit };
+inline constexpr UnreadableKind kUnreadableKinds[] = {UnreadableKind::kFolder, UnreadableKind::kFifo,
+                                                     UnreadableKind::kOverLimit};
+const char* UnreadableKindName(UnreadableKind kind);
+
+// Puts `kind` at `path` for the length of a test. A pipe gets a watchdog:
+// a reader still waiting on it after a few seconds is freed (it reads an
+// empty file), so a reader that blocks fails its test instead of hanging.
+class CUnreadableFile {
+ public:
+  CUnreadableFile(const std::string& path, UnreadableKind kind, uint64_t limit);
+  ~CUnreadableFile();
+  CUnreadableFile(const CUnreadableFile&) = delete;
+  CUnreadableFile& operator=(const CUnreadableFile&) = delete;
+
+  // True when the watchdog had to free a reader waiting on the pipe.
+  bool ReaderWaited() const;
+
+ private:
+  struct CWatchdog;
+  std::string path_;
+  std::unique_ptr<CWatchdog> watchdog_;
 };
 
 // Bytes of a file, or an empty string.

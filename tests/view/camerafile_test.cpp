@@ -185,4 +185,32 @@ TEST(CameraFileTest, MissingFileIsAnErrorThatChangesNothing) {
   EXPECT_TRUE(LoadCameraFile(dir.Path(), read));
 }
 
+// A camera file named on the command line or picked in the open dialog may
+// be anything; the window gets an error and the program goes on.
+TEST(CameraFileTest, FolderPipeOrOversizedFileIsAnErrorThatChangesNothing) {
+  CScratchDir dir;
+  const std::string path = dir.File("camera.kry");
+  for (const UnreadableKind kind : kUnreadableKinds) {
+    const CUnreadableFile unreadable(path, kind, kMaxCameraFileBytes);
+    CameraFileContents read;
+    read.article = u"kept";
+    const FileError error = LoadCameraFile(path, read);
+    EXPECT_TRUE(error) << UnreadableKindName(kind);
+    EXPECT_EQ(read.article, u"kept");
+    EXPECT_FALSE(unreadable.ReaderWaited()) << UnreadableKindName(kind);
+  }
+}
+
+TEST(CameraFileTest, ANameNearTheSystemLimitSaves) {
+  CScratchDir dir;
+  CameraFileContents contents;
+  contents.records = {CreateCameraRecord(2920, 1920, 2040, 80)};
+  const std::string path = dir.File(std::string(246, 'k') + ".kry");  // 250 bytes
+  ASSERT_FALSE(SaveCameraFile(path, contents));
+  ASSERT_FALSE(SaveCameraFile(path, contents));
+  CameraFileContents read;
+  ASSERT_FALSE(LoadCameraFile(path, read));
+  EXPECT_EQ(read.records, contents.records);
+}
+
 }  // namespace
