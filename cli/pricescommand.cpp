@@ -9,6 +9,7 @@
 #include <ostream>
 
 #include "clicommand.h"
+#include "filelock.h"
 #include "pricetable.h"
 #include "pricingsupport.h"
 
@@ -60,7 +61,13 @@ int SetPrices(CliContext& context, std::span<const std::string> assignments) {
     changes[*index] = *value;
   }
   // Every entry is checked before the file is touched: a bad argument
-  // changes nothing.
+  // changes nothing. Another program changing the table at the same time
+  // waits for this one, so that neither change is lost.
+  const CFileLock lock(CPriceTable::kFileName);
+  if (!lock.Held()) {
+    context.err << lock.Error().ToString() << '\n';
+    return kExitFailure;
+  }
   CPriceTable table;
   if (const FileError error = table.Read(CPriceTable::kFileName)) {
     context.err << error.ToString() << '\n';

@@ -1,5 +1,8 @@
 #include "profilelist.h"
 
+#include <algorithm>
+
+#include "filelock.h"
 #include "textcodec.h"
 
 std::string CleanProfileName(std::string_view name) {
@@ -54,11 +57,57 @@ bool CProfileList::StoreCurrent(std::string_view name, const std::array<int32_t,
 MaterialFileStatus CProfileList::LoadFile(const std::string& path) {
   std::vector<MaterialProfile> profiles;
   const MaterialFileStatus status = ReadMaterialFile(path, profiles);
+  base_ = profiles;
   Assign(std::move(profiles));
   return status;
 }
 
-FileError CProfileList::SaveFile(const std::string& path) const {
+FileError CProfileList::SaveFile(const std::string& path) {
   if (profiles_.empty()) return {};
-  return WriteMaterialFile(path, profiles_);
+  const CFileLock lock(path);
+  if (!lock.Held()) return lock.Error();
+  // A file gone or damaged since it was read holds nothing to keep: the
+  // list is written as it stands.
+  std::vector<MaterialProfile> theirs;
+  std::vector<MaterialProfile> merged = ReadMaterialFile(path, theirs) == MaterialFileStatus::kRead
+                                            ? MergeProfiles(base_, profiles_, theirs)
+                                            : profiles_;
+  if (FileError error = WriteMaterialFile(path, merged)) return error;
+  const std::string currentName = Current() ? Current()->name : std::string();
+  const auto current = std::find_if(merged.begin(), merged.end(),
+                                    [&](const MaterialProfile& p) { return p.name == currentName; });
+  const int index = current == merged.end() ? 0 : static_cast<int>(current - merged.begin());
+  base_ = merged;
+  profiles_ = std::move(merged);
+  current_ = index;
+  return {};
+}
+
+namespace {
+
+const MaterialProfile* Named(const std::vector<MaterialProfile>& profiles, const std::string& name) {
+  const auto it =
+      std::find_if(profiles.begin(), profiles.end(), [&](const MaterialProfile& p) { return p.name == name; });
+  return it == profiles.end() ? nullptr : &*it;
+}
+
+}  // namespace
+
+std::vector<MaterialProfile> MergeProfiles(const std::vector<MaterialProfile>& base,
+                                           const std::vector<MaterialProfile>& mine,
+                                           const std::vector<MaterialProfile>& theirs) {
+  std::vector<MaterialProfile> merged;
+  for (const MaterialProfile& profile : mine) {
+    const MaterialProfile* before = Named(base, profile.name);
+    if (!before || !(*before == profile)) {
+      merged.push_back(profile);  // mine: new or changed here
+      continue;
+    }
+    if (const MaterialProfile* now = Named(theirs, profile.name)) merged.push_back(*now);
+  }
+  for (const MaterialProfile& profile : theirs) {
+    if (!Named(base, profile.name) && !Named(mine, profile.name)) merged.push_back(profile);
+  }
+  // The list never ends empty by a merge: mine stands then.
+  return merged.empty() ? mine : merged;
 }

@@ -50,13 +50,26 @@ class CProfileList {
   // Reads the profile file; the list is empty unless it was read.
   MaterialFileStatus LoadFile(const std::string& path);
   // Writes every profile; without profiles nothing is written (an empty
-  // list only comes from a missing or damaged file, which is kept).
-  FileError SaveFile(const std::string& path) const;
+  // list only comes from a missing or damaged file, which is kept). The
+  // file is read again, merged and written under its lock: what another
+  // program saved since this list was read is kept (MergeProfiles), and
+  // the list becomes what was written.
+  FileError SaveFile(const std::string& path);
 
  private:
   std::vector<MaterialProfile> profiles_;
+  std::vector<MaterialProfile> base_;  // as last read or written
   int current_ = -1;
 };
+
+// Profiles matched by name: `mine` (edited here from `base`, as read) laid
+// over `theirs` (the file as another program left it since). A profile I
+// left as it was takes their change, or goes when they deleted it;
+// profiles they added follow mine. With `theirs` equal to `base` this is
+// `mine` unchanged.
+std::vector<MaterialProfile> MergeProfiles(const std::vector<MaterialProfile>& base,
+                                           const std::vector<MaterialProfile>& mine,
+                                           const std::vector<MaterialProfile>& theirs);
 
 // A name as the list keeps it: at most kMaxNameChars characters, no zero
 // characters (they would end the name early in the file).

@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "cellvalue.h"
+#include "filelock.h"
 #include "messages.h"
 #include "pricedlgcontrols.h"
 
@@ -20,6 +21,11 @@ namespace {
 using namespace PriceDlgControl;
 
 QString Name(int control) { return QString::number(control); }
+
+// The text a box shows for `entry` when the dialog opens.
+QString ShownText(const CPriceTable& table, int entry) {
+  return table.IsBad(entry) ? QString() : QString::fromStdString(FormatFixed(table.Get(entry), 2));
+}
 
 // The language text of a label, or its resource text when the language file
 // lacks the entry.
@@ -243,9 +249,21 @@ void CPriceDlg::Save() {
     }
     values[entry] = value;
   }
+  // Another program may have changed the table while the dialog was open:
+  // under the table's lock it is read again, and only the boxes changed
+  // here go over what it holds now.
+  const CFileLock lock(filePath_);
   CPriceTable edited = table_;
-  for (const auto& [entry, value] : values) edited.Set(entry, value);
-  if (FileError error = edited.Write(filePath_)) {
+  FileError error = lock.Error();
+  if (!error) error = edited.Read(filePath_);
+  if (!error) {
+    for (const auto& [entry, value] : values) {
+      const bool changed = !loaded_ || edited.IsBad(entry) || boxes_[entry]->text() != ShownText(table_, entry);
+      if (changed) edited.Set(entry, value);
+    }
+    error = edited.Write(filePath_);
+  }
+  if (error) {
     ShowMessageText(QStringLiteral("Цены не сохранены: %1").arg(QString::fromStdString(error.ToString())),
                     LangText(Lang::kErrorCaption), MessageButtons::Ok, this);
     return;

@@ -4,10 +4,12 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QUrl>
 
+#include "atomicfile.h"
 #include "languageentries.h"
 #include "languagetable.h"
 #include "messages.h"
@@ -27,6 +29,13 @@ QString KindName(CQuotixSession::ReportKind kind) {
     case Kind::None: break;
   }
   return QStringLiteral("report");
+}
+
+QString ReportsFolder() { return QDir::current().filePath(QString::fromLatin1(CQuotixModule::kReportsFolder)); }
+
+// A default report name without its extension: the kind and the time.
+QString ReportStem(CQuotixSession::ReportKind kind) {
+  return KindName(kind) + QLatin1Char('-') + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
 }
 
 }  // namespace
@@ -86,9 +95,8 @@ void CQuotixModule::SetReportPath(const char* path, bool openAfterwards) {
 }
 
 QString CQuotixModule::DefaultReportPath() const {
-  const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-  const QDir folder(QDir::current().filePath(QString::fromLatin1(kReportsFolder)));
-  const QString base = KindName(session_.Kind()) + QLatin1Char('-') + stamp;
+  const QDir folder(ReportsFolder());
+  const QString base = ReportStem(session_.Kind());
   QString path = folder.filePath(base + QStringLiteral(".xlsx"));
   // Two reports in one second keep both files.
   for (int n = 2; QFileInfo::exists(path); ++n) {
@@ -112,9 +120,22 @@ QString CQuotixModule::CloseXL() {
   std::unique_ptr<CWorkbook> workbook = session_.TakeWorkbook();
   if (!workbook) return QString();
 
-  const QString path = chosen.isEmpty() ? DefaultReportPath() : QFileInfo(chosen).absoluteFilePath();
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  if (FileError error = SaveWorkbookXlsx(*workbook, path.toStdString())) {
+  QString path = QFileInfo(chosen).absoluteFilePath();
+  FileError error;
+  if (chosen.isEmpty()) {
+    // The default name is taken by creating the file: programs saving a
+    // report in the same second never choose the same one.
+    QDir().mkpath(ReportsFolder());
+    std::string made;
+    error = CreateUniqueFile(ReportsFolder().toStdString(), ReportStem(session_.Kind()).toStdString(), ".xlsx", made);
+    path = QString::fromStdString(made);
+  } else {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+  }
+  const bool reserved = chosen.isEmpty() && !error;
+  if (!error) error = SaveWorkbookXlsx(*workbook, path.toStdString());
+  if (error) {
+    if (reserved) QFile::remove(path);
     ShowMessageText(QStringLiteral("Отчет не сохранен: %1").arg(QString::fromStdString(error.ToString())),
                     LangText(Lang::kErrorCaption));
     return QString();

@@ -1,5 +1,8 @@
 #include "userdatacollections.h"
 
+#include <algorithm>
+
+#include "filelock.h"
 #include "textcodec.h"
 
 std::vector<std::string> CUserDataCollections::TextsFor(int32_t fieldId) const {
@@ -29,5 +32,14 @@ UserDataFileStatus CUserDataCollections::LoadFile(const std::string& path) {
 
 FileError CUserDataCollections::SaveFile(const std::string& path) const {
   if (keepFile_) return {path, "could not be read and is kept as it is"};
-  return WriteFileAtomically(path, SerializeUserData(entries_));
+  const CFileLock lock(path);
+  if (!lock.Held()) return lock.Error();
+  std::vector<UserDataEntry> theirs;
+  if (ReadUserDataFile(path, theirs) == UserDataFileStatus::kUnreadable)
+    return {path, "could not be read and is kept as it is"};
+  std::vector<UserDataEntry> merged = entries_;
+  for (UserDataEntry& entry : theirs) {
+    if (std::find(merged.begin(), merged.end(), entry) == merged.end()) merged.push_back(std::move(entry));
+  }
+  return WriteFileAtomically(path, SerializeUserData(merged));
 }

@@ -33,7 +33,9 @@ class CUserDataCollections {
 
   // Writes the whole list. A file that was there but could not be read is
   // left as it is (an error), so that it is never replaced by a list that
-  // lacks its entries.
+  // lacks its entries. The file is read again and written under its lock:
+  // values another program remembered since this list was read are kept
+  // after this list's own.
   FileError SaveFile(const std::string& path) const;
 
  private:

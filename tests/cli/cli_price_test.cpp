@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QJsonObject>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 
@@ -261,6 +262,31 @@ TEST_F(CliPriceTest, ADataFileThatIsNoFileRefusesTheCommandsThatReadIt) {
     WriteFileBytes(dir_.File(c.file), bytes);
   }
   EXPECT_EQ(Run(report).exitCode, 0);
+}
+
+// Two `prices set` at the same moment, each changing its own entry: both
+// changes are kept, round after round.
+TEST_F(CliPriceTest, PriceChangesMadeAtTheSameTimeAreAllKept) {
+  constexpr int kRounds = 50;
+  const QString program = QStringLiteral(ZAMO_BINARY_DIR "/bin/zamo-cli");
+  int lost = 0;
+  for (int round = 1; round <= kRounds; ++round) {
+    QProcess first;
+    QProcess second;
+    for (QProcess* process : {&first, &second}) process->setWorkingDirectory(dir_.QPath());
+    const QString value = QString::number(round);
+    first.start(program, {QStringLiteral("--data-dir"), QStringLiteral("."), QStringLiteral("prices"),
+                          QStringLiteral("set"), QStringLiteral("2=") + value});
+    second.start(program, {QStringLiteral("--data-dir"), QStringLiteral("."), QStringLiteral("prices"),
+                           QStringLiteral("set"), QStringLiteral("3=") + value});
+    ASSERT_TRUE(first.waitForFinished(20000) && second.waitForFinished(20000)) << "round " << round;
+    ASSERT_EQ(first.exitCode(), 0) << first.readAllStandardError().toStdString();
+    ASSERT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
+    const std::string shown = Run({"prices", "show"}).out;
+    const std::string expected = "\n2=" + value.toStdString() + "\n3=" + value.toStdString() + "\n";
+    if (shown.find(expected) == std::string::npos) ++lost;
+  }
+  EXPECT_EQ(lost, 0) << "of " << kRounds << " rounds";
 }
 
 }  // namespace

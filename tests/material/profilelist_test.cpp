@@ -89,7 +89,38 @@ TEST(ProfileList, FailedSaveKeepsTheOldFile) {
   std::signal(SIGXFSZ, oldHandler);
   EXPECT_TRUE(error);
   EXPECT_EQ(ReadFileBytes(path), before);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), std::filesystem::directory_iterator()), 1);
+  // Nothing but the file and its lock file is left.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), std::filesystem::directory_iterator()), 2);
+}
+
+// Two programs with the material dialog open: each save keeps what the
+// other saved in between, and its own edits win where both changed.
+TEST(ProfileList, SaveKeepsWhatAnotherProgramSavedMeanwhile) {
+  CScratchDir dir;
+  const std::string path = dir.File(kMaterialFileName);
+  CProfileList first = ThreeProfiles();
+  ASSERT_FALSE(first.SaveFile(path));
+  CProfileList second;
+  ASSERT_EQ(second.LoadFile(path), MaterialFileStatus::kRead);
+
+  first.Append("D");                                 // added here
+  ASSERT_TRUE(first.StoreCurrent("A", {7, 7, 7, 7, 7, 7, 7}));  // A changed here
+  ASSERT_FALSE(first.SaveFile(path));
+
+  second.Select(1);
+  ASSERT_TRUE(second.StoreCurrent("B", {5, 5, 5, 5, 5, 5, 5}));  // B changed there
+  second.Select(2);
+  ASSERT_TRUE(second.RemoveCurrent());                            // C deleted there
+  second.Append("E");                                             // E added there
+  ASSERT_FALSE(second.SaveFile(path));
+
+  std::vector<MaterialProfile> stored;
+  ASSERT_EQ(ReadMaterialFile(path, stored), MaterialFileStatus::kRead);
+  EXPECT_EQ(stored, (std::vector<MaterialProfile>{{"A", {7, 7, 7, 7, 7, 7, 7}},
+                                                  {"B", {5, 5, 5, 5, 5, 5, 5}},
+                                                  {"E", {}},
+                                                  {"D", {}}}));
+  EXPECT_EQ(second.Profiles(), stored);
 }
 
 }  // namespace

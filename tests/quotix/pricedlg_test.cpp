@@ -155,6 +155,28 @@ TEST_F(PriceDlgTest, FileThatCannotBeWrittenIsReportedAndTheDialogStays) {
   EXPECT_EQ(table_.Get(PriceEntry::kWallPanel80), 2500);
 }
 
+// Another program (zamo-cli prices set, a second window) may change the
+// table while the dialog is open: saving writes the boxes changed here and
+// keeps the other change.
+TEST_F(PriceDlgTest, SaveKeepsWhatAnotherProgramChangedMeanwhile) {
+  CPriceDlg dialog(table_, path_);
+  CPriceTable other;
+  ASSERT_FALSE(other.Read(path_));
+  other.Set(PriceEntry::kEuroRate, 101.5);
+  other.Set(PriceEntry::kWallPanel80, 2700);
+  ASSERT_FALSE(other.Write(path_));
+  Box(dialog, 1028)->setText(QStringLiteral("3100"));
+  Click(dialog, PriceDlgControl::kSave);
+  EXPECT_EQ(dialog.result(), CPriceDlg::kSaved);
+  CPriceTable stored;
+  ASSERT_FALSE(stored.Read(path_));
+  EXPECT_EQ(stored.Get(PriceEntry::kWallPanel100), 3100);
+  EXPECT_EQ(stored.Get(PriceEntry::kEuroRate), 101.5);
+  EXPECT_EQ(stored.Get(PriceEntry::kWallPanel80), 2700);
+  EXPECT_EQ(stored.Get(PriceEntry::kMargin), 0.25);
+  EXPECT_EQ(table_.Get(PriceEntry::kEuroRate), 101.5);
+}
+
 TEST(PriceDlgInput, TypedNumbers) {
   double value = -1;
   EXPECT_TRUE(CPriceDlg::ParseTypedNumber(QString(), value));

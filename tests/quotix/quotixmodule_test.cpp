@@ -62,6 +62,21 @@ TEST_F(QuotixModuleTest, SavedReportIsOpenedFromTheReportsFolder) {
   EXPECT_EQ(recorder_.opened[0], QUrl::fromLocalFile(path));
 }
 
+// Reports saved within one second, here or by other programs, each get a
+// file of their own under the same naming pattern.
+TEST_F(QuotixModuleTest, ReportsOfOneSecondKeepEveryFile) {
+  qputenv("ZAMO_NO_OPEN", "1");
+  QStringList paths;
+  for (int i = 0; i < 4; ++i) paths << Report();
+  paths.removeDuplicates();
+  ASSERT_EQ(paths.size(), 4);
+  for (const QString& path : paths) {
+    EXPECT_TRUE(QFileInfo(path).fileName().startsWith(QStringLiteral("report-"))) << path.toStdString();
+    EXPECT_EQ(ReadFileBytes(path.toStdString()).substr(0, 2), "PK") << path.toStdString();
+  }
+  EXPECT_EQ(QDir(QFileInfo(paths[0]).absolutePath()).entryList(QDir::Files).size(), 4);
+}
+
 TEST_F(QuotixModuleTest, NotOpenedWhenTheEnvironmentTheSettingOrTheCallerSaysNot) {
   qputenv("ZAMO_NO_OPEN", "1");
   EXPECT_FALSE(Report().isEmpty());

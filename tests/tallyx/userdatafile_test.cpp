@@ -132,4 +132,36 @@ TEST(UserDataCollections, FileThatCannotBeReadIsNeverReplaced) {
   EXPECT_EQ(std::filesystem::file_size(path), kMaxUserDataFileBytes + 1);
 }
 
+TEST(UserDataCollections, FolderPipeOrOversizedFileInItsPlaceIsNeitherReadNorReplaced) {
+  CScratchDir dir;
+  const std::string path = dir.File(kUserDataFileName);
+  for (const UnreadableKind kind : kUnreadableKinds) {
+    const CUnreadableFile unreadable(path, kind, kMaxUserDataFileBytes);
+    CUserDataCollections collections;
+    EXPECT_EQ(collections.LoadFile(path), UserDataFileStatus::kUnreadable) << UnreadableKindName(kind);
+    EXPECT_FALSE(unreadable.ReaderWaited()) << UnreadableKindName(kind);
+    collections.Collect(1022, "A");
+    EXPECT_TRUE(collections.SaveFile(path)) << UnreadableKindName(kind);
+  }
+}
+
+// Two send dialogs open at once: the values each remembers are all kept.
+TEST(UserDataCollections, SaveKeepsWhatAnotherProgramRememberedMeanwhile) {
+  CScratchDir dir;
+  const std::string path = dir.File(kUserDataFileName);
+  CUserDataCollections first;
+  first.Collect(1022, "Иван");
+  ASSERT_FALSE(first.SaveFile(path));
+  CUserDataCollections second;
+  ASSERT_EQ(second.LoadFile(path), UserDataFileStatus::kRead);
+  first.Collect(1029, "ООО Холод");
+  ASSERT_FALSE(first.SaveFile(path));
+  second.Collect(1022, "Пётр");
+  ASSERT_FALSE(second.SaveFile(path));
+
+  std::vector<UserDataEntry> stored;
+  ASSERT_EQ(ReadUserDataFile(path, stored), UserDataFileStatus::kRead);
+  EXPECT_EQ(stored, (std::vector<UserDataEntry>{{1022, "Иван"}, {1022, "Пётр"}, {1029, "ООО Холод"}}));
+}
+
 }  // namespace
