@@ -271,7 +271,9 @@ TEST(ChamberDrawTest, PlanAtTheEndsOfThePixelRangeSaturatesInsteadOfWrapping) {
         if (c.kind == Kind::kLine) values.insert(values.end(), {c.to.x, c.to.y});
         if (c.kind != Kind::kLine && c.kind != Kind::kText)
           values = {c.rect.left, c.rect.top, c.rect.right, c.rect.bottom};
-        for (int32_t v : values) ASSERT_TRUE(onOriginSide(v)) << "origin " << origin << " scale " << scale << ": " << v;
+        for (int32_t v : values)
+          ASSERT_TRUE(onOriginSide(v)) << "origin " << origin << " scale " << scale << ", call "
+                                       << (&c - plan.data()) << ": " << v;
       }
     }
   }
