@@ -12,12 +12,12 @@
 #include "appicons.h"
 #include "childframe.h"
 #include "dialoghost.h"
-#include "commandgroups.h"
 #include "languageentries.h"
 #include "mainframe.h"
 #include "messages.h"
 #include "programservices.h"
 #include "settings.h"
+#include "startscreenhooks.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "pixelmapping.h"
 
 // The drawing surface the camera draws itself on: the window, an image, a
-// printer page or an SVG file, each behind one implementation in view/, and a
+// printer page or an SVG file, each behind one implementation in render/, and a
 // recording one in the tests. Everything here is in device pixels.
 //
 // It behaves like a device context: a brush, a pen and a font stay selected

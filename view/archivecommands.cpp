@@ -11,10 +11,7 @@
 #include "commandgroups.h"
 #include "commandids.h"
 #include "commandtable.h"
-#include "complcountdlg.h"
 #include "dialoghost.h"
-#include "kryvelstartdlg.h"
-#include "programservices.h"
 #include "sendcameradlg.h"
 
 namespace {
@@ -60,11 +57,3 @@ QString ChooseArchiveCamera(QWidget* parent) {
 void RegisterArchiveCommands(CCommandTable& table) { table.Add(Cmd::kLoadFromArchive, LoadFromArchive); }
 
 void RegisterSendCommands(CCommandTable& table) { table.Add(Cmd::kSendCamera, SendCamera); }
-
-void InstallStartScreenHooks(CKryvelStartDlg& startScreen) {
-  startScreen.onArchive = [&startScreen] { return ChooseArchiveCamera(&startScreen); };
-  startScreen.onComponents = [&startScreen] {
-    CComplCountDlg::Run(&startScreen, Program().pricing, &Program().priceBlock, QStringLiteral("Material"),
-                        [](QDialog& dialog) { return DialogHost().Run(dialog); });
-  };
-}

@@ -1,7 +1,6 @@
 #pragma once
 
 class CCommandTable;
-class CKryvelStartDlg;
 
 // One registration function per group of camera window commands, each in
 // the file of its group. ViewCommands() calls them all, in this order; a
@@ -30,7 +29,3 @@ void RegisterArchiveCommands(CCommandTable& table);
 // Sending a camera: 32810.
 void RegisterSendCommands(CCommandTable& table);
 
-// The start screen's archive and components buttons open dialogs of the
-// archive and components groups; the program hands its start screen here
-// before showing it.
-void InstallStartScreenHooks(CKryvelStartDlg& startScreen);

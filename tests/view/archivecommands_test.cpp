@@ -17,6 +17,7 @@
 #include "kryvelstartdlg.h"
 #include "languageentries.h"
 #include "sendcameradlg.h"
+#include "startscreenhooks.h"
 #include "testsupport.h"
 #include "viewtesthelpers.h"
 

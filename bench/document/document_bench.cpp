@@ -15,7 +15,7 @@ namespace {
 
 void Require(bool ok, const char* what) {
   if (!ok) {
-    std::fprintf(stderr, "bench_view: %s failed\n", what);
+    std::fprintf(stderr, "bench_document: %s failed\n", what);
     std::abort();
   }
 }
@@ -23,7 +23,7 @@ void Require(bool ok, const char* what) {
 void Edit(CCameraDocument& document, const EditRecord& record, const char* what) {
   EditRefusal why = EditRefusal::kNone;
   if (!document.Apply(record, &why)) {
-    std::fprintf(stderr, "bench_view: %s refused (%s)\n", what, EditRefusalName(why));
+    std::fprintf(stderr, "bench_document: %s refused (%s)\n", what, EditRefusalName(why));
     std::abort();
   }
 }

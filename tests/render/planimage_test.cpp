@@ -79,7 +79,7 @@ TEST(PlanImageTest, FittedPlanMatchesItsGolden) {
   const QSize size(800, 500);
   ASSERT_TRUE(FitCameraToCanvas(*camera, size.width(), size.height()));
   const QImage image = Render(*camera, size);
-  const QString golden = QStringLiteral(ZAMO_SOURCE_DIR "/tests/view/data/render/fitted_camera.png");
+  const QString golden = QStringLiteral(ZAMO_SOURCE_DIR "/tests/render/data/render/fitted_camera.png");
   if (std::getenv("ZAMO_UPDATE_GOLDENS")) {
     ASSERT_TRUE(image.save(golden));
   }
