@@ -113,6 +113,11 @@ const std::string& CLanguageTable::GetString(int n) const {
   return texts_[static_cast<size_t>(n - 1)];
 }
 
+const std::string& CLanguageTable::GetTextOrBuiltin(int n) const {
+  const std::string& text = GetString(n);
+  return text.empty() ? BuiltinLanguage().GetString(n) : text;
+}
+
 CLanguageTable& ModuleLanguage() {
   static CLanguageTable table;
   return table;

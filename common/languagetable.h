@@ -35,6 +35,10 @@ class CLanguageTable {
 
   // Entry n (1-based); 0 or a number past the end give an empty text.
   const std::string& GetString(int n) const;
+  // Entry n, or its built-in text when this table has none (no language
+  // file, or one older and shorter than the program): the texts written
+  // for this program never go blank.
+  const std::string& GetTextOrBuiltin(int n) const;
   int GetLanguage() const { return language_; }
   int Count() const { return static_cast<int>(texts_.size()); }
 
@@ -46,3 +50,7 @@ class CLanguageTable {
 // The language table of this module (the program and every plugin have
 // their own), loaded once when the module starts.
 CLanguageTable& ModuleLanguage();
+
+// The first language (Russian) of the language file shipped with this
+// module, built into it.
+const CLanguageTable& BuiltinLanguage();

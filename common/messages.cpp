@@ -96,6 +96,8 @@ int Deliver(const MessageRequest& request) {
 
 QString LangText(int entry) { return QString::fromStdString(ModuleLanguage().GetString(entry)); }
 
+QString UiText(int entry) { return QString::fromStdString(ModuleLanguage().GetTextOrBuiltin(entry)); }
+
 int ShowMessage(int textEntry, int captionEntry, MessageButtons buttons, QWidget* parent) {
   MessageRequest request{LangText(textEntry), LangText(captionEntry), buttons, parent, textEntry, captionEntry};
   return Deliver(request);

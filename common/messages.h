@@ -49,3 +49,7 @@ bool RunsUnattended();
 
 // The text of a language entry of this module's table.
 QString LangText(int entry);
+// The text of a language entry, or its built-in (shipped Russian) text when
+// this module's table has none: a message, label or menu item of the
+// program never goes blank for a missing or older language file.
+QString UiText(int entry);
