@@ -248,7 +248,176 @@ inline constexpr int kColumnCount = 220;
 inline constexpr int kColumnArea = 221;
 inline constexpr int kPriceListVolumeCaption = 225;
 
+// Texts written for this program beyond the original table; each new one
+// is numbered after the last.
+
+// Captions of the messages written for this program.
+inline constexpr int kWarningCaption = 235;
+inline constexpr int kConfirmationCaption = 236;
+inline constexpr int kProgramErrorCaption = 237;
+inline constexpr int kWrongMaterialCaption = 238;
+
+// Why an outline edit was refused.
+inline constexpr int kRefusalFirstSegment = 239;
+inline constexpr int kRefusalRunWouldVanish = 240;
+inline constexpr int kRefusalOpenChain = 241;
+inline constexpr int kRefusalNothingToBend = 242;
+inline constexpr int kRefusalNoOppositeWall = 243;
+inline constexpr int kRefusalWouldLoseDoor = 244;
+inline constexpr int kRefusalWallsWouldCross = 245;
+inline constexpr int kRefusalBeyondLimits = 246;
+inline constexpr int kRefusalNoSuchObject = 247;
+inline constexpr int kRefusalNotPossible = 248;
+inline constexpr int kGeometryLocked = 249;
+
+// The camera window: checks of the edit dialogs' values, files, status texts.
+// File dialogs are captioned with the menu texts of their commands.
+inline constexpr int kPanelWidthNotPositive = 250;
+inline constexpr int kPartitionLengthNotPositive = 251;
+inline constexpr int kOpeningHeightOutOfRange = 252;
+inline constexpr int kCameraFileDamaged = 253;
+inline constexpr int kSaveChangesQuestion = 254;
+inline constexpr int kCameraTitle = 255;
+inline constexpr int kCameraFileName = 256;
+inline constexpr int kCameraFileFilter = 257;
+inline constexpr int kBitmapFileFilter = 258;
+inline constexpr int kPngFileFilter = 259;
+inline constexpr int kFileWriteFailed = 260;
+inline constexpr int kStatusWall = 261;
+inline constexpr int kStatusPartition = 262;
+inline constexpr int kStatusFloorStrip = 263;
+inline constexpr int kStatusPanel = 264;
+inline constexpr int kStatusPosition = 265;
+inline constexpr int kLoadCameraCaption = 90;
+inline constexpr int kSaveCameraCaption = 89;
+inline constexpr int kAddToArchiveCaption = 97;
+inline constexpr int kExportCameraCaption = 92;
+
+// Menu texts with their access keys: the main menu's own, and the camera
+// menu's until the language texts replace them; toolbar tips.
+inline constexpr int kKeyedMenuFile = 266;
+inline constexpr int kKeyedMenuNewCamera = 267;
+inline constexpr int kKeyedMenuCloseCamera = 268;
+inline constexpr int kMenuMakePriceList = 269;
+inline constexpr int kKeyedMenuView = 270;
+inline constexpr int kKeyedMenuToolbar = 271;
+inline constexpr int kKeyedMenuStatusBar = 272;
+inline constexpr int kKeyedMenuHelp = 273;
+inline constexpr int kKeyedMenuAbout = 274;
+inline constexpr int kMenuFitToWindow = 275;
+inline constexpr int kKeyedMenuWindow = 276;
+inline constexpr int kKeyedMenuCascade = 277;
+inline constexpr int kKeyedMenuTile = 278;
+inline constexpr int kKeyedMenuArrangeIcons = 279;
+inline constexpr int kToolCornerMode = 280;
+inline constexpr int kToolPartitionMode = 63;
+inline constexpr int kMenuOpeningItem = 39;
+
+// Dialogs: camera archive, about, new camera, wall division, print settings.
+inline constexpr int kArchiveCaption = 96;
+inline constexpr int kArchiveSizeColumn = 281;
+inline constexpr int kArchiveThicknessColumn = 282;
+inline constexpr int kArchiveStandardColumn = 283;
+inline constexpr int kArchiveArticleColumn = 22;
+inline constexpr int kArchiveDescriptionColumn = 284;
+inline constexpr int kArchiveStandardYes = 285;
+inline constexpr int kArchiveSendButton = 99;
+inline constexpr int kOpenButton = 286;
+inline constexpr int kCancelButtonShort = 287;
+inline constexpr int kChooseCameraToOpen = 288;
+inline constexpr int kAboutCaption = 105;
+inline constexpr int kVersionLabel = 289;
+inline constexpr int kProgramPurpose = 290;
+inline constexpr int kEnterSizeRange = 291;
+inline constexpr int kSizeMissing = 292;
+inline constexpr int kNotWholeNumber = 293;
+inline constexpr int kSizeTooSmall = 294;
+inline constexpr int kSizeTooLarge = 295;
+inline constexpr int kCoefficientNotNumber = 296;
+inline constexpr int kEnterHeightMm = 297;
+inline constexpr int kHeightNotWholeNumber = 298;
+inline constexpr int kHeightNotPositive = 299;
+inline constexpr int kPanelsTooLong = 300;
+inline constexpr int kTooManyPanels = 301;
+inline constexpr int kCalculateButton = 302;
+inline constexpr int kSaveButton = 303;
+inline constexpr int kValueOutOfRange = 304;
+inline constexpr int kNotANumber = 305;
+inline constexpr int kEnterNumberRange = 306;
+inline constexpr int kLanguageFileUnreadable = 307;
+inline constexpr int kHeatLoadStartFailed = 308;
+
+// Dialog: sending a camera, and the message handed to the mail program.
+// The three introduction lines are shown one under the other.
+inline constexpr int kSendCameraCaption = 309;
+inline constexpr int kSendIntroLine1 = 310;
+inline constexpr int kSendIntroLine2 = 311;
+inline constexpr int kSendIntroLine3 = 312;
+inline constexpr int kContactGroup = 313;
+inline constexpr int kFirstNameLabel = 314;
+inline constexpr int kLastNameLabel = 315;
+inline constexpr int kPatronymicLabel = 316;
+inline constexpr int kPhoneLabel = 317;
+inline constexpr int kEmailLabel = 318;
+inline constexpr int kCompanyGroup = 319;
+inline constexpr int kCompanyNameLabel = 320;
+inline constexpr int kAddressLabel = 321;
+inline constexpr int kAdditionalInfoLabel = 322;
+inline constexpr int kSendButton = 323;
+inline constexpr int kCollectorMissing = 324;
+inline constexpr int kCollectorBroken = 325;
+inline constexpr int kMailCompanyPrefix = 326;
+inline constexpr int kMailNotOpened = 327;
+inline constexpr int kMailSubject = 328;
+inline constexpr int kMailAttachmentNote = 329;
+
+// Dialog: camera components.
+inline constexpr int kComponentsCaption = 330;
+inline constexpr int kChooseComponentsLabel = 331;
+inline constexpr int kPanelKindGroup = 332;
+inline constexpr int kFloorPanelChoice = 34;
+inline constexpr int kCeilingPanelChoice = 35;
+inline constexpr int kWallPanelChoice = 14;
+inline constexpr int kThickness80Choice = 149;
+inline constexpr int kThickness100Choice = 150;
+inline constexpr int kComponentLengthLabel = 333;
+inline constexpr int kComponentWidthLabel = 334;
+inline constexpr int kCountLabel = 335;
+inline constexpr int kThicknessLabel = 336;
+inline constexpr int kCornerPostsGroup = 337;
+inline constexpr int kPostCountLabel = 338;
+inline constexpr int kPostHeightLabel = 339;
+inline constexpr int kCalculatePostsButton = 340;
+inline constexpr int kCloseButton = 341;
+inline constexpr int kComponentRow = 342;
+
+// Prices: the price dialog's checks and the pricing library's refusals.
+inline constexpr int kDoorOpeningPanelsLabel = 343;
+inline constexpr int kDontSaveButton = 344;
+inline constexpr int kPriceOutOfRange = 345;
+inline constexpr int kPricesNotSaved = 346;
+inline constexpr int kPricesUnreadable = 347;
+inline constexpr int kBadPriceEntry = 348;
+inline constexpr int kTotalNotANumber = 349;
+inline constexpr int kReportNotSaved = 350;
+inline constexpr int kWrongMaterialVersion = 351;
+
+// Reports, the printed page and the plan: the camera's designation before
+// its volume, the unit after a size, the price list's thickness line
+// ("<label> 80 <unit>"), the total row and the worksheet's name.
+inline constexpr int kVolumeHeadingPrefix = 352;
+inline constexpr int kMillimetres = 353;
+inline constexpr int kPriceListThicknessLabel = 354;
+inline constexpr int kReportTotal = 355;
+inline constexpr int kEuroRateMissing = 356;
+inline constexpr int kSheetName = 357;
+
+// Material profiles.
+inline constexpr int kLastProfileUndeletable = 358;
+inline constexpr int kDeleteProfileQuestion = 359;
+inline constexpr int kProfilesFileDamaged = 360;
+inline constexpr int kProfilesNotSaved = 361;
 // The highest entry the file must hold.
-inline constexpr int kLastEntry = 234;
+inline constexpr int kLastEntry = 361;
 
 }  // namespace Lang
