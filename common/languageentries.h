@@ -248,8 +248,8 @@ inline constexpr int kColumnCount = 220;
 inline constexpr int kColumnArea = 221;
 inline constexpr int kPriceListVolumeCaption = 225;
 
-// Texts written for this program beyond the original table; each new one
-// is numbered after the last.
+// Texts added since: each new one is numbered after the last, so that a
+// language file of an earlier version still reads right.
 
 // Captions of the messages written for this program.
 inline constexpr int kWarningCaption = 235;
@@ -417,7 +417,11 @@ inline constexpr int kLastProfileUndeletable = 358;
 inline constexpr int kDeleteProfileQuestion = 359;
 inline constexpr int kProfilesFileDamaged = 360;
 inline constexpr int kProfilesNotSaved = 361;
+// Material profiles: the texts their dialogs show when the language file
+// has none of the entries they are translated with.
+inline constexpr int kPartitionsResourceLabel = 362;
+inline constexpr int kNewProfileResourceCaption = 363;
 // The highest entry the file must hold.
-inline constexpr int kLastEntry = 361;
+inline constexpr int kLastEntry = 363;
 
 }  // namespace Lang
