@@ -422,6 +422,12 @@ inline constexpr int kProfilesNotSaved = 361;
 inline constexpr int kPartitionsResourceLabel = 362;
 inline constexpr int kNewProfileResourceCaption = 363;
 // The highest entry the file must hold.
-inline constexpr int kLastEntry = 363;
+
+// The progress of a price list: "<camera> of <all>: <outer sizes>", then
+// the saving of the workbook.
+inline constexpr int kPriceListProgress = 364;
+inline constexpr int kPriceListSaving = 365;
+
+inline constexpr int kLastEntry = 365;
 
 }  // namespace Lang
