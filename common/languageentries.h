@@ -106,7 +106,7 @@ inline constexpr int kOkButton = 173;
 inline constexpr int kCancelButton = 171;
 
 // Dialog labels: new camera. Length, width and height also head the plan
-// drawing as "<text>: <value> мм.".
+// drawing as "<text>: <value> <kMillimetres>".
 inline constexpr int kNewCameraCaption = 88;
 inline constexpr int kArticleLabel = 22;
 inline constexpr int kLengthLabel = 146;
@@ -417,17 +417,18 @@ inline constexpr int kLastProfileUndeletable = 358;
 inline constexpr int kDeleteProfileQuestion = 359;
 inline constexpr int kProfilesFileDamaged = 360;
 inline constexpr int kProfilesNotSaved = 361;
+
 // Material profiles: the texts their dialogs show when the language file
 // has none of the entries they are translated with.
 inline constexpr int kPartitionsResourceLabel = 362;
 inline constexpr int kNewProfileResourceCaption = 363;
-// The highest entry the file must hold.
 
 // The progress of a price list: "<camera> of <all>: <outer sizes>", then
 // the saving of the workbook.
 inline constexpr int kPriceListProgress = 364;
 inline constexpr int kPriceListSaving = 365;
 
+// The highest entry the file must hold.
 inline constexpr int kLastEntry = 365;
 
 }  // namespace Lang

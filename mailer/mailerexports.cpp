@@ -5,12 +5,22 @@
 
 #include <type_traits>
 
+#include "languageentries.h"
+#include "languagetable.h"
 #include "mailhandover.h"
 #include "zamo_abi.h"
 
 namespace {
 
 QString Text(const char* utf8) { return utf8 ? QString::fromUtf8(utf8) : QString(); }
+
+// The library's own texts come from the language file of the data folder
+// (the current folder), read at the first call; without one, the built-in
+// texts serve.
+void LoadLanguageOnce() {
+  static const bool loaded = ModuleLanguage().Load(0);
+  (void)loaded;
+}
 
 }  // namespace
 
@@ -21,9 +31,10 @@ extern "C" {
 // callers that pass it.
 ZAMO_EXPORT int32_t SendMail(const char* /*account*/, const char* recipient) {
   try {
+    LoadLanguageOnce();
     CMailMessage message;
     message.recipient = Text(recipient);
-    message.subject = QStringLiteral("Камера Zamo");
+    message.subject = QString::fromStdString(ModuleLanguage().GetTextOrBuiltin(Lang::kMailSubject));
     return HandOverMail(message) ? 1 : 0;
   } catch (...) {
     return 0;
@@ -33,6 +44,7 @@ ZAMO_EXPORT int32_t SendMail(const char* /*account*/, const char* recipient) {
 ZAMO_EXPORT int32_t SendCamera(const char* /*account*/, const char* recipient, const char* subject,
                                const char* body, const char* attachmentPath) {
   try {
+    LoadLanguageOnce();
     const CMailMessage message{Text(recipient), Text(subject), Text(body), Text(attachmentPath)};
     return HandOverMail(message) ? 1 : 0;
   } catch (...) {

@@ -5,6 +5,9 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "languageentries.h"
+#include "languagetable.h"
+
 QString MailProgram() {
   const QString chosen = qEnvironmentVariable(kMailProgramVariable);
   if (!chosen.isEmpty()) return chosen;
@@ -33,7 +36,8 @@ QUrl MailtoUrl(const CMailMessage& message) {
   QString body = message.body;
   if (!message.attachment.isEmpty() && QFileInfo(message.attachment).isFile()) {
     if (!body.isEmpty()) body += QStringLiteral("\n\n");
-    body += QStringLiteral("Файл камеры для вложения: ") + QFileInfo(message.attachment).absoluteFilePath();
+    body += QString::fromStdString(ModuleLanguage().GetTextOrBuiltin(Lang::kMailAttachmentNote)) + QLatin1Char(' ') +
+            QFileInfo(message.attachment).absoluteFilePath();
   }
   QUrl url;
   url.setScheme(QStringLiteral("mailto"));

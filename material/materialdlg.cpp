@@ -40,9 +40,9 @@ QGroupBox* MakeSurfaceGroup(int group, int groupEntry, const QString& title, int
   auto* box = new QGroupBox(TextOr(groupEntry, title), parent);
   box->setObjectName(Name(group));
   auto* grid = new QGridLayout(box);
-  grid->addWidget(MakeLabel(innerLabel, Lang::kInnerSkinLabel, QStringLiteral("внутренние"), box), 0, 0);
+  grid->addWidget(MakeLabel(innerLabel, Lang::kInnerSkinLabel, UiText(Lang::kInnerSkinLabel), box), 0, 0);
   grid->addWidget(inner, 0, 1);
-  grid->addWidget(MakeLabel(outerLabel, Lang::kOuterSkinLabel, QStringLiteral("внешние"), box), 1, 0);
+  grid->addWidget(MakeLabel(outerLabel, Lang::kOuterSkinLabel, UiText(Lang::kOuterSkinLabel), box), 1, 0);
   grid->addWidget(outer, 1, 1);
   grid->setColumnStretch(1, 1);
   return box;
@@ -52,7 +52,7 @@ QGroupBox* MakeSurfaceGroup(int group, int groupEntry, const QString& title, int
 
 CMaterialDlg::CMaterialDlg(CProfileList& profiles, QWidget* parent) : QDialog(parent), profiles_(profiles) {
   setObjectName(Name(MaterialCtl::kMaterialDialog));
-  setWindowTitle(TextOr(Lang::kMaterialCaption, QStringLiteral("Материал построения камеры")));
+  setWindowTitle(UiText(Lang::kMaterialCaption));
 
   // The profile box is editable: the text it shows on Save renames the
   // current profile. Typing never adds an item.
@@ -66,9 +66,9 @@ CMaterialDlg::CMaterialDlg(CProfileList& profiles, QWidget* parent) : QDialog(pa
   for (size_t slot = 0; slot < kMaterialSlotCount; ++slot) {
     auto* box = new QComboBox(this);
     box->setObjectName(Name(MaterialCtl::kMaterialBoxes[slot]));
-    box->addItem(TextOr(Lang::kMaterialType0, QStringLiteral("Стеновые")));
-    box->addItem(TextOr(Lang::kMaterialType1, QStringLiteral("Потолочные")));
-    box->addItem(TextOr(Lang::kMaterialType2, QStringLiteral("Половые")));
+    box->addItem(UiText(Lang::kMaterialType0));
+    box->addItem(UiText(Lang::kMaterialType1));
+    box->addItem(UiText(Lang::kMaterialType2));
     box->setMinimumWidth(150);
     box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     materialBoxes_[slot] = box;
@@ -76,38 +76,38 @@ CMaterialDlg::CMaterialDlg(CProfileList& profiles, QWidget* parent) : QDialog(pa
 
   auto* profileRow = new QHBoxLayout;
   profileRow->addWidget(MakeLabel(MaterialCtl::kProfileLabel, Lang::kCameraProfileLabel,
-                                  QStringLiteral("Профиль камеры"), this));
+                                  UiText(Lang::kCameraProfileLabel), this));
   profileRow->addWidget(profileBox_, 1);
 
   QPushButton* newProfile = MakeButton(MaterialCtl::kNewProfileButton, Lang::kNewProfileButton,
-                                       QStringLiteral("Создать новый профиль"), this);
+                                       UiText(Lang::kNewProfileButton), this);
   QPushButton* deleteProfile = MakeButton(MaterialCtl::kDeleteProfileButton, Lang::kDeleteProfileButton,
-                                          QStringLiteral("Удалить профиль"), this);
+                                          UiText(Lang::kDeleteProfileButton), this);
   auto* profileButtons = new QHBoxLayout;
   profileButtons->addStretch();
   profileButtons->addWidget(newProfile);
   profileButtons->addWidget(deleteProfile);
 
   auto* surfaces = new QHBoxLayout;
-  surfaces->addWidget(MakeSurfaceGroup(MaterialCtl::kWallsGroup, Lang::kWallsLabel, QStringLiteral("Стены"),
+  surfaces->addWidget(MakeSurfaceGroup(MaterialCtl::kWallsGroup, Lang::kWallsLabel, UiText(Lang::kWallsLabel),
                                        MaterialCtl::kWallsInnerLabel, MaterialCtl::kWallsOuterLabel,
                                        materialBoxes_[kSlotEWallExt], materialBoxes_[kSlotEWallInt], this));
-  surfaces->addWidget(MakeSurfaceGroup(MaterialCtl::kFloorGroup, Lang::kFloorLabel, QStringLiteral("Пол"),
+  surfaces->addWidget(MakeSurfaceGroup(MaterialCtl::kFloorGroup, Lang::kFloorLabel, UiText(Lang::kFloorLabel),
                                        MaterialCtl::kFloorInnerLabel, MaterialCtl::kFloorOuterLabel,
                                        materialBoxes_[kSlotCeilExt], materialBoxes_[kSlotCeilInt], this));
-  surfaces->addWidget(MakeSurfaceGroup(MaterialCtl::kCeilingGroup, Lang::kCeilingLabel, QStringLiteral("Потолок"),
+  surfaces->addWidget(MakeSurfaceGroup(MaterialCtl::kCeilingGroup, Lang::kCeilingLabel, UiText(Lang::kCeilingLabel),
                                        MaterialCtl::kCeilingInnerLabel, MaterialCtl::kCeilingOuterLabel,
                                        materialBoxes_[kSlotFloorInt], materialBoxes_[kSlotFloorExt], this));
 
   auto* partitionRow = new QHBoxLayout;
   partitionRow->addWidget(MakeLabel(MaterialCtl::kPartitionsLabel, Lang::kPartitionsLabel,
-                                    QStringLiteral("Перегородки"), this));
+                                    UiText(Lang::kPartitionsResourceLabel), this));
   partitionRow->addWidget(materialBoxes_[kSlotIWall]);
   partitionRow->addStretch();
 
-  QPushButton* save = MakeButton(MaterialCtl::kSaveButton, Lang::kOkButton, QStringLiteral("Сохранить"), this);
+  QPushButton* save = MakeButton(MaterialCtl::kSaveButton, Lang::kOkButton, UiText(Lang::kSaveButton), this);
   save->setDefault(true);
-  QPushButton* cancel = MakeButton(MaterialCtl::kCancelButton, Lang::kCancelButton, QStringLiteral("Отменить"), this);
+  QPushButton* cancel = MakeButton(MaterialCtl::kCancelButton, Lang::kCancelButton, UiText(Lang::kCancelButton), this);
   auto* closeButtons = new QHBoxLayout;
   closeButtons->addStretch();
   closeButtons->addWidget(save);
@@ -166,11 +166,10 @@ void CMaterialDlg::OnNewProfile() {
 
 void CMaterialDlg::OnDeleteProfile() {
   if (profiles_.Count() < 2) {
-    ShowMessageText(QStringLiteral("Единственный профиль не может быть удален"), QStringLiteral("Ошибка"),
-                    MessageButtons::Ok, this);
+    ShowMessageText(UiText(Lang::kLastProfileUndeletable), UiText(Lang::kErrorCaption), MessageButtons::Ok, this);
     return;
   }
-  if (ShowMessageText(QStringLiteral("Удалить профиль?"), QStringLiteral("Подтверждение"), MessageButtons::YesNo,
+  if (ShowMessageText(UiText(Lang::kDeleteProfileQuestion), UiText(Lang::kConfirmationCaption), MessageButtons::YesNo,
                       this) != kMessageYes) {
     return;
   }
@@ -187,8 +186,7 @@ void CMaterialDlg::OnSave() {
 
 void LoadProfilesWarning(CProfileList& profiles, const std::string& path) {
   if (profiles.LoadFile(path) == MaterialFileStatus::kDamaged) {
-    ShowMessageText(QStringLiteral("Ошибка чтения файла профилей материалов. Задайте профили заново."),
-                    QStringLiteral("Предупреждение"));
+    ShowMessageText(UiText(Lang::kProfilesFileDamaged), UiText(Lang::kWarningCaption));
   }
 }
 
@@ -196,8 +194,8 @@ int RunMaterialDlg(CProfileList& profiles, const std::string& path, QWidget* par
   CMaterialDlg dialog(profiles, parent);
   if (dialog.exec() != QDialog::Accepted) return kMessageCancel;
   if (const FileError error = profiles.SaveFile(path)) {
-    ShowMessageText(QStringLiteral("Профили материалов не сохранены: ") + QString::fromStdString(error.ToString()),
-                    QStringLiteral("Предупреждение"), MessageButtons::Ok, parent);
+    ShowMessageText(UiText(Lang::kProfilesNotSaved) + QLatin1Char(' ') + QString::fromStdString(error.ToString()),
+                    UiText(Lang::kWarningCaption), MessageButtons::Ok, parent);
   }
   return kMessageOk;
 }

@@ -9,13 +9,14 @@
 #include "dialogtexts.h"
 #include "languageentries.h"
 #include "materialcontrols.h"
+#include "messages.h"
 #include "profilelist.h"
 
 CNewProfileDlg::CNewProfileDlg(QWidget* parent) : QDialog(parent) {
   setObjectName(QString::number(MaterialCtl::kNewProfileDialog));
-  setWindowTitle(TextOr(Lang::kNewProfileButton, QStringLiteral("Создание нового профиля")));
+  setWindowTitle(TextOr(Lang::kNewProfileButton, UiText(Lang::kNewProfileResourceCaption)));
 
-  auto* label = new QLabel(TextOr(Lang::kProfileNameLabel, QStringLiteral("Название профиля:")), this);
+  auto* label = new QLabel(UiText(Lang::kProfileNameLabel), this);
   label->setObjectName(QString::number(MaterialCtl::kNameLabel));
   nameEdit_ = new QLineEdit(this);
   nameEdit_->setObjectName(QString::number(MaterialCtl::kNameEdit));
@@ -23,10 +24,10 @@ CNewProfileDlg::CNewProfileDlg(QWidget* parent) : QDialog(parent) {
   nameEdit_->setMinimumWidth(260);
   label->setBuddy(nameEdit_);
 
-  auto* ok = new QPushButton(TextOr(Lang::kOkButton, QStringLiteral("Сохранить")), this);
+  auto* ok = new QPushButton(TextOr(Lang::kOkButton, UiText(Lang::kSaveButton)), this);
   ok->setObjectName(QString::number(MaterialCtl::kOkButton));
   ok->setDefault(true);
-  auto* cancel = new QPushButton(TextOr(Lang::kCancelButton, QStringLiteral("Отменить")), this);
+  auto* cancel = new QPushButton(UiText(Lang::kCancelButton), this);
   cancel->setObjectName(QString::number(MaterialCtl::kCancelButton));
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

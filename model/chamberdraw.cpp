@@ -6,6 +6,8 @@
 
 #include "chamber.h"
 #include "drawhelpers.h"
+#include "languageentries.h"
+#include "languagetable.h"
 #include "modellimits.h"
 
 using draw_helpers::MapRect;
@@ -63,7 +65,7 @@ void DrawStrip(const CChamber& camera, CDrawContext& dc, const CFloorStrip& stri
 }
 
 std::string HeaderLine(const std::string& label, int64_t value) {
-  return label + ": " + std::to_string(value) + " мм.";
+  return label + ": " + std::to_string(value) + " " + ModuleLanguage().GetTextOrBuiltin(Lang::kMillimetres);
 }
 
 }  // namespace

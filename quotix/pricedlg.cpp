@@ -31,7 +31,9 @@ QString ShownText(const CPriceTable& table, int entry) {
 // lacks the entry.
 QString LabelText(const CLabel& label) {
   const QString text = label.entry ? LangText(label.entry) : QString();
-  return text.isEmpty() ? QString::fromUtf8(label.resourceText) : text;
+  if (!text.isEmpty()) return text;
+  if (label.resourceText) return QString::fromUtf8(label.resourceText);
+  return UiText(label.resourceEntry ? label.resourceEntry : label.entry);
 }
 
 QLabel* MakeLabel(const CLabel& label) {
@@ -242,8 +244,8 @@ void CPriceDlg::Save() {
       box->setFocus();
       box->selectAll();
       const QString limit = QString::number(static_cast<qlonglong>(CPriceTable::kMaxPrice));
-      const QString text = number ? QStringLiteral("«%1»: цена должна быть от 0 до %2.").arg(box->text(), limit)
-                                  : QStringLiteral("«%1» не является числом.").arg(box->text());
+      const QString text = number ? UiText(Lang::kPriceOutOfRange).arg(box->text(), limit)
+                                  : UiText(Lang::kNotANumber).arg(box->text());
       ShowMessageText(text, LangText(Lang::kErrorCaption), MessageButtons::Ok, this);
       return;
     }
@@ -264,7 +266,7 @@ void CPriceDlg::Save() {
     error = edited.Write(filePath_);
   }
   if (error) {
-    ShowMessageText(QStringLiteral("Цены не сохранены: %1").arg(QString::fromStdString(error.ToString())),
+    ShowMessageText(UiText(Lang::kPricesNotSaved).arg(QString::fromStdString(error.ToString())),
                     LangText(Lang::kErrorCaption), MessageButtons::Ok, this);
     return;
   }

@@ -12,8 +12,9 @@ inline constexpr int kDialog = 138;
 inline constexpr int kSave = 1;
 inline constexpr int kDiscard = 2;
 
-// The edit box of every price-table entry the dialog shows. Entry 20 has
-// none; entry 16 (the dealer discount) has a hidden one.
+// The edit box of every price-table entry the dialog shows.
+// PriceEntry::kUnused20 has none; PriceEntry::kDealerDiscount has a hidden
+// one.
 struct CEntryBox {
   int entry;
   int control;
@@ -39,51 +40,54 @@ inline constexpr CEntryBox kEntryBoxes[] = {
 inline constexpr int kDealerDiscountBox = 1057;
 inline constexpr int kDealerDiscountLabel = 1019;
 
-// Labels and group boxes: the resource's own text, replaced by the
-// language entry when the language file has it (0: no entry).
+// Labels and group boxes: the language entry when the language file has it
+// (0: no entry), else the resource's own text: the language text of
+// `resourceEntry` (0: the same as `entry`), or `resourceText` where the
+// resource shows no words.
 struct CLabel {
   int control;  // 0: a label without a number
   int entry;
-  const char* resourceText;
+  int resourceEntry = 0;
+  const char* resourceText = nullptr;
 };
-inline constexpr CLabel kPanelPriceGroup{1008, Lang::kPanelPricesGroup, "Цены на панели (1 кв.м.)"};
-inline constexpr CLabel kColumn80{0, 0, "80"};
-inline constexpr CLabel kColumn100{0, 0, "100"};
-inline constexpr CLabel kDoorOpeningPanels{1068, 0, "Панели дверного проема"};
-inline constexpr CLabel kWallPanels{1012, Lang::kWallPanelsLabel, "Стеновые"};
-inline constexpr CLabel kCeilingPanels{1013, Lang::kCeilingPanelsLabel, "Потолочные"};
-inline constexpr CLabel kFloorPanels{1014, Lang::kFloorPanelsLabel, "Половые"};
-inline constexpr CLabel kCornerPosts{1015, Lang::kCornerPostsLabel, "Стойки угловые"};
-inline constexpr CLabel kCoefficientsGroup{1016, Lang::kCoefficientsGroup, "Коэффициенты"};
-inline constexpr CLabel kMargin{1017, Lang::kMarginLabel, "Маржинальный"};
-inline constexpr CLabel kDealerMarkup{1018, Lang::kDealerMarkupLabel, "Дилерская наценка"};
-inline constexpr CLabel kDealerDiscount{kDealerDiscountLabel, Lang::kDealerDiscountLabel, "Дилерская скидка"};
-inline constexpr CLabel kVolumeDiscount{1020, Lang::kVolumeDiscountLabel, "\"Объемный\""};
-inline constexpr CLabel kNonStandard{1021, Lang::kNonStandardLabel, "Нестандарт"};
-inline constexpr CLabel kNonStandard2{1022, Lang::kNonStandard2Label, "Нестандарт2"};
-inline constexpr CLabel kPanelMargin{1065, Lang::kPanelMarginLabel, "Марж. на панели"};
-inline constexpr CLabel kNonStandardMargin{1066, Lang::kNonStandardMarginLabel, "Маржинальный для нестандарт."};
-inline constexpr CLabel kEuroRate{0, 0, "Euro/rub"};
-inline constexpr CLabel kDoorsGroup{1023, Lang::kDoorsGroup, "Двери"};
-inline constexpr CLabel kContainerDoor{1024, Lang::kContainerDoor, "Контейнерная"};
-inline constexpr CLabel kSlidingDoor{1025, Lang::kSlidingDoor, "Откатная"};
-inline constexpr CLabel kSwingDoor{1039, Lang::kSwingDoor, "Распашная"};
-inline constexpr CLabel kOpening{1040, Lang::kOpeningLabel, "Проем"};
-inline constexpr CLabel kSwing80Group{1041, Lang::kThickness80Group, "толщина 80 мм."};
-inline constexpr CLabel kSwing100Group{1042, Lang::kThickness100Group, "толщина 100 мм."};
-inline constexpr CLabel kHeight2200For80{1043, Lang::kHeight2200Label, "высота 2200"};
-inline constexpr CLabel kHeight2360For80{1044, Lang::kHeight2360Label, "высота 2360"};
-inline constexpr CLabel kHeight2560For80{1046, Lang::kHeight2560Label, "высота 2560"};
-inline constexpr CLabel kHeight2200For100{1058, Lang::kHeight2200Label, "высота 2200"};
-inline constexpr CLabel kHeight2360For100{1059, Lang::kHeight2360Label, "высота 2360"};
-inline constexpr CLabel kHeight2560For100{1060, Lang::kHeight2560Label, "высота 2560"};
-inline constexpr CLabel kDoorKitsGroup{1061, Lang::kDoorKitsGroup, "Комплектация дверей"};
-inline constexpr CLabel kKitContainer{1062, Lang::kContainerDoor, "Контейнерная"};
-inline constexpr CLabel kKitSliding{1063, Lang::kSlidingDoor, "Откатная"};
-inline constexpr CLabel kKitSwing{1064, Lang::kSwingDoor, "Распашная"};
-inline constexpr CLabel kSaveButton{kSave, Lang::kOkButton, "Сохранить"};
-inline constexpr CLabel kDiscardButton{kDiscard, Lang::kCancelButton, "Не сохранять"};
-inline constexpr CLabel kCaption{0, Lang::kPriceCaption, "Prices"};
+inline constexpr CLabel kPanelPriceGroup{1008, Lang::kPanelPricesGroup};
+inline constexpr CLabel kColumn80{0, 0, 0, "80"};
+inline constexpr CLabel kColumn100{0, 0, 0, "100"};
+inline constexpr CLabel kDoorOpeningPanels{1068, 0, Lang::kDoorOpeningPanelsLabel};
+inline constexpr CLabel kWallPanels{1012, Lang::kWallPanelsLabel};
+inline constexpr CLabel kCeilingPanels{1013, Lang::kCeilingPanelsLabel};
+inline constexpr CLabel kFloorPanels{1014, Lang::kFloorPanelsLabel};
+inline constexpr CLabel kCornerPosts{1015, Lang::kCornerPostsLabel};
+inline constexpr CLabel kCoefficientsGroup{1016, Lang::kCoefficientsGroup};
+inline constexpr CLabel kMargin{1017, Lang::kMarginLabel};
+inline constexpr CLabel kDealerMarkup{1018, Lang::kDealerMarkupLabel};
+inline constexpr CLabel kDealerDiscount{kDealerDiscountLabel, Lang::kDealerDiscountLabel};
+inline constexpr CLabel kVolumeDiscount{1020, Lang::kVolumeDiscountLabel};
+inline constexpr CLabel kNonStandard{1021, Lang::kNonStandardLabel};
+inline constexpr CLabel kNonStandard2{1022, Lang::kNonStandard2Label};
+inline constexpr CLabel kPanelMargin{1065, Lang::kPanelMarginLabel};
+inline constexpr CLabel kNonStandardMargin{1066, Lang::kNonStandardMarginLabel};
+inline constexpr CLabel kEuroRate{0, 0, 0, "Euro/rub"};
+inline constexpr CLabel kDoorsGroup{1023, Lang::kDoorsGroup};
+inline constexpr CLabel kContainerDoor{1024, Lang::kContainerDoor};
+inline constexpr CLabel kSlidingDoor{1025, Lang::kSlidingDoor};
+inline constexpr CLabel kSwingDoor{1039, Lang::kSwingDoor};
+inline constexpr CLabel kOpening{1040, Lang::kOpeningLabel};
+inline constexpr CLabel kSwing80Group{1041, Lang::kThickness80Group};
+inline constexpr CLabel kSwing100Group{1042, Lang::kThickness100Group};
+inline constexpr CLabel kHeight2200For80{1043, Lang::kHeight2200Label};
+inline constexpr CLabel kHeight2360For80{1044, Lang::kHeight2360Label};
+inline constexpr CLabel kHeight2560For80{1046, Lang::kHeight2560Label};
+inline constexpr CLabel kHeight2200For100{1058, Lang::kHeight2200Label};
+inline constexpr CLabel kHeight2360For100{1059, Lang::kHeight2360Label};
+inline constexpr CLabel kHeight2560For100{1060, Lang::kHeight2560Label};
+inline constexpr CLabel kDoorKitsGroup{1061, Lang::kDoorKitsGroup};
+inline constexpr CLabel kKitContainer{1062, Lang::kContainerDoor};
+inline constexpr CLabel kKitSliding{1063, Lang::kSlidingDoor};
+inline constexpr CLabel kKitSwing{1064, Lang::kSwingDoor};
+inline constexpr CLabel kSaveButton{kSave, Lang::kOkButton, Lang::kSaveButton};
+inline constexpr CLabel kDiscardButton{kDiscard, Lang::kCancelButton, Lang::kDontSaveButton};
+inline constexpr CLabel kCaption{0, Lang::kPriceCaption, 0, "Prices"};
 
 // Entries set on controls the dialog does not have; looked for all the same.
 inline constexpr int kAbsentControls[][2] = {

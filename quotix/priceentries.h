@@ -39,7 +39,7 @@ inline constexpr int kVolumeDiscount100 = 30;
 inline constexpr int kPanelMargin = 31;  // edited, read by no calculation
 inline constexpr int kEuroRate = 32;     // roubles per euro
 
-// Entries 0 .. kLastEdited have a box in the price dialog (20 excepted).
+// Entries 0 .. kLastEdited have a box in the price dialog (kUnused20 excepted).
 inline constexpr int kLastEdited = 32;
 inline constexpr int kCount = 50;
 

@@ -61,16 +61,15 @@ int32_t CQuotixModule::TellRefusal(int32_t result) const {
   switch (session_.LastRefusal()) {
     case Refusal::None: return result;
     case Refusal::PricesUnreadable:
-      text = QStringLiteral("Расчет невозможен: таблица цен не прочитана (%1).")
-                 .arg(QString::fromStdString(session_.PricesReadError().ToString()));
+      text = UiText(Lang::kPricesUnreadable).arg(QString::fromStdString(session_.PricesReadError().ToString()));
       break;
     case Refusal::BadPriceEntry:
-      text = QStringLiteral("Расчет невозможен: в таблице цен %1 запись %2 не является ценой от 0 до %3.")
+      text = UiText(Lang::kBadPriceEntry)
                  .arg(table, QString::number(session_.Prices().BadEntry()),
                       QString::number(static_cast<qlonglong>(CPriceTable::kMaxPrice)));
       break;
     case Refusal::TotalNotFinite:
-      text = QStringLiteral("Расчет невозможен: итоговая сумма не является числом. Проверьте цены и курс евро.");
+      text = UiText(Lang::kTotalNotANumber);
       break;
   }
   ShowMessageText(text, LangText(Lang::kErrorCaption));
@@ -136,7 +135,7 @@ QString CQuotixModule::CloseXL() {
   if (!error) error = SaveWorkbookXlsx(*workbook, path.toStdString());
   if (error) {
     if (reserved) QFile::remove(path);
-    ShowMessageText(QStringLiteral("Отчет не сохранен: %1").arg(QString::fromStdString(error.ToString())),
+    ShowMessageText(UiText(Lang::kReportNotSaved).arg(QString::fromStdString(error.ToString())),
                     LangText(Lang::kErrorCaption));
     return QString();
   }
@@ -150,7 +149,7 @@ void* CQuotixModule::ResolveMaterial(const ZamoModule* material, const char* nam
 }
 
 int CQuotixModule::WrongMaterialVersion() const {
-  return ShowMessageText(QString::fromUtf8(kWrongMaterialVersion), QString::fromUtf8(kWrongMaterialCaption));
+  return ShowMessageText(UiText(Lang::kWrongMaterialVersion), UiText(Lang::kWrongMaterialCaption));
 }
 
 int32_t CQuotixModule::GetMaterialProfiles(const ZamoModule* material, const ZamoStringList* list) {

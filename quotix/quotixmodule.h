@@ -18,9 +18,6 @@ class CQuotixModule {
   static constexpr const char* kReportsFolder = "Reports";
   // Setting that, when false, keeps saved reports from being opened.
   static constexpr const char* kOpenAfterSaveSetting = "Reports/OpenAfterSave";
-  static constexpr const char* kWrongMaterialVersion =
-      "Библиотека настройки материалов найдена, но имеет неверную версию.";
-  static constexpr const char* kWrongMaterialCaption = "Ошибка.";
 
   CQuotixModule();
 

@@ -87,7 +87,7 @@ void CReportLayout::WriteLogo(const std::string& logoFile) {
 }
 
 void CReportLayout::WritePriceListTitle(bool is80) {
-  Put('A', 2, is80 ? "Толщина стенок камер: 80 мм." : "Толщина стенок камер: 100 мм.");
+  Put('A', 2, AddedText(Lang::kPriceListThicknessLabel) + (is80 ? " 80 " : " 100 ") + AddedText(Lang::kMillimetres));
   sheet_.SetBold(CRange::Cell('A', 2), true);
   // The list is printed one page wide, as many pages tall as it takes.
   sheet_.SetPageSetup({XlConst::kPortrait, false, kFitPagesWide, 0});
@@ -135,7 +135,7 @@ int CReportLayout::WriteCameraReport(int row, const CCameraValues& values, const
   const int32_t t = values.thickness;
   if (!input.walls.empty() && !input.ceiling.empty()) {
     Put('B', row,
-        "ХКМ- " + FormatFixed(pricing.volumeAsPassed, 2) +
+        AddedText(Lang::kVolumeHeadingPrefix) + " " + FormatFixed(pricing.volumeAsPassed, 2) +
             FormatText(" (%d x %d x %d)", values.lengthA + t, values.lengthB + t, values.innerHeight + 2 * t));
   }
   ++row;
@@ -225,8 +225,9 @@ int CReportLayout::WriteTotalsBlock(int row, const CTotalsBlock& block) {
     ++row;
   }
 
-  Put('B', row, kTotalLabel);
-  Put('G', row, block.totals.euroRateMissing ? std::string(kEuroRateMissing)
+  Put('B', row, AddedText(Lang::kReportTotal));
+  // No euro rate in the table: said instead of a euro total.
+  Put('G', row, block.totals.euroRateMissing ? AddedText(Lang::kEuroRateMissing)
                                              : FormatText("%lld", WholeTotal(block.totals.total)));
   ++row;
   if (block.euroNote) Put('H', row, kEuroNote);
@@ -246,7 +247,7 @@ int CReportLayout::WriteTotalsBlock(int row, const CTotalsBlock& block) {
 void CReportLayout::WritePriceListCamera(int row, char column, double volume, const CTotals& totals,
                                          const CDate& today) {
   const char priceColumn = static_cast<char>(column + 1);
-  Put(priceColumn, row, totals.euroRateMissing ? std::string(kEuroRateMissing) : FormatFixed(totals.total, 2));
+  Put(priceColumn, row, totals.euroRateMissing ? AddedText(Lang::kEuroRateMissing) : FormatFixed(totals.total, 2));
   Put(column, row, FormatFixed(volume, 2));
 
   Put('F', 2, Text(Lang::kPriceListTitle));

@@ -12,10 +12,7 @@
 class CReportLayout {
  public:
   static constexpr const char* kLogoFileName = "kryvel_logo.jpg";
-  static constexpr const char* kTotalLabel = "Итого:";
   static constexpr const char* kEuroNote = "EUR, VAT excluded";
-  // Shown instead of a euro total when the table holds no euro rate.
-  static constexpr const char* kEuroRateMissing = "Не задан курс евро";
 
   CReportLayout(CSpreadsheet& sheet, const CLanguageTable& language) : sheet_(sheet), language_(language) {}
 
@@ -64,6 +61,8 @@ class CReportLayout {
 
  private:
   const std::string& Text(int entry) const { return language_.GetString(entry); }
+  // The texts added to the language file since its first version.
+  const std::string& AddedText(int entry) const { return language_.GetTextOrBuiltin(entry); }
   void Put(char column, int row, const std::string& text);
   int WriteDoorRows(int row, const std::vector<CDoorItem>& doors, int32_t thickness);
 

@@ -37,10 +37,14 @@ double CharPixels(char32_t c) {
   if (c == 'M' || c == 'W' || c == 'm' || c == 'w') return 10.5;
   if (c >= 'A' && c <= 'Z') return 8;
   if (c >= 'a' && c <= 'z') return 6.5;
-  if (c == U'Ж' || c == U'Ш' || c == U'Щ' || c == U'Ю' || c == U'М' || c == U'Ы') return 11;
-  if (c == U'ж' || c == U'ш' || c == U'щ' || c == U'ю' || c == U'м' || c == U'ы') return 9.5;
-  if ((c >= U'А' && c <= U'Я') || c == U'Ё') return 8.5;
-  if ((c >= U'а' && c <= U'я') || c == U'ё') return 7;
+  // Cyrillic: the wide capitals and small letters (zhe, sha, shcha, yu, em,
+  // yeru), then the rest of the capitals and of the small letters.
+  if (c == U'\u0416' || c == U'\u0428' || c == U'\u0429' || c == U'\u042E' || c == U'\u041C' || c == U'\u042B')
+    return 11;
+  if (c == U'\u0436' || c == U'\u0448' || c == U'\u0449' || c == U'\u044E' || c == U'\u043C' || c == U'\u044B')
+    return 9.5;
+  if ((c >= U'\u0410' && c <= U'\u042F') || c == U'\u0401') return 8.5;
+  if ((c >= U'\u0430' && c <= U'\u044F') || c == U'\u0451') return 7;
   if (c == U'№') return 13;
   return 8;
 }

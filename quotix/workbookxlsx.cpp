@@ -6,11 +6,12 @@
 
 #include "cellvalue.h"
 #include "imagesize.h"
+#include "languageentries.h"
+#include "languagetable.h"
 #include "palette.h"
 
 namespace {
 
-constexpr const char* kSheetName = "Лист1";
 constexpr uint8_t kPaperA4 = 9;
 constexpr double kPixelsPerPoint = 96.0 / 72.0;
 constexpr double kScreenDpi = 96.0;
@@ -157,7 +158,12 @@ FileError SaveWorkbookXlsx(const CWorkbook& workbook, const std::string& path) {
   return WriteFileAtomicallyVia(path, [&](const std::string& temp) -> FileError {
     lxw_workbook* book = workbook_new(temp.c_str());
     if (!book) return {temp, "cannot be created (out of memory)"};
-    lxw_worksheet* sheet = workbook_add_worksheet(book, kSheetName);
+    // A name the spreadsheet would refuse (too long, a character it does not
+    // allow) is taken for a damaged language file: the built-in one serves.
+    std::string name = ModuleLanguage().GetTextOrBuiltin(Lang::kSheetName);
+    if (workbook_validate_sheet_name(book, name.c_str()) != LXW_NO_ERROR)
+      name = BuiltinLanguage().GetString(Lang::kSheetName);
+    lxw_worksheet* sheet = workbook_add_worksheet(book, name.c_str());
     if (sheet) FillSheet(book, sheet, workbook);
     const lxw_error error = workbook_close(book);
     if (error != LXW_NO_ERROR) return {temp, std::string("cannot be written: ") + lxw_strerror(error)};

@@ -12,6 +12,8 @@
 #include <cmath>
 
 #include "chamber.h"
+#include "languageentries.h"
+#include "languagetable.h"
 #include "painterdrawcontext.h"
 #include "planfit.h"
 
@@ -37,16 +39,18 @@ std::string VolumeHeadingLine(const CChamber& camera) {
   const double volume =
       (camera.Width() - t) / 1000.0 * ((camera.Depth() - t) / 1000.0) * (camera.Height() / 1000.0);
   const int64_t thickness = camera.Thickness();
-  return "ХКМ- " + Fixed2(volume) + " (" + std::to_string(camera.Width() + thickness) + " x " +
-         std::to_string(camera.Depth() + thickness) + " x " + std::to_string(camera.Height() + 2 * thickness) + ")";
+  return ModuleLanguage().GetTextOrBuiltin(Lang::kVolumeHeadingPrefix) + " " + Fixed2(volume) + " (" +
+         std::to_string(camera.Width() + thickness) + " x " + std::to_string(camera.Depth() + thickness) + " x " +
+         std::to_string(camera.Height() + 2 * thickness) + ")";
 }
 
 bool DrawPrintPage(CDrawContext& dc, CChamber& camera, const PrintHeading& heading, double zoom,
                    double fontPoints) {
   if (!camera.PrepareForPrint(dc, zoom, fontPoints)) return false;
   dc.Text(kVolumeLine, VolumeHeadingLine(camera));
-  dc.Text(kArticleLine, "Артикул: " + heading.article);
-  dc.Text(kDescriptionLine, "Описание камеры: " + heading.description);
+  const CLanguageTable& language = ModuleLanguage();
+  dc.Text(kArticleLine, language.GetTextOrBuiltin(Lang::kArticleLabel) + ": " + heading.article);
+  dc.Text(kDescriptionLine, language.GetTextOrBuiltin(Lang::kDescriptionLabel) + ": " + heading.description);
   return camera.DrawForPrint(dc);
 }
 

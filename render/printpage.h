@@ -28,8 +28,9 @@ struct PrintHeading {
   std::string description;  // UTF-8
 };
 
-// "ХКМ- <inner volume in m³, two decimals> (<outer width> x <outer depth> x
-// <outer height>)", the decimals written with a point whatever the locale.
+// "<Lang::kVolumeHeadingPrefix> <inner volume in m³, two decimals> (<outer
+// width> x <outer depth> x <outer height>)", the decimals written with a
+// point whatever the locale.
 std::string VolumeHeadingLine(const CChamber& camera);
 
 // The page on a draw context: prepares the print set, writes the heading,

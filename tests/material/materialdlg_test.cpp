@@ -181,8 +181,8 @@ TEST_F(MaterialDlgTest, OnlyProfileIsNeverDeleted) {
   CMaterialDlg dialog(profiles_);
   Click(&dialog, MaterialCtl::kDeleteProfileButton);
   ASSERT_EQ(messages_.Messages().size(), 1u);
-  EXPECT_EQ(messages_.Messages()[0].text, QStringLiteral("Единственный профиль не может быть удален"));
-  EXPECT_EQ(messages_.Messages()[0].caption, QStringLiteral("Ошибка"));
+  EXPECT_EQ(messages_.Messages()[0].text, T(Lang::kLastProfileUndeletable));
+  EXPECT_EQ(messages_.Messages()[0].caption, T(Lang::kErrorCaption));
   EXPECT_EQ(messages_.Messages()[0].buttons, MessageButtons::Ok);
   EXPECT_EQ(profiles_.Count(), 1u);
 }
@@ -193,8 +193,8 @@ TEST_F(MaterialDlgTest, DeleteAsksFirstAndRemovesTheCurrentProfile) {
   messages_.Answer(kMessageNo);
   Click(&dialog, MaterialCtl::kDeleteProfileButton);
   ASSERT_EQ(messages_.Messages().size(), 1u);
-  EXPECT_EQ(messages_.Messages()[0].text, QStringLiteral("Удалить профиль?"));
-  EXPECT_EQ(messages_.Messages()[0].caption, QStringLiteral("Подтверждение"));
+  EXPECT_EQ(messages_.Messages()[0].text, T(Lang::kDeleteProfileQuestion));
+  EXPECT_EQ(messages_.Messages()[0].caption, T(Lang::kConfirmationCaption));
   EXPECT_EQ(messages_.Messages()[0].buttons, MessageButtons::YesNo);
   EXPECT_EQ(profiles_.Count(), 3u);
 
@@ -255,7 +255,8 @@ TEST_F(MaterialDlgTest, FailedWriteIsReportedAndTheProfilesStay) {
   WhenModal([](QWidget* dialog) { Click(dialog, MaterialCtl::kSaveButton); });
   EXPECT_EQ(RunMaterialDlg(profiles_, path), kMessageOk);
   ASSERT_EQ(messages_.Messages().size(), 1u);
-  EXPECT_EQ(messages_.Messages()[0].caption, QStringLiteral("Предупреждение"));
+  EXPECT_EQ(messages_.Messages()[0].caption, T(Lang::kWarningCaption));
+  EXPECT_TRUE(messages_.Messages()[0].text.startsWith(T(Lang::kProfilesNotSaved)));
   EXPECT_TRUE(messages_.Messages()[0].text.contains(QString::fromStdString(path)));
   EXPECT_EQ(profiles_.Count(), 3u);
 }
@@ -270,9 +271,8 @@ TEST_F(MaterialDlgTest, DamagedFileIsReportedMissingFileIsNot) {
   WriteFileBytes(path, "ZAMOMATERIALPROFILEDAT");  // one character short
   LoadProfilesWarning(profiles_, path);
   ASSERT_EQ(messages_.Messages().size(), 1u);
-  EXPECT_EQ(messages_.Messages()[0].text,
-            QStringLiteral("Ошибка чтения файла профилей материалов. Задайте профили заново."));
-  EXPECT_EQ(messages_.Messages()[0].caption, QStringLiteral("Предупреждение"));
+  EXPECT_EQ(messages_.Messages()[0].text, T(Lang::kProfilesFileDamaged));
+  EXPECT_EQ(messages_.Messages()[0].caption, T(Lang::kWarningCaption));
   EXPECT_EQ(ReadFileBytes(path), "ZAMOMATERIALPROFILEDAT");
 }
 

@@ -53,7 +53,7 @@ TEST_F(PriceDlgTest, EveryEntryHasItsNumberedBoxShowingTheFileWithTwoDecimals) {
                                                                                 : "0.00")
         << box.control;
   }
-  EXPECT_FALSE(Box(dialog, 1050));  // entry 20 has no box
+  EXPECT_FALSE(Box(dialog, 1050));  // PriceEntry::kUnused20 has no box
   dialog.show();
   EXPECT_FALSE(Box(dialog, PriceDlgControl::kDealerDiscountBox)->isVisible());
   EXPECT_FALSE(dialog.findChild<QLabel*>(QStringLiteral("1019"))->isVisible());

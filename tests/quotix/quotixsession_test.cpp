@@ -213,7 +213,7 @@ TEST_F(ReportLayoutTest, EuroReportWithoutRateSaysSoInsteadOfATotal) {
   const CWorkbook& book = *session_.Workbook();
   for (int row = 1; row < 40; ++row) {
     if (book.Text(row, 1) == "Итого:") {
-      EXPECT_EQ(book.Text(row, 6), CReportLayout::kEuroRateMissing);
+      EXPECT_EQ(book.Text(row, 6), Language().GetTextOrBuiltin(Lang::kEuroRateMissing));
       return;
     }
   }
