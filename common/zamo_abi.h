@@ -32,17 +32,38 @@ extern "C" {
 #define ZAMO_EXPORT __attribute__((visibility("default")))
 #endif
 
+/* The kinds of a panel of a wall or partition run, as camera files store
+ * them and WallPanelTally.kind carries them: never renumber. An ordinary
+ * panel is kPanelStandard (appended 1200 mm wide) or kPanelOtherWidth;
+ * a door or opening takes the slot and width of the panel it replaces.
+ * Container and sliding doors (kContainerDoorLeft to kSlidingDoorRight)
+ * take the panels beside them into their door block. */
+enum ZamoPanelKind {
+  kPanelStandard = 1,
+  kPanelOtherWidth = 2,
+  kContainerDoorLeft = 6,
+  kContainerDoorRight = 7,
+  kSlidingDoorLeft = 8,
+  kSlidingDoorRight = 9,
+  kSwingDoorBlock = 10,
+  kOpening = 11
+};
+
+/* mm. Panels whose width is a multiple of it are standard; standard camera
+ * sides grow by it. */
+enum { kPanelWidthStep = 300 };
+
 /* One panel type of the outline walls or of the partitions, counted over a
  * group of runs. Doors and openings are records of their own (isDoor 1). */
 typedef struct WallPanelTally {
   int32_t count;
   int32_t width;         /* mm; for openings the width of the first one */
-  int32_t openingHeight; /* mm; kind 11 only, else 0 */
-  uint8_t isDoor;        /* 1 for kinds 6 to 11 */
-  int32_t kind;          /* panel kind 1, 2, 6 to 11 */
-  int32_t nextWidth;     /* kinds 6 to 9: side panel after the door, else 0 */
-  int32_t prevWidth;     /* kinds 6 to 9: side panel before the door, else 0 */
-  int32_t doorVariant;   /* kind 10: 1, 2, 3 for 2040, 2300, 2560; else 0 */
+  int32_t openingHeight; /* mm; kOpening only, else 0 */
+  uint8_t isDoor;        /* 1 for the kinds from kContainerDoorLeft to kOpening */
+  int32_t kind;          /* a ZamoPanelKind */
+  int32_t nextWidth;     /* container and sliding doors: side panel after the door, else 0 */
+  int32_t prevWidth;     /* container and sliding doors: side panel before the door, else 0 */
+  int32_t doorVariant;   /* kSwingDoorBlock: 1, 2, 3 for 2040, 2300, 2560; else 0 */
 } WallPanelTally;
 
 /* One floor/ceiling panel type: the same layout as WallPanelTally so that

@@ -15,11 +15,11 @@ class CChamber;
 // Ordinary panels group by width and kind (with door variant 0, whatever a
 // removed swing door left on them); swing door blocks by width and variant;
 // openings by their height alone (width = that of the first one).
-// A container or sliding door (kinds 6 to 9) takes the ordinary panels
+// A container or sliding door (IsSideDoorKind) takes the ordinary panels
 // directly beside it into its door block: they are not counted as wall
 // panels, and the door record carries their widths (nextWidth, prevWidth; 0
 // where the neighbour is a door or the run ends there). A panel between two
-// such doors belongs to the first one. Door records of kinds 6 to 9 group by
+// such doors belongs to the first one. Their door records group by
 // their side widths too, so that every door and every physical panel is
 // priced exactly once and with its own side panels.
 bool TallyWallPanels(const CChamber& camera, std::vector<WallPanelTally>& out);

@@ -3,25 +3,16 @@
 #include <cstdint>
 
 #include "objbase.h"
+#include "zamo_abi.h"
 
 class CWallCollection;
 
-// Panel kinds of a wall run. 1 and 2 are ordinary panels (set by the width
-// at append time: 1200 gives 1); 6 to 11 are doors and openings, which take
-// the slot (and width) of the panel they replace.
-enum PanelKind : int32_t {
-  kPanelStandard = 1,
-  kPanelOtherWidth = 2,
-  kContainerDoorLeft = 6,
-  kContainerDoorRight = 7,
-  kSlidingDoorLeft = 8,
-  kSlidingDoorRight = 9,
-  kSwingDoorBlock = 10,
-  kOpening = 11,
-};
+// Panel kinds (ZamoPanelKind) are shared with the pricing library: the
+// ordinary kind is set by the width at append time (1200 gives
+// kPanelStandard); doors and openings take the slot and width of the panel
+// they replace.
 
 constexpr int32_t kStandardPanelWidth = 1200;  // mm
-constexpr int32_t kStandardWidthStep = 300;    // mm; multiples are standard widths
 constexpr int32_t kDoorKindOpeningHeight = 1850;  // mm, set by every door command
 constexpr int32_t kMaxDoorVariant = 3;  // swing door blocks 1 = 2040, 2 = 2300, 3 = 2560 high
 
@@ -49,13 +40,13 @@ class CWallPanel : public CObjBase {
   // A null owner leaves the old one.
   void SetOwner(CWallCollection* owner);
 
-  // False for a kind other than 1, 2 or 6 to 11.
+  // False for anything but a ZamoPanelKind.
   bool SetKind(int32_t kind);
   bool IsDoor() const { return IsDoorKind(kind_); }
-  bool IsStandardWidth() const { return width_ % kStandardWidthStep == 0; }
+  bool IsStandardWidth() const { return width_ % kPanelWidthStep == 0; }
 
   int32_t OpeningHeight() const { return openingHeight_; }
-  // Stored only when the panel is an opening (kind 11); false (no change)
+  // Stored only when the panel is a kOpening; false (no change)
   // for a negative height or one beyond model_limits::kMaxLength.
   bool SetOpeningHeight(int32_t height);
 
@@ -63,16 +54,17 @@ class CWallPanel : public CObjBase {
   // 0 (none) to 3; false for anything else.
   bool SetDoorVariant(int32_t variant);
 
-  // A door or opening becomes an ordinary standard panel (kind 1) whatever
+  // A door or opening becomes an ordinary kPanelStandard whatever
   // its width; variant and opening height stay. Other kinds are left.
   void ResetDoor();
-  // kind = k for a door kind (6 to 11); the opening height becomes 1850 in
+  // kind = k for a door kind (IsDoorKind); the opening height becomes 1850 in
   // every case. Returns whether the kind was taken.
   bool SetDoorKind(int32_t kind);
 
   // The panel box (inset two pixels) and its width label, or the symbol of
   // its door or opening, across the owning run from (x, y).
-  void Draw(const CChamber& camera, CDrawContext& dc, int32_t x, int32_t y) const override;
+  void Draw(const CPlanRenderer& renderer, const CChamber& camera, CDrawContext& dc, int32_t x,
+            int32_t y) const override;
 
  private:
   int32_t width_ = 0;

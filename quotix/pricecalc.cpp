@@ -40,7 +40,7 @@ constexpr CSwingDoor kSwingDoors[] = {
 constexpr int kDoorKitEntries[kDoorKitKinds] = {PriceEntry::kDoorKitContainer, PriceEntry::kDoorKitSliding,
                                                 PriceEntry::kDoorKitSwing};
 
-bool IsStandardWidth(int32_t width) { return width % kStandardPanelStep == 0; }
+bool IsStandardWidth(int32_t width) { return width % kPanelWidthStep == 0; }
 
 bool IsStandardHeight(int32_t height) {
   return std::find(std::begin(kStandardHeights), std::end(kStandardHeights), height) != std::end(kStandardHeights);
@@ -131,11 +131,11 @@ std::optional<CDoorItem> CPriceCalculator::AddDoor(const WallPanelTally& item, s
   int32_t overHeight = 0;
   int kit = -1;
   switch (item.kind) {
-    case PanelKindCode::kContainerLeft:
-    case PanelKindCode::kContainerRight:
-    case PanelKindCode::kSlidingLeft:
-    case PanelKindCode::kSlidingRight: {
-      const bool container = item.kind <= PanelKindCode::kContainerRight;
+    case kContainerDoorLeft:
+    case kContainerDoorRight:
+    case kSlidingDoorLeft:
+    case kSlidingDoorRight: {
+      const bool container = item.kind <= kContainerDoorRight;
       door.kind = container ? DoorKind::Container : DoorKind::Sliding;
       door.price = prices_.Get(container ? PriceEntry::kContainerDoor : PriceEntry::kSlidingDoor);
       // A camera lower than the door leaves no wall above it (never a
@@ -152,7 +152,7 @@ std::optional<CDoorItem> CPriceCalculator::AddDoor(const WallPanelTally& item, s
       }
       break;
     }
-    case PanelKindCode::kSwingDoor: {
+    case kSwingDoorBlock: {
       door.kind = DoorKind::Swing;
       kit = 2;
       if (item.doorVariant >= 1 && item.doorVariant <= 3) {
@@ -162,7 +162,7 @@ std::optional<CDoorItem> CPriceCalculator::AddDoor(const WallPanelTally& item, s
       }
       break;
     }
-    case PanelKindCode::kOpening:
+    case kOpening:
       door.kind = DoorKind::Opening;
       door.price = prices_.Get(PriceEntry::kOpening);
       overWidth = item.width;

@@ -26,20 +26,9 @@ inline constexpr double kVatRate = 0.18;
 
 // Standard inner heights of wall panels.
 inline constexpr int32_t kStandardHeights[] = {2040, 2300, 2560};
-inline constexpr int32_t kStandardPanelStep = 300;  // mm; multiples are standard widths
 
 enum class DoorKind { Container, Sliding, Swing, Opening };
 inline constexpr int kDoorKitKinds = 3;  // container, sliding, swing
-
-// Panel kinds as the camera model tallies them.
-namespace PanelKindCode {
-inline constexpr int32_t kContainerLeft = 6;
-inline constexpr int32_t kContainerRight = 7;
-inline constexpr int32_t kSlidingLeft = 8;
-inline constexpr int32_t kSlidingRight = 9;
-inline constexpr int32_t kSwingDoor = 10;
-inline constexpr int32_t kOpening = 11;
-}  // namespace PanelKindCode
 
 // The running sums of one report: panel, post, over-door and door-kit
 // amounts (with tax) in standardSum, door and opening prices (without tax
@@ -119,7 +108,8 @@ class CPriceCalculator {
   CPanelRow AddCeilingGroup(int32_t count, int32_t width, int32_t length);
   CPanelRow AddFloorGroup(int32_t count, int32_t width, int32_t length);
   // A door or opening (flag byte not 0). Appends its over-door panel, if it
-  // leaves one, to `overDoor`. Kinds outside 6..11 are not priced.
+  // leaves one, to `overDoor`. Kinds other than doors and openings are not
+  // priced.
   std::optional<CDoorItem> AddDoor(const WallPanelTally& item, std::vector<COverDoorPanel>& overDoor);
   COverDoorPanel AddOverDoorPanel(const COverDoorPanel& panel);
   // The kit of every door kind met, in container, sliding, swing order.

@@ -11,7 +11,7 @@ namespace {
 
 constexpr double kVat = 1.18;
 
-WallPanelTally Wall(int32_t count, int32_t width, int32_t kind = 1) {
+WallPanelTally Wall(int32_t count, int32_t width, int32_t kind = kPanelStandard) {
   WallPanelTally g{};
   g.count = count;
   g.width = width;
@@ -118,7 +118,7 @@ TEST(DoorPricing, ContainerDoorBringsSidePanelsOverDoorPanelAndKit) {
   const CPriceTable prices = TestPrices();
   CPriceSums sums;
   CPriceCalculator calc(prices, {2300, 3000, 3000, 80}, false, sums);
-  WallPanelTally door = Door(2, 7);
+  WallPanelTally door = Door(2, kContainerDoorRight);
   door.nextWidth = 1200;
   door.prevWidth = 600;
   std::vector<COverDoorPanel> overDoor;
@@ -150,7 +150,7 @@ TEST(DoorPricing, DoorInACameraLowerThanTheDoorLeavesNoNegativePanel) {
   CPriceSums sums;
   CPriceCalculator calc(prices, {1800, 3000, 3000, 80}, false, sums);
   std::vector<COverDoorPanel> overDoor;
-  ASSERT_TRUE(calc.AddDoor(Door(1, 8), overDoor));
+  ASSERT_TRUE(calc.AddDoor(Door(1, kSlidingDoorLeft), overDoor));
   EXPECT_TRUE(overDoor.empty());
   EXPECT_EQ(sums.doorKitCounts[1], 1);
 }
@@ -168,7 +168,7 @@ TEST_P(SwingDoorPricing, PriceByHeightCodeAndThicknessAndPanelAboveIt) {
   const CPriceTable prices = TestPrices();
   CPriceSums sums;
   CPriceCalculator calc(prices, {c.height, 3000, 3000, c.thickness}, false, sums);
-  WallPanelTally door = Door(1, 10);
+  WallPanelTally door = Door(1, kSwingDoorBlock);
   door.doorVariant = c.code;
   std::vector<COverDoorPanel> overDoor;
   const auto item = calc.AddDoor(door, overDoor);
@@ -195,7 +195,7 @@ TEST(OpeningPricing, OpeningAsHighAsTheCameraAddsNoPanelAbove) {
   CPriceSums sums;
   CPriceCalculator calc(prices, {2040, 3000, 3000, 80}, false, sums);
   std::vector<COverDoorPanel> overDoor;
-  WallPanelTally opening = Door(2, 11, 900);
+  WallPanelTally opening = Door(2, kOpening, 900);
   opening.openingHeight = 2040;
   ASSERT_TRUE(calc.AddDoor(opening, overDoor));
   EXPECT_TRUE(overDoor.empty());
@@ -213,7 +213,7 @@ TEST(OpeningPricing, DoorItemOfAnUnknownKindIsNotPriced) {
   CPriceSums sums;
   CPriceCalculator calc(prices, {2040, 3000, 3000, 80}, false, sums);
   std::vector<COverDoorPanel> overDoor;
-  EXPECT_FALSE(calc.AddDoor(Door(1, 2), overDoor));
+  EXPECT_FALSE(calc.AddDoor(Door(1, kPanelOtherWidth), overDoor));
   EXPECT_EQ(sums.extrasSum, 0.0);
 }
 

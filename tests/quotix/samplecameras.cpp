@@ -81,7 +81,7 @@ CSampleCamera MakeRectangularCamera(int32_t width, int32_t depth, int32_t height
       panel.width = panelWidth;
       panel.kind = panelWidth == 1200 ? 1 : 2;
       if (!doorPlaced) {
-        panel.kind = PanelKindCode::kSwingDoor;
+        panel.kind = kSwingDoorBlock;
         panel.isDoor = 1;
         panel.doorVariant = 1;
         doorPlaced = true;
