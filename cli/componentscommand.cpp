@@ -111,11 +111,10 @@ int RunComponentsCommand(CliContext& context) {
   // when there is one, as the components dialog does.
   CPluginLibrary material;
   material.Load(QStringLiteral("Material"), QFileInfo(quotix.FileName()).absolutePath());
-  CCliMessages messages;
   CPriceRunSetup setup;
   setup.quotix = &quotix;
   setup.reportPath = QString::fromStdString(*output);
   const PriceRunResult result = RunPanelReport(setup, material.Module(), dealer, groups);
   if (result == PriceRunResult::kWritten) return kExitOk;
-  return ReportRunFailure(context, result, messages, std::string(), *output);
+  return ReportRunFailure(context, result, std::string(), *output);
 }

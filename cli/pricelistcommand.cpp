@@ -32,11 +32,10 @@ int RunPriceListCommand(CliContext& context) {
   if (!CheckPriceTable(context)) return kExitBadInput;
   CPluginLibrary quotix;
   if (!LoadPricing(context, quotix)) return kExitFailure;
-  CCliMessages messages;
   CPriceRunSetup setup;
   setup.quotix = &quotix;
   setup.reportPath = QString::fromStdString(*output);
   const PriceRunResult result = RunPriceList(setup, *value == 80);
   if (result == PriceRunResult::kWritten) return kExitOk;
-  return ReportRunFailure(context, result, messages, std::string(), *output);
+  return ReportRunFailure(context, result, std::string(), *output);
 }

@@ -9,19 +9,9 @@
 #include <ostream>
 
 #include "datafolder.h"
-#include "languageentries.h"
 #include "languagetable.h"
 #include "pricetable.h"
 #include "settings.h"
-
-CCliMessages::CCliMessages() {
-  previous_ = SetMessageSink([this](const MessageRequest& request) {
-    messages_.push_back(request);
-    return kMessageOk;
-  });
-}
-
-CCliMessages::~CCliMessages() { SetMessageSink(std::move(previous_)); }
 
 bool LoadPricing(CliContext& context, CPluginLibrary& quotix) {
   CLanguageTable& language = ModuleLanguage();
@@ -110,35 +100,27 @@ bool ReadDealerOption(CliContext& context, const CliOptions& options, double* de
 
 namespace {
 
-// What the messages of a run mean on a command line, and whether the input
-// was at fault (exit 2) or the setting-up of the data folder (exit 1).
-struct CRefusal {
-  std::string reason;
-  bool badInput;
+// The reasons a run stops for on this program's side, as a command line
+// says them, and whether the input was at fault (exit 2) or the setting-up
+// of the data folder (exit 1).
+struct CCliRefusal {
+  PriceRunResult result;
+  const char* reason;
+  int exitCode;
 };
-
-CRefusal Describe(const MessageRequest& message) {
-  switch (message.textEntry) {
-    case Lang::kCameraNotFullyDivided:
-      return {"a wall, partition or floor strip is not fully divided into panels", true};
-    case Lang::kPricingExportMissing:
-      return {"the pricing library lacks an entry point this command needs", false};
-    case Lang::kMaterialsModuleMissing:
-      return {"the materials library " + ModuleFileName(QStringLiteral("Material")).toStdString() +
-                  " cannot be loaded",
-              false};
-    case Lang::kNoMaterialProfiles:
-      return {"the data folder has no material profiles (MaterialArch.data)", false};
-    default:
-      break;
-  }
-  return {(message.caption + QStringLiteral(": ") + message.text).toStdString(), false};
-}
+constexpr CCliRefusal kRefusals[] = {
+    {PriceRunResult::kNotFullyDivided, "a wall, partition or floor strip is not fully divided into panels",
+     kExitBadInput},
+    {PriceRunResult::kPricingExportMissing, "the pricing library lacks an entry point this command needs",
+     kExitFailure},
+    {PriceRunResult::kNoMaterialProfiles, "the data folder has no material profiles (MaterialArch.data)",
+     kExitFailure},
+};
 
 }  // namespace
 
-int ReportRunFailure(CliContext& context, PriceRunResult result, const CCliMessages& messages,
-                     const std::string& subject, const std::string& output) {
+int ReportRunFailure(CliContext& context, PriceRunResult result, const std::string& subject,
+                     const std::string& output) {
   std::string prefix = "zamo-cli " + context.command + ": ";
   if (!subject.empty()) prefix += subject + ": ";
   if (result == PriceRunResult::kPricingRefused) {
@@ -146,11 +128,16 @@ int ReportRunFailure(CliContext& context, PriceRunResult result, const CCliMessa
                 << " was not written\n";
     return kExitBadInput;
   }
-  if (result == PriceRunResult::kNotWritten || messages.Messages().empty()) {
-    context.err << prefix << "the report " << output << " was not written\n";
+  if (result == PriceRunResult::kMaterialsMissing) {
+    context.err << prefix << "the materials library " << ModuleFileName(QStringLiteral("Material")).toStdString()
+                << " cannot be loaded\n";
     return kExitFailure;
   }
-  const CRefusal refusal = Describe(messages.Messages().front());
-  context.err << prefix << refusal.reason << '\n';
-  return refusal.badInput ? kExitBadInput : kExitFailure;
+  for (const CCliRefusal& refusal : kRefusals) {
+    if (refusal.result != result) continue;
+    context.err << prefix << refusal.reason << '\n';
+    return refusal.exitCode;
+  }
+  context.err << prefix << "the report " << output << " was not written\n";
+  return kExitFailure;
 }

@@ -3,33 +3,16 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "clicommand.h"
-#include "messages.h"
 #include "pluginlibrary.h"
 #include "pricerun.h"
 
 // What the report commands of zamo-cli share: the pricing library loaded as
 // the program loads it, the language texts of the messages, the report
-// file named by -o, and turning the messages a run would show in a box into
-// the one line the command prints.
-
-// Catches the messages of this program's side while it lives (the pricing
-// and materials libraries print their own to stderr).
-class CCliMessages {
- public:
-  CCliMessages();
-  ~CCliMessages();
-  CCliMessages(const CCliMessages&) = delete;
-  CCliMessages& operator=(const CCliMessages&) = delete;
-
-  const std::vector<MessageRequest>& Messages() const { return messages_; }
-
- private:
-  std::vector<MessageRequest> messages_;
-  MessageSink previous_;
-};
+// file named by -o, and turning the reason a run stopped for into the one
+// line the command prints (the pricing and materials libraries print their
+// own messages to stderr).
 
 // Loads the language texts of the data folder (or the shipped ones) and the
 // pricing library: beside zamo-cli, then from the folder the settings name.
@@ -53,7 +36,8 @@ std::optional<double> ParseCliDouble(std::string_view text);
 // given. False after writing the refusal (exit code in *exitCode).
 bool ReadDealerOption(CliContext& context, const CliOptions& options, double* dealer, int* exitCode);
 
-// The exit code and the one line on err for a run that wrote nothing.
+// The exit code and the one line on err for a run that wrote nothing:
+// exit 2 when the input was at fault, 1 when the data folder's set-up was.
 // `subject` names what was priced (the camera file, or empty).
-int ReportRunFailure(CliContext& context, PriceRunResult result, const CCliMessages& messages,
-                     const std::string& subject, const std::string& output);
+int ReportRunFailure(CliContext& context, PriceRunResult result, const std::string& subject,
+                     const std::string& output);

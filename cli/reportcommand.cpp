@@ -44,7 +44,6 @@ int RunReportCommand(CliContext& context) {
   if (!CheckPriceTable(context)) return kExitBadInput;
   CPluginLibrary quotix;
   if (!LoadPricing(context, quotix)) return kExitFailure;
-  CCliMessages messages;
   std::string profileProblem;
   const ReportOptionsChooser choose = [&](const std::vector<std::string>& names) -> std::optional<CReportOptions> {
     if (static_cast<size_t>(profile) >= names.size()) {
@@ -60,5 +59,5 @@ int RunReportCommand(CliContext& context) {
   const PriceRunResult result = RunCameraPriceReport(setup, document.Camera(), dealer, choose);
   if (result == PriceRunResult::kWritten) return kExitOk;
   if (!profileProblem.empty()) return context.BadInput(profileProblem);
-  return ReportRunFailure(context, result, messages, path, *output);
+  return ReportRunFailure(context, result, path, *output);
 }

@@ -26,9 +26,13 @@ class CPluginLibrary {
 
   // The export of that name, or null.
   void* Resolve(const char* exportName);
-  template <typename Fn>
-  Fn Get(const char* exportName) {
-    return reinterpret_cast<Fn>(Resolve(exportName));
+  // Binds the exports of `api` (CQuotixApi, CMaterialApi, CTallyxApi,
+  // CMailerApi) that the library has. Returns the name of the first one it
+  // lacks, or null when it has them all; a library that is not loaded lacks
+  // every export.
+  template <typename Api>
+  const char* Bind(Api& api) {
+    return BindZamoExports(api, [this](const char* name) { return Resolve(name); });
   }
 
   // This library as another plugin sees it (valid while this holder lives).

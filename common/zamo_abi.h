@@ -111,7 +111,8 @@ typedef struct ZamoPriceBlock {
 } ZamoPriceBlock;
 
 /* A loaded plugin as seen by another plugin: the owner of the library
- * resolves export names for the callee, which never loads or frees it. */
+ * resolves export names for the callee, which never loads or frees it (the
+ * callee binds them through its host struct, see the end of this file). */
 typedef struct ZamoModule {
   void* context;
   void* (*resolve)(void* context, const char* exportName);
@@ -201,7 +202,102 @@ typedef int32_t (*SendMailFn)(const char* account, const char* recipient);
 typedef int32_t (*SendCameraFn)(const char* account, const char* recipient, const char* subject,
                                 const char* body, const char* attachmentPath);
 
+/* ---- The exports of each library ------------------------------------- */
+
+/* One line per export: X(name, function type). The program binds exactly
+ * these (the host structs below) and each library's exports file checks its
+ * definitions against them (ZAMO_CHECK_EXPORT), so neither side can drift. */
+#define ZAMO_QUOTIX_EXPORTS(X)                    \
+  X(InitXL, InitXLFn)                             \
+  X(CloseXL, CloseXLFn)                           \
+  X(InitValues, InitValuesFn)                     \
+  X(SetDealerDiscount, SetDealerDiscountFn)       \
+  X(InitXReport, InitXReportFn)                   \
+  X(MakeReport, MakeReportFn)                     \
+  X(MakeReport2, MakeReport2Fn)                   \
+  X(InitPanelReport, InitPanelReportFn)           \
+  X(MakePanelReport, MakePanelReportFn)           \
+  X(EndPanelReport, EndPanelReportFn)             \
+  X(GetMaterialProfiles, GetMaterialProfilesFn)   \
+  X(SelectMaterialProfile, SelectMaterialProfileFn) \
+  X(ShowPriceDlg, ShowPriceDlgFn)                 \
+  X(SetReportPath, SetReportPathFn)
+
+#define ZAMO_MATERIAL_EXPORTS(X)          \
+  X(ShowMaterialDlg, ShowMaterialDlgFn)   \
+  X(GetProfiles, GetProfilesFn)           \
+  X(SelectProfile, SelectProfileFn)       \
+  X(GetEWallTypeExt, MaterialGetterFn)    \
+  X(GetEWallTypeInt, MaterialGetterFn)    \
+  X(GetCeilTypeExt, MaterialGetterFn)     \
+  X(GetCeilTypeInt, MaterialGetterFn)     \
+  X(GetFloorTypeInt, MaterialGetterFn)    \
+  X(GetFloorTypeExt, MaterialGetterFn)    \
+  X(GetIWallType, MaterialGetterFn)
+
+#define ZAMO_TALLYX_EXPORTS(X)           \
+  X(FillCollected, FillCollectedFn)      \
+  X(Collect, CollectFn)                  \
+  X(WriteFileCollections, WriteFileCollectionsFn)
+
+#define ZAMO_MAILER_EXPORTS(X) \
+  X(SendMail, SendMailFn)      \
+  X(SendCamera, SendCameraFn)
+
 #ifdef __cplusplus
+}
+
+#include <type_traits>
+
+/* In a library's exports file, after the definitions:
+ * ZAMO_QUOTIX_EXPORTS(ZAMO_CHECK_EXPORT) and so on. A definition that is
+ * missing or differs from its type in the list does not compile. */
+#define ZAMO_CHECK_EXPORT(name, type) \
+  static_assert(std::is_same_v<decltype(&name), type>, #name " differs from its type in zamo_abi.h");
+
+/* A library's exports as the program holds them: one typed pointer per
+ * export, named after it, null until bound or when the library lacks it. */
+#define ZAMO_API_POINTER(name, type) type name = nullptr;
+#define ZAMO_API_VISIT(name, type) visit(#name, name);
+#define ZAMO_DEFINE_API(Api, EXPORTS)                \
+  struct Api {                                       \
+    EXPORTS(ZAMO_API_POINTER)                        \
+    template <typename Visit>                        \
+    void ForEachExport(Visit&& visit) {              \
+      EXPORTS(ZAMO_API_VISIT)                        \
+    }                                                \
+  };
+
+ZAMO_DEFINE_API(CQuotixApi, ZAMO_QUOTIX_EXPORTS)
+ZAMO_DEFINE_API(CMaterialApi, ZAMO_MATERIAL_EXPORTS)
+ZAMO_DEFINE_API(CTallyxApi, ZAMO_TALLYX_EXPORTS)
+ZAMO_DEFINE_API(CMailerApi, ZAMO_MAILER_EXPORTS)
+
+#undef ZAMO_DEFINE_API
+#undef ZAMO_API_VISIT
+#undef ZAMO_API_POINTER
+
+/* Looks every export of `api` up through `resolve` (export name -> address,
+ * or null) and binds those found. Returns the name of the first export
+ * missing, or null when there is none. A caller that can do with part of a
+ * library checks the pointers it calls instead. */
+template <typename Api, typename Resolve>
+const char* BindZamoExports(Api& api, Resolve&& resolve) {
+  const char* missing = nullptr;
+  api.ForEachExport([&](const char* name, auto& slot) {
+    slot = reinterpret_cast<std::remove_reference_t<decltype(slot)>>(resolve(name));
+    if (!slot && !missing) missing = name;
+  });
+  return missing;
+}
+
+/* The exports of `api` bound through a plugin as another plugin sees it;
+ * nothing is bound from a null module. */
+template <typename Api>
+const char* BindModuleExports(Api& api, const ZamoModule* module) {
+  return BindZamoExports(api, [module](const char* name) -> void* {
+    return module && module->resolve ? module->resolve(module->context, name) : nullptr;
+  });
 }
 #endif
 

@@ -38,6 +38,13 @@ QRadioButton* MakeRadio(QWidget* parent, int id, const QString& text) {
 
 bool IsBlank(const QLineEdit* edit) { return edit->text().trimmed().isEmpty(); }
 
+// The panel reports stop on the program's side only when the pricing
+// library is missing; what it refuses it says itself.
+void TellRunResult(PriceRunResult result) {
+  if (result == PriceRunResult::kPricingExportMissing)
+    ShowMessage(Lang::kPricingExportMissing, Lang::kPriceCalculationCaption);
+}
+
 }  // namespace
 
 CComplCountDlg::CComplCountDlg(QWidget* parent) : CZamoDialog(parent) {
@@ -153,8 +160,11 @@ CComplCountDlg::CComplCountDlg(QWidget* parent) : CZamoDialog(parent) {
 
 void CComplCountDlg::Run(QWidget* parent, CPluginLibrary* quotix, const ZamoPriceBlock* priceBlock,
                          const QString& materialLibrary, const std::function<int(QDialog&)>& run) {
+  // A materials library without its dialog is taken for a wrong version.
   CPluginLibrary material;
-  if (!material.Load(materialLibrary) || !material.Resolve("ShowMaterialDlg")) {
+  CMaterialApi api;
+  if (material.Load(materialLibrary)) material.Bind(api);
+  if (!api.ShowMaterialDlg) {
     ShowMessage(Lang::kMaterialsModuleMissing, Lang::kErrorCaption, MessageButtons::Ok, parent);
     return;
   }
@@ -240,7 +250,7 @@ void CComplCountDlg::Calculate() {
   CPriceRunSetup setup;
   setup.quotix = quotix_;
   setup.priceBlock = priceBlock_;
-  RunPanelReport(setup, material_, DealerDiscount(), groups_);
+  TellRunResult(RunPanelReport(setup, material_, DealerDiscount(), groups_));
 }
 
 void CComplCountDlg::CalculatePosts() {
@@ -251,6 +261,6 @@ void CComplCountDlg::CalculatePosts() {
   CPriceRunSetup setup;
   setup.quotix = quotix_;
   setup.priceBlock = priceBlock_;
-  RunCornerPostReport(setup, material_, DealerDiscount(), LenientUnsigned(postCountEdit_->text()),
-                      LenientUnsigned(postHeightEdit_->text()), Thickness());
+  TellRunResult(RunCornerPostReport(setup, material_, DealerDiscount(), LenientUnsigned(postCountEdit_->text()),
+                                    LenientUnsigned(postHeightEdit_->text()), Thickness()));
 }

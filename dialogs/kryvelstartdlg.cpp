@@ -213,11 +213,11 @@ void CKryvelStartDlg::OnButton(int id) {
 void CKryvelStartDlg::ShowMaterials() {
   // Loaded for this one dialog and unloaded when the holder goes.
   CPluginLibrary library;
-  if (library.Load(materialLibrary_, DefaultPluginFolder())) {
-    if (auto show = library.Get<ShowMaterialDlgFn>("ShowMaterialDlg")) {
-      show();
-      return;
-    }
+  CMaterialApi api;
+  if (library.Load(materialLibrary_, DefaultPluginFolder())) library.Bind(api);
+  if (api.ShowMaterialDlg) {
+    api.ShowMaterialDlg();
+    return;
   }
   ShowMessage(Lang::kMaterialsModuleMissing, Lang::kErrorCaption, MessageButtons::Ok, this);
 }

@@ -124,17 +124,19 @@ void CSendCameraDlg::OpenCollector() {
     ShowMessageText(QStringLiteral("Коллектор данных недоступен"), kWarningCaption, MessageButtons::Ok, this);
     return;
   }
-  const auto fill = collector_.Get<FillCollectedFn>("FillCollected");
-  if (!fill || !collector_.Resolve("Collect") || !collector_.Resolve("WriteFileCollections")) {
+  if (collector_.Bind(collectorApi_)) {
     ShowMessageText(QStringLiteral("Коллектор данных поврежден или имеет неподдерживаемую версию. Отключен."),
                     kWarningCaption, MessageButtons::Ok, this);
-    collector_.Unload();
+    CloseCollector();
     return;
   }
-  for (const int id : kRememberedFields) fill(this, id);
+  for (const int id : kRememberedFields) collectorApi_.FillCollected(this, id);
 }
 
-void CSendCameraDlg::CloseCollector() { collector_.Unload(); }
+void CSendCameraDlg::CloseCollector() {
+  collectorApi_ = {};
+  collector_.Unload();
+}
 
 QString CSendCameraDlg::Subject() const {
   return article_.trimmed().isEmpty() ? QStringLiteral("Камера") : QStringLiteral("Камера ") + article_.trimmed();
@@ -179,22 +181,23 @@ bool CSendCameraDlg::HandOver() {
           .toUtf8();
   CPluginLibrary mailer;
   if (!mailer.Load(mailerLibrary_)) return false;
-  if (const auto sendCamera = mailer.Get<SendCameraFn>("SendCamera")) {
+  // An older mail library has only SendMail: the contact details go
+  // without the camera.
+  CMailerApi api;
+  mailer.Bind(api);
+  if (api.SendCamera) {
     const QByteArray attachment = QFile::encodeName(WriteAttachment());
-    return sendCamera(account.constData(), recipient.constData(), Subject().toUtf8().constData(),
-                      Body().toUtf8().constData(), attachment.constData()) != 0;
+    return api.SendCamera(account.constData(), recipient.constData(), Subject().toUtf8().constData(),
+                          Body().toUtf8().constData(), attachment.constData()) != 0;
   }
-  if (const auto sendMail = mailer.Get<SendMailFn>("SendMail"))
-    return sendMail(account.constData(), recipient.constData()) != 0;
+  if (api.SendMail) return api.SendMail(account.constData(), recipient.constData()) != 0;
   return false;
 }
 
 void CSendCameraDlg::accept() {
   if (collector_.IsLoaded()) {
-    const auto collect = collector_.Get<CollectFn>("Collect");
-    const auto write = collector_.Get<WriteFileCollectionsFn>("WriteFileCollections");
-    for (const int id : kRememberedFields) collect(this, id);
-    write();
+    for (const int id : kRememberedFields) collectorApi_.Collect(this, id);
+    collectorApi_.WriteFileCollections();
     CloseCollector();
   }
   // The user must know when nothing went: closing as if sent would lose

@@ -61,6 +61,7 @@ class CSendCameraDlg : public CZamoDialog {
   QString collectionsLibrary_ = QStringLiteral("Tallyx");
   QString mailerLibrary_ = QStringLiteral("mailer");
   CPluginLibrary collector_;
+  CTallyxApi collectorApi_;  // bound while collector_ is loaded
   QString article_;
   QByteArray cameraFile_;
   QPlainTextEdit* additional_;

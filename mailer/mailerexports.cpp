@@ -3,8 +3,6 @@
 // the message from the mail program.
 #include <QString>
 
-#include <type_traits>
-
 #include "languageentries.h"
 #include "languagetable.h"
 #include "mailhandover.h"
@@ -54,5 +52,6 @@ ZAMO_EXPORT int32_t SendCamera(const char* /*account*/, const char* recipient, c
 
 }  // extern "C"
 
-static_assert(std::is_same_v<decltype(&SendMail), SendMailFn>);
-static_assert(std::is_same_v<decltype(&SendCamera), SendCameraFn>);
+// The program binds these through the list of the shared header; a drift
+// between the two must not compile.
+ZAMO_MAILER_EXPORTS(ZAMO_CHECK_EXPORT)

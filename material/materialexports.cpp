@@ -4,8 +4,6 @@
 #include <QApplication>
 #include <QString>
 
-#include <type_traits>
-
 #include "languagetable.h"
 #include "materialdlg.h"
 #include "profilelist.h"
@@ -91,15 +89,6 @@ ZAMO_EXPORT int32_t GetIWallType(void) { return SlotOrZero(kSlotIWall); }
 
 }  // extern "C"
 
-// The program and the pricing library bind these by name through the types
-// of the shared header: a change on either side must not compile.
-static_assert(std::is_same_v<decltype(&ShowMaterialDlg), ShowMaterialDlgFn>);
-static_assert(std::is_same_v<decltype(&GetProfiles), GetProfilesFn>);
-static_assert(std::is_same_v<decltype(&SelectProfile), SelectProfileFn>);
-static_assert(std::is_same_v<decltype(&GetEWallTypeExt), MaterialGetterFn>);
-static_assert(std::is_same_v<decltype(&GetEWallTypeInt), MaterialGetterFn>);
-static_assert(std::is_same_v<decltype(&GetCeilTypeExt), MaterialGetterFn>);
-static_assert(std::is_same_v<decltype(&GetCeilTypeInt), MaterialGetterFn>);
-static_assert(std::is_same_v<decltype(&GetFloorTypeInt), MaterialGetterFn>);
-static_assert(std::is_same_v<decltype(&GetFloorTypeExt), MaterialGetterFn>);
-static_assert(std::is_same_v<decltype(&GetIWallType), MaterialGetterFn>);
+// The program binds these through the list of the shared header; a drift
+// between the two must not compile.
+ZAMO_MATERIAL_EXPORTS(ZAMO_CHECK_EXPORT)

@@ -11,9 +11,7 @@
 #include <system_error>
 
 #include "chamber.h"
-#include "languageentries.h"
 #include "languagetable.h"
-#include "messages.h"
 #include "paneltally.h"
 #include "pluginlibrary.h"
 #include "wallpanel.h"
@@ -21,42 +19,20 @@
 namespace {
 
 constexpr int32_t kThickness80 = 80;
-constexpr int32_t kThickness100 = 100;
 
-// The price-list grid: plan lengths from the first size in steps of 300 mm
-// while below 5700 mm, one height column after another, each column's rows
-// starting at worksheet row 7.
-constexpr int32_t kPriceListFirstSize80 = 1280;
-constexpr int32_t kPriceListFirstSize100 = 1300;
-constexpr int32_t kPriceListStep = 300;
-constexpr int32_t kPriceListSizeLimit = 5700;
-constexpr int32_t kPriceListFirstRow = 7;
-struct CPriceListColumn {
-  char column;
-  int32_t height;
-};
-constexpr std::array<CPriceListColumn, 3> kPriceListColumns{{{'C', 2040}, {'E', 2300}, {'G', 2560}}};
 // Every price-list camera has a 1200 x 2040 swing door on its first panel.
 constexpr int32_t kPriceListDoorVariant = 1;
 
-CPluginLibrary* Loaded(CPluginLibrary* library) { return library && library->IsLoaded() ? library : nullptr; }
-
-// Looks one export up; false when the library or the export is missing.
-template <typename Fn>
-bool Bind(CPluginLibrary* library, const char* name, Fn& out) {
-  out = library ? library->Get<Fn>(name) : nullptr;
-  return out != nullptr;
-}
-
-PriceRunResult ExportMissing() {
-  ShowMessage(Lang::kPricingExportMissing, Lang::kPriceCalculationCaption);
-  return PriceRunResult::kRefused;
-}
-
-// SetReportPath came with the report files; a library without it can still
-// write its default file, but not a chosen one.
-bool BindReportPath(CPluginLibrary* quotix, const CPriceRunSetup& setup, SetReportPathFn& out) {
-  return Bind(quotix, "SetReportPath", out) || setup.reportPath.isEmpty();
+// Binds the pricing library's exports for one run. False when the library
+// is not loaded or lacks one the run calls: InitXL and CloseXL, those named
+// by `needed`, and SetReportPath for a chosen report file (it came with the
+// report files; a library without it can still write its default file).
+template <typename... Needed>
+bool BindQuotix(const CPriceRunSetup& setup, CQuotixApi& api, Needed... needed) {
+  if (!setup.quotix || !setup.quotix->IsLoaded()) return false;
+  setup.quotix->Bind(api);
+  return api.InitXL && api.CloseXL && (api.SetReportPath || setup.reportPath.isEmpty()) &&
+         ((api.*needed != nullptr) && ...);
 }
 
 // The materials library is looked for beside the program, then beside the
@@ -77,29 +53,25 @@ std::vector<std::string> ProfileNames(GetMaterialProfilesFn getProfiles, const Z
   return names;
 }
 
-// The materials library of one run and the pricing library's two entry
-// points into it.
+// The materials library of one run and its profile names.
 struct CMaterials {
   CPluginLibrary library;
-  GetMaterialProfilesFn getProfiles = nullptr;
-  SelectMaterialProfileFn selectProfile = nullptr;
   std::vector<std::string> profiles;
 };
 
-// Loads the materials library and lists its profiles; false after message
-// 45/44 (no library) or 43/44 (no entry point).
-bool OpenMaterials(const CPriceRunSetup& setup, CPluginLibrary* quotix, CMaterials& out) {
-  if (!LoadMaterial(setup, out.library)) {
-    ShowMessage(Lang::kMaterialsModuleMissing, Lang::kPriceCalculationCaption);
-    return false;
-  }
-  if (!Bind(quotix, "GetMaterialProfiles", out.getProfiles) ||
-      !Bind(quotix, "SelectMaterialProfile", out.selectProfile)) {
-    ExportMissing();
-    return false;
-  }
-  out.profiles = ProfileNames(out.getProfiles, out.library.Module());
-  return true;
+// The start of the two runs that price cameras: the pricing library's
+// exports (InitValues, the two into the materials library and `needed`),
+// then the materials library and its profiles. Returns why the run cannot
+// go on, or nothing.
+template <typename... Needed>
+std::optional<PriceRunResult> StartCameraRun(const CPriceRunSetup& setup, CQuotixApi& quotix, CMaterials& out,
+                                             Needed... needed) {
+  if (!BindQuotix(setup, quotix, &CQuotixApi::InitValues, needed...)) return PriceRunResult::kPricingExportMissing;
+  if (!LoadMaterial(setup, out.library)) return PriceRunResult::kMaterialsMissing;
+  if (!quotix.GetMaterialProfiles || !quotix.SelectMaterialProfile) return PriceRunResult::kPricingExportMissing;
+  out.profiles = ProfileNames(quotix.GetMaterialProfiles, out.library.Module());
+  if (out.profiles.empty()) return PriceRunResult::kNoMaterialProfiles;
+  return std::nullopt;
 }
 
 ZamoPriceBlock Block(const CPriceRunSetup& setup) {
@@ -116,20 +88,25 @@ ZamoFloorTallyList View(const std::vector<FloorPanelTally>& list) {
   return {list.data(), static_cast<int32_t>(list.size())};
 }
 
+// The sizes of the camera the next report prices.
+void InitValues(const CQuotixApi& quotix, const CChamber& camera) {
+  quotix.InitValues(camera.Height(), camera.Width(), camera.Depth(), camera.Thickness());
+}
+
 // Closes the pricing library's workbook without leaving a file anywhere:
 // the library always saves on closing, so it saves into a folder that goes
 // away at once.
-void DiscardWorkbook(CloseXLFn closeXL, SetReportPathFn setReportPath) {
+void DiscardWorkbook(const CQuotixApi& quotix) {
   QTemporaryDir scratch;
-  if (setReportPath && scratch.isValid())
-    setReportPath(scratch.filePath(QStringLiteral("discarded.xlsx")).toUtf8().constData(), 0);
-  closeXL(0);
+  if (quotix.SetReportPath && scratch.isValid())
+    quotix.SetReportPath(scratch.filePath(QStringLiteral("discarded.xlsx")).toUtf8().constData(), 0);
+  quotix.CloseXL(0);
 }
 
 // The pricing library refused a report part and said why. It dropped its
 // workbook already; closing again makes sure no part of it is ever saved.
-PriceRunResult Refused(CloseXLFn closeXL, SetReportPathFn setReportPath) {
-  DiscardWorkbook(closeXL, setReportPath);
+PriceRunResult Refused(const CQuotixApi& quotix) {
+  DiscardWorkbook(quotix);
   return PriceRunResult::kPricingRefused;
 }
 
@@ -137,17 +114,17 @@ PriceRunResult Refused(CloseXLFn closeXL, SetReportPathFn setReportPath) {
 // a name of its own first and renamed over the chosen one only when the
 // library produced it, so an old report survives a failure and a missing
 // file is noticed.
-PriceRunResult SaveWorkbook(const CPriceRunSetup& setup, CloseXLFn closeXL, SetReportPathFn setReportPath) {
+PriceRunResult SaveWorkbook(const CPriceRunSetup& setup, const CQuotixApi& quotix) {
   if (setup.reportPath.isEmpty()) {
-    closeXL(0);
+    quotix.CloseXL(0);
     return PriceRunResult::kWritten;
   }
   const QFileInfo target(setup.reportPath);
   const QString fresh = target.absoluteDir().filePath(
       QStringLiteral(".%1.%2.xlsx").arg(target.fileName()).arg(QCoreApplication::applicationPid()));
   QFile::remove(fresh);
-  setReportPath(fresh.toUtf8().constData(), 0);
-  closeXL(0);
+  quotix.SetReportPath(fresh.toUtf8().constData(), 0);
+  quotix.CloseXL(0);
   if (!QFileInfo(fresh).isFile()) return PriceRunResult::kNotWritten;
   std::error_code error;
   std::filesystem::rename(std::filesystem::path(QFile::encodeName(fresh).toStdString()),
@@ -161,100 +138,60 @@ PriceRunResult SaveWorkbook(const CPriceRunSetup& setup, CloseXLFn closeXL, SetR
 
 }  // namespace
 
-std::vector<CPriceListCamera> PriceListGrid(bool is80) {
-  const int32_t thickness = is80 ? kThickness80 : kThickness100;
-  const int32_t first = is80 ? kPriceListFirstSize80 : kPriceListFirstSize100;
-  std::vector<CPriceListCamera> grid;
-  for (const CPriceListColumn& column : kPriceListColumns) {
-    for (int32_t a = first; a < kPriceListSizeLimit; a += kPriceListStep) {
-      for (int32_t b = a; b < kPriceListSizeLimit; b += kPriceListStep)
-        grid.push_back({column.column, a, b, column.height, thickness});
-    }
-  }
-  return grid;
+bool CCameraTallies::Tally(const CChamber& camera) {
+  return TallyWallPanels(camera, walls) && TallyPartitionPanels(camera, partitions) &&
+         TallyFloorPanels(camera, ceiling);
 }
 
 PriceRunResult RunCameraPriceReport(const CPriceRunSetup& setup, const CChamber& camera, double dealerCoefficient,
                                     const ReportOptionsChooser& chooseOptions) {
-  CPluginLibrary* quotix = Loaded(setup.quotix);
-  InitXLFn initXL;
-  CloseXLFn closeXL;
-  MakeReportFn makeReport;
-  InitValuesFn initValues;
-  SetDealerDiscountFn setDealerDiscount;
-  SetReportPathFn setReportPath;
-  if (!Bind(quotix, "InitXL", initXL) || !Bind(quotix, "CloseXL", closeXL) ||
-      !Bind(quotix, "MakeReport", makeReport) || !Bind(quotix, "InitValues", initValues) ||
-      !Bind(quotix, "SetDealerDiscount", setDealerDiscount) || !BindReportPath(quotix, setup, setReportPath))
-    return ExportMissing();
-
+  CQuotixApi quotix;
   CMaterials materials;
-  if (!OpenMaterials(setup, quotix, materials)) return PriceRunResult::kRefused;
-  if (materials.profiles.empty()) {
-    ShowMessage(Lang::kNoMaterialProfiles, Lang::kErrorCaption);
-    return PriceRunResult::kRefused;
-  }
+  if (const auto refused =
+          StartCameraRun(setup, quotix, materials, &CQuotixApi::MakeReport, &CQuotixApi::SetDealerDiscount))
+    return *refused;
   const std::optional<CReportOptions> options =
       chooseOptions ? chooseOptions(materials.profiles) : CReportOptions{};
   if (!options) return PriceRunResult::kCancelled;
   const ZamoModule* material = materials.library.Module();
-  materials.selectProfile(material, options->profile);
+  quotix.SelectMaterialProfile(material, options->profile);
 
-  if (!initXL(0, 0, camera.Thickness() == kThickness80 ? 1 : 0)) return PriceRunResult::kPricingRefused;
-  std::vector<WallPanelTally> walls;
-  std::vector<WallPanelTally> partitions;
-  std::vector<FloorPanelTally> ceiling;
-  if (!TallyWallPanels(camera, walls) || !TallyPartitionPanels(camera, partitions) ||
-      !TallyFloorPanels(camera, ceiling)) {
-    DiscardWorkbook(closeXL, setReportPath);
-    ShowMessage(Lang::kCameraNotFullyDivided, Lang::kErrorCaption);
-    return PriceRunResult::kRefused;
+  if (!quotix.InitXL(0, 0, camera.Thickness() == kThickness80 ? 1 : 0)) return PriceRunResult::kPricingRefused;
+  CCameraTallies tallies;
+  if (!tallies.Tally(camera)) {
+    DiscardWorkbook(quotix);
+    return PriceRunResult::kNotFullyDivided;
   }
-  setDealerDiscount(dealerCoefficient);
-  initValues(camera.Height(), camera.Width(), camera.Depth(), camera.Thickness());
-  if (!makeReport(material, Block(setup), View(walls), View(partitions), View(ceiling), camera.WallCount(),
-                  camera.NoFloor() ? 1 : 0, options->euro ? 1 : 0))
-    return Refused(closeXL, setReportPath);
-  return SaveWorkbook(setup, closeXL, setReportPath);
+  quotix.SetDealerDiscount(dealerCoefficient);
+  InitValues(quotix, camera);
+  if (!quotix.MakeReport(material, Block(setup), View(tallies.walls), View(tallies.partitions),
+                         View(tallies.ceiling), camera.WallCount(), camera.NoFloor() ? 1 : 0, options->euro ? 1 : 0))
+    return Refused(quotix);
+  return SaveWorkbook(setup, quotix);
 }
 
 PriceRunResult RunPriceList(const CPriceRunSetup& setup, bool is80, const PriceListProgress& progress) {
-  CPluginLibrary* quotix = Loaded(setup.quotix);
-  InitXLFn initXL;
-  CloseXLFn closeXL;
-  MakeReport2Fn makeReport2;
-  InitValuesFn initValues;
-  InitXReportFn initXReport;
-  SetReportPathFn setReportPath;
-  if (!Bind(quotix, "InitXL", initXL) || !Bind(quotix, "CloseXL", closeXL) ||
-      !Bind(quotix, "MakeReport2", makeReport2) || !Bind(quotix, "InitValues", initValues) ||
-      !Bind(quotix, "InitXReport", initXReport) || !BindReportPath(quotix, setup, setReportPath))
-    return ExportMissing();
-
+  CQuotixApi quotix;
   CMaterials materials;
-  if (!OpenMaterials(setup, quotix, materials)) return PriceRunResult::kRefused;
-  if (materials.profiles.empty()) {
-    ShowMessage(Lang::kNoMaterialProfiles, Lang::kPriceCalculationCaption);
-    return PriceRunResult::kRefused;
-  }
+  if (const auto refused =
+          StartCameraRun(setup, quotix, materials, &CQuotixApi::MakeReport2, &CQuotixApi::InitXReport))
+    return *refused;
   const ZamoModule* material = materials.library.Module();
-  materials.selectProfile(material, 0);
+  quotix.SelectMaterialProfile(material, 0);
 
-  if (!initXL(0, 1, is80 ? 1 : 0)) return PriceRunResult::kPricingRefused;
+  if (!quotix.InitXL(0, 1, is80 ? 1 : 0)) return PriceRunResult::kPricingRefused;
   // Price lists of the first language are in euros without tax.
   const int32_t euroNoVat = ModuleLanguage().GetLanguage() == 0 ? 1 : 0;
   const ZamoPriceBlock block = Block(setup);
   const std::vector<CPriceListCamera> grid = PriceListGrid(is80);
   const int total = static_cast<int>(grid.size());
-  std::vector<WallPanelTally> walls;
-  std::vector<WallPanelTally> partitions;
-  std::vector<FloorPanelTally> ceiling;
+  CCameraTallies tallies;
   char column = 0;
   int done = 0;
   for (const CPriceListCamera& size : grid) {
     if (size.column != column) {
       column = size.column;
-      initXReport(kPriceListFirstRow);
+      quotix.InitXReport(kPriceListFirstRow);
     }
     CChamber scratch;
     scratch.Create(size.width, size.depth, size.height, size.thickness);
@@ -262,90 +199,67 @@ PriceRunResult RunPriceList(const CPriceRunSetup& setup, bool is80, const PriceL
     scratch.SetPanelDoor(0, 0, kSwingDoorBlock, kPriceListDoorVariant, kDoorKindOpeningHeight);
     // A standard camera is always fully divided; the lists are priced as
     // they come.
-    TallyWallPanels(scratch, walls);
-    TallyPartitionPanels(scratch, partitions);
-    TallyFloorPanels(scratch, ceiling);
-    initValues(scratch.Height(), scratch.Width(), scratch.Depth(), scratch.Thickness());
-    if (!makeReport2(material, block, View(walls), View(partitions), View(ceiling), scratch.WallCount(),
-                     scratch.NoFloor() ? 1 : 0, size.column, euroNoVat))
-      return Refused(closeXL, setReportPath);
+    tallies.Tally(scratch);
+    InitValues(quotix, scratch);
+    if (!quotix.MakeReport2(material, block, View(tallies.walls), View(tallies.partitions), View(tallies.ceiling),
+                            scratch.WallCount(), scratch.NoFloor() ? 1 : 0, size.column, euroNoVat))
+      return Refused(quotix);
     ++done;
     if (progress && !progress(done, total, scratch)) {
-      DiscardWorkbook(closeXL, setReportPath);
+      DiscardWorkbook(quotix);
       return PriceRunResult::kCancelled;
     }
   }
-  return SaveWorkbook(setup, closeXL, setReportPath);
+  return SaveWorkbook(setup, quotix);
 }
 
 PriceRunResult RunPanelReport(const CPriceRunSetup& setup, const ZamoModule* material, double dealerDiscount,
                               std::span<const PanelGroup> groups) {
-  CPluginLibrary* quotix = Loaded(setup.quotix);
-  InitXLFn initXL;
-  CloseXLFn closeXL;
-  SetDealerDiscountFn setDealerDiscount;
-  InitPanelReportFn initPanelReport;
-  MakePanelReportFn makePanelReport;
-  EndPanelReportFn endPanelReport;
-  SetReportPathFn setReportPath;
-  if (!Bind(quotix, "InitXL", initXL) || !Bind(quotix, "CloseXL", closeXL) ||
-      !Bind(quotix, "SetDealerDiscount", setDealerDiscount) || !Bind(quotix, "InitPanelReport", initPanelReport) ||
-      !Bind(quotix, "MakePanelReport", makePanelReport) || !Bind(quotix, "EndPanelReport", endPanelReport) ||
-      !BindReportPath(quotix, setup, setReportPath))
-    return ExportMissing();
+  CQuotixApi quotix;
+  if (!BindQuotix(setup, quotix, &CQuotixApi::SetDealerDiscount, &CQuotixApi::InitPanelReport,
+                  &CQuotixApi::MakePanelReport, &CQuotixApi::EndPanelReport))
+    return PriceRunResult::kPricingExportMissing;
 
-  if (!initXL(0, 0, 0)) return PriceRunResult::kPricingRefused;
-  setDealerDiscount(dealerDiscount);
-  initPanelReport(material);
+  if (!quotix.InitXL(0, 0, 0)) return PriceRunResult::kPricingRefused;
+  quotix.SetDealerDiscount(dealerDiscount);
+  quotix.InitPanelReport(material);
   const ZamoPriceBlock block = Block(setup);
-  for (const PanelGroup& group : groups) makePanelReport(&block, &group, 0, group.thickness);
-  if (!endPanelReport()) return Refused(closeXL, setReportPath);
-  return SaveWorkbook(setup, closeXL, setReportPath);
+  for (const PanelGroup& group : groups) quotix.MakePanelReport(&block, &group, 0, group.thickness);
+  if (!quotix.EndPanelReport()) return Refused(quotix);
+  return SaveWorkbook(setup, quotix);
 }
 
 PriceRunResult RunCornerPostReport(const CPriceRunSetup& setup, const ZamoModule* material, double dealerDiscount,
                                    int32_t postCount, int32_t height, int32_t thickness) {
-  CPluginLibrary* quotix = Loaded(setup.quotix);
-  InitXLFn initXL;
-  CloseXLFn closeXL;
-  MakeReportFn makeReport;
-  InitValuesFn initValues;
-  SetDealerDiscountFn setDealerDiscount;
-  SetReportPathFn setReportPath;
-  if (!Bind(quotix, "InitXL", initXL) || !Bind(quotix, "CloseXL", closeXL) ||
-      !Bind(quotix, "MakeReport", makeReport) || !Bind(quotix, "InitValues", initValues) ||
-      !Bind(quotix, "SetDealerDiscount", setDealerDiscount) || !BindReportPath(quotix, setup, setReportPath))
-    return ExportMissing();
+  CQuotixApi quotix;
+  if (!BindQuotix(setup, quotix, &CQuotixApi::MakeReport, &CQuotixApi::InitValues, &CQuotixApi::SetDealerDiscount))
+    return PriceRunResult::kPricingExportMissing;
 
-  setDealerDiscount(dealerDiscount);
-  if (!initXL(0, 0, 0)) return PriceRunResult::kPricingRefused;
-  initValues(height, 0, 0, thickness);
-  if (!makeReport(material, Block(setup), ZamoWallTallyList{}, ZamoWallTallyList{}, ZamoFloorTallyList{}, postCount,
-                  0, 0))
-    return Refused(closeXL, setReportPath);
-  return SaveWorkbook(setup, closeXL, setReportPath);
+  quotix.SetDealerDiscount(dealerDiscount);
+  if (!quotix.InitXL(0, 0, 0)) return PriceRunResult::kPricingRefused;
+  quotix.InitValues(height, 0, 0, thickness);
+  if (!quotix.MakeReport(material, Block(setup), ZamoWallTallyList{}, ZamoWallTallyList{}, ZamoFloorTallyList{},
+                         postCount, 0, 0))
+    return Refused(quotix);
+  return SaveWorkbook(setup, quotix);
 }
 
-void RunMaterialsDialog(const QString& materialLibrary) {
+PriceRunResult RunMaterialsDialog(const QString& materialLibrary) {
   CPluginLibrary material;
-  if (!material.Load(materialLibrary)) {
-    ShowMessage(Lang::kMaterialsModuleLoadFailed, Lang::kErrorCaption);
-    return;
-  }
-  const auto showDialog = material.Get<ShowMaterialDlgFn>("ShowMaterialDlg");
-  if (!showDialog) {
-    ShowMessage(Lang::kMaterialsDialogMissing, Lang::kErrorCaption);
-    return;
-  }
-  showDialog();
+  if (!material.Load(materialLibrary)) return PriceRunResult::kMaterialsMissing;
+  CMaterialApi api;
+  material.Bind(api);
+  if (!api.ShowMaterialDlg) return PriceRunResult::kMaterialsDialogMissing;
+  api.ShowMaterialDlg();
+  return PriceRunResult::kWritten;
 }
 
-bool RunPriceDialog(CPluginLibrary* quotix, QWidget* parent) {
-  ShowPriceDlgFn showPriceDlg;
-  if (!Bind(Loaded(quotix), "ShowPriceDlg", showPriceDlg)) {
-    ExportMissing();
-    return false;
-  }
+PriceRunResult RunPriceDialog(CPluginLibrary* quotix, QWidget* parent) {
+  CQuotixApi api;
+  if (quotix && quotix->IsLoaded()) quotix->Bind(api);
+  if (!api.ShowPriceDlg) return PriceRunResult::kPricingExportMissing;
   std::array<uint8_t, 400> prices{};
-  return showPriceDlg(parent, prices.data(), 0) == reinterpret_cast<intptr_t>(prices.data());
+  return api.ShowPriceDlg(parent, prices.data(), 0) == reinterpret_cast<intptr_t>(prices.data())
+             ? PriceRunResult::kWritten
+             : PriceRunResult::kCancelled;
 }

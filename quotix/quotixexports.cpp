@@ -2,8 +2,6 @@
 // catches everything: nothing may leave the library as an exception.
 
 #include <span>
-#include <type_traits>
-
 #include "quotixmodule.h"
 #include "zamo_abi.h"
 
@@ -165,19 +163,6 @@ ZAMO_EXPORT void SetReportPath(const char* path, int32_t openAfterwards) {
 
 }  // extern "C"
 
-// The program binds these by name through the pointer types of the shared
-// header; a drift between the two must not compile.
-static_assert(std::is_same_v<decltype(&InitXL), InitXLFn>);
-static_assert(std::is_same_v<decltype(&CloseXL), CloseXLFn>);
-static_assert(std::is_same_v<decltype(&InitValues), InitValuesFn>);
-static_assert(std::is_same_v<decltype(&SetDealerDiscount), SetDealerDiscountFn>);
-static_assert(std::is_same_v<decltype(&InitXReport), InitXReportFn>);
-static_assert(std::is_same_v<decltype(&MakeReport), MakeReportFn>);
-static_assert(std::is_same_v<decltype(&MakeReport2), MakeReport2Fn>);
-static_assert(std::is_same_v<decltype(&InitPanelReport), InitPanelReportFn>);
-static_assert(std::is_same_v<decltype(&MakePanelReport), MakePanelReportFn>);
-static_assert(std::is_same_v<decltype(&EndPanelReport), EndPanelReportFn>);
-static_assert(std::is_same_v<decltype(&GetMaterialProfiles), GetMaterialProfilesFn>);
-static_assert(std::is_same_v<decltype(&SelectMaterialProfile), SelectMaterialProfileFn>);
-static_assert(std::is_same_v<decltype(&ShowPriceDlg), ShowPriceDlgFn>);
-static_assert(std::is_same_v<decltype(&SetReportPath), SetReportPathFn>);
+// The program binds these through the list of the shared header; a drift
+// between the two must not compile.
+ZAMO_QUOTIX_EXPORTS(ZAMO_CHECK_EXPORT)

@@ -143,26 +143,25 @@ QString CQuotixModule::CloseXL() {
   return path;
 }
 
-void* CQuotixModule::ResolveMaterial(const ZamoModule* material, const char* name) const {
-  if (!material || !material->resolve) return nullptr;
-  return material->resolve(material->context, name);
-}
-
 int CQuotixModule::WrongMaterialVersion() const {
   return ShowMessageText(UiText(Lang::kWrongMaterialVersion), UiText(Lang::kWrongMaterialCaption));
 }
 
+// Each call needs only its own export of the materials library: one that
+// lacks the others still lists or selects its profiles.
 int32_t CQuotixModule::GetMaterialProfiles(const ZamoModule* material, const ZamoStringList* list) {
-  auto getProfiles = reinterpret_cast<GetProfilesFn>(ResolveMaterial(material, "GetProfiles"));
-  if (!getProfiles) return WrongMaterialVersion();
+  CMaterialApi api;
+  BindModuleExports(api, material);
+  if (!api.GetProfiles) return WrongMaterialVersion();
   if (!list) return 0;
-  return getProfiles(list);
+  return api.GetProfiles(list);
 }
 
 int32_t CQuotixModule::SelectMaterialProfile(const ZamoModule* material, int32_t profile) {
-  auto selectProfile = reinterpret_cast<SelectProfileFn>(ResolveMaterial(material, "SelectProfile"));
-  if (!selectProfile) return WrongMaterialVersion();
-  return selectProfile(static_cast<uint32_t>(profile));
+  CMaterialApi api;
+  BindModuleExports(api, material);
+  if (!api.SelectProfile) return WrongMaterialVersion();
+  return api.SelectProfile(static_cast<uint32_t>(profile));
 }
 
 intptr_t CQuotixModule::ShowPriceDlg(void* parent, uint8_t* buffer) {

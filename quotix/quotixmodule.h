@@ -53,7 +53,6 @@ class CQuotixModule {
   // Shows why the session refused its last call, if it did; returns result.
   int32_t TellRefusal(int32_t result) const;
   bool ShouldOpen() const;
-  void* ResolveMaterial(const ZamoModule* material, const char* name) const;
   int WrongMaterialVersion() const;
 
   CQuotixSession session_;

@@ -4,8 +4,6 @@
 #include <QString>
 #include <QWidget>
 
-#include <type_traits>
-
 #include "dialogfields.h"
 #include "settings.h"
 #include "userdatacollections.h"
@@ -62,8 +60,6 @@ ZAMO_EXPORT int32_t WriteFileCollections(void) {
 
 }  // extern "C"
 
-// The program binds these by name through the types of the shared header: a
-// change on either side must not compile.
-static_assert(std::is_same_v<decltype(&FillCollected), FillCollectedFn>);
-static_assert(std::is_same_v<decltype(&Collect), CollectFn>);
-static_assert(std::is_same_v<decltype(&WriteFileCollections), WriteFileCollectionsFn>);
+// The program binds these through the list of the shared header; a drift
+// between the two must not compile.
+ZAMO_TALLYX_EXPORTS(ZAMO_CHECK_EXPORT)

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QProgressDialog>
 
+#include <initializer_list>
 #include <memory>
 #include <optional>
 
@@ -13,7 +14,8 @@
 #include "commandtable.h"
 #include "dealercoefficient.h"
 #include "exceloutputdlg.h"
-#include "paneltally.h"
+#include "languageentries.h"
+#include "messages.h"
 #include "pricerun.h"
 #include "programservices.h"
 
@@ -50,14 +52,27 @@ class CWaitCursor {
   bool on_ = false;
 };
 
-// Whether the run will get past its tallies. A camera that will not is
-// refused with a message, which should not stand under a wait cursor.
-bool TalliesComplete(const CChamber& camera) {
-  std::vector<WallPanelTally> walls;
-  std::vector<WallPanelTally> partitions;
-  std::vector<FloorPanelTally> ceiling;
-  return TallyWallPanels(camera, walls) && TallyPartitionPanels(camera, partitions) &&
-         TallyFloorPanels(camera, ceiling);
+// The message the window shows for a reason a run stopped for on the
+// program's side. What the pricing library refused it has said itself.
+struct CRunMessage {
+  PriceRunResult result;
+  int text;
+  int caption;
+};
+
+void Tell(PriceRunResult result, std::initializer_list<CRunMessage> messages) {
+  for (const CRunMessage& message : messages)
+    if (message.result == result) ShowMessage(message.text, message.caption);
+}
+
+// The reasons of the report runs and the price dialog. A missing profile is
+// an error for the camera price, a price calculation message for the price
+// lists: `profilesCaption`.
+void TellRunResult(PriceRunResult result, int profilesCaption = Lang::kErrorCaption) {
+  Tell(result, {{PriceRunResult::kPricingExportMissing, Lang::kPricingExportMissing, Lang::kPriceCalculationCaption},
+                {PriceRunResult::kMaterialsMissing, Lang::kMaterialsModuleMissing, Lang::kPriceCalculationCaption},
+                {PriceRunResult::kNoMaterialProfiles, Lang::kNoMaterialProfiles, profilesCaption},
+                {PriceRunResult::kNotFullyDivided, Lang::kCameraNotFullyDivided, Lang::kErrorCaption}});
 }
 
 void CameraPrice(CChildView& view) {
@@ -69,22 +84,25 @@ void CameraPrice(CChildView& view) {
     CExcelOutputDlg dialog(&view);
     dialog.SetProfileNames(profiles);
     if (view.RunDialog(dialog) != QDialog::Accepted) return std::nullopt;
-    if (TalliesComplete(view.Camera())) wait.Start();
+    // A camera the run will refuse gets its message without a wait cursor.
+    if (CCameraTallies().Tally(view.Camera())) wait.Start();
     return CReportOptions{dialog.ProfileIndex(), dialog.Euro()};
   };
-  RunCameraPriceReport(ProgramSetup(), view.Camera(), DealerCoefficient(), choose);
+  const PriceRunResult result = RunCameraPriceReport(ProgramSetup(), view.Camera(), DealerCoefficient(), choose);
+  wait.Stop();
+  TellRunResult(result);
 }
 
 // A price list prices 360 cameras: a progress dialog keeps the program
 // alive on the screen and lets the user stop it, which writes no file.
 void PriceList(CChildView& view, bool is80) {
-  const QString title = is80 ? QStringLiteral("Прайс-лист 80") : QStringLiteral("Прайс-лист 100");
+  const QString title = UiText(is80 ? Lang::kMenuPriceList80 : Lang::kMenuPriceList100);
   std::unique_ptr<QProgressDialog> progress;
   const PriceListProgress step = [&](int done, int total, const CChamber& camera) {
     if (!progress) {
       // Made on the first camera: a run refused before it shows only its
       // message.
-      progress = std::make_unique<QProgressDialog>(QString(), QStringLiteral("Отмена"), 0, total, &view);
+      progress = std::make_unique<QProgressDialog>(QString(), UiText(Lang::kCancelButtonShort), 0, total, &view);
       progress->setWindowTitle(title);
       progress->setWindowModality(Qt::WindowModal);
       progress->setMinimumDuration(0);
@@ -92,17 +110,23 @@ void PriceList(CChildView& view, bool is80) {
       progress->setAutoReset(false);
       progress->setValue(0);
     }
-    progress->setLabelText(done < total ? QStringLiteral("Камера %1 из %2: %3 X %4 X %5")
+    progress->setLabelText(done < total ? UiText(Lang::kPriceListProgress)
                                               .arg(done)
                                               .arg(total)
                                               .arg(camera.Width() + camera.Thickness())
                                               .arg(camera.Depth() + camera.Thickness())
                                               .arg(camera.Height() + 2 * camera.Thickness())
-                                        : QStringLiteral("Прайс-лист сохраняется..."));
+                                        : UiText(Lang::kPriceListSaving));
     progress->setValue(done);
     return !progress->wasCanceled();
   };
-  RunPriceList(ProgramSetup(), is80, step);
+  TellRunResult(RunPriceList(ProgramSetup(), is80, step), Lang::kPriceCalculationCaption);
+}
+
+void Materials() {
+  Tell(RunMaterialsDialog(),
+       {{PriceRunResult::kMaterialsMissing, Lang::kMaterialsModuleLoadFailed, Lang::kErrorCaption},
+        {PriceRunResult::kMaterialsDialogMissing, Lang::kMaterialsDialogMissing, Lang::kErrorCaption}});
 }
 
 }  // namespace
@@ -111,6 +135,6 @@ void RegisterPriceCommands(CCommandTable& table) {
   table.Add(Cmd::kCameraPrice, CameraPrice);
   table.Add(Cmd::kPriceList80, [](CChildView& view) { PriceList(view, true); });
   table.Add(Cmd::kPriceList100, [](CChildView& view) { PriceList(view, false); });
-  table.Add(Cmd::kMaterials, [](CChildView&) { RunMaterialsDialog(); });
-  table.Add(Cmd::kPriceSettings, [](CChildView& view) { RunPriceDialog(Program().pricing, &view); });
+  table.Add(Cmd::kMaterials, [](CChildView&) { Materials(); });
+  table.Add(Cmd::kPriceSettings, [](CChildView& view) { TellRunResult(RunPriceDialog(Program().pricing, &view)); });
 }

@@ -21,10 +21,6 @@
 
 namespace {
 
-const std::vector<const char*> kGetterNames = {"GetEWallTypeExt", "GetEWallTypeInt", "GetCeilTypeExt",
-                                               "GetCeilTypeInt",  "GetFloorTypeInt", "GetFloorTypeExt",
-                                               "GetIWallType"};
-
 // A caller-owned list behind the C string-list interface.
 struct CNameList {
   std::vector<std::string> names{"stale"};
@@ -51,23 +47,30 @@ class MaterialLibraryTest : public ::testing::Test {
 
   void Load() { ASSERT_TRUE(library_.Load(QStringLiteral("Material"))) << library_.ErrorString().toStdString(); }
 
+  // Every export of the loaded library.
+  CMaterialApi Api() {
+    CMaterialApi api;
+    EXPECT_EQ(library_.Bind(api), nullptr);  // names the missing export
+    return api;
+  }
+
   std::vector<std::string> Names() {
     CNameList list;
-    const auto getProfiles = library_.Get<GetProfilesFn>("GetProfiles");
-    EXPECT_NE(getProfiles, nullptr);
-    if (!getProfiles) return {};
-    const int32_t count = getProfiles(&list.view);
+    const CMaterialApi api = Api();
+    if (!api.GetProfiles) return {};
+    const int32_t count = api.GetProfiles(&list.view);
     EXPECT_EQ(count, static_cast<int32_t>(list.names.size()));
     return list.names;
   }
 
+  // The seven material types of the current profile.
   std::vector<int32_t> Getters() {
+    const CMaterialApi api = Api();
     std::vector<int32_t> values;
-    for (const char* name : kGetterNames) {
-      const auto getter = library_.Get<MaterialGetterFn>(name);
-      EXPECT_NE(getter, nullptr) << name;
+    for (const MaterialGetterFn getter : {api.GetEWallTypeExt, api.GetEWallTypeInt, api.GetCeilTypeExt,
+                                          api.GetCeilTypeInt, api.GetFloorTypeInt, api.GetFloorTypeExt,
+                                          api.GetIWallType})
       values.push_back(getter ? getter() : -99);
-    }
     return values;
   }
 
@@ -86,7 +89,7 @@ TEST_F(MaterialLibraryTest, AnswersFromTheProfileFileThroughItsExports) {
   EXPECT_EQ(Names(), (std::vector<std::string>{"Стандарт", "Пищевой"}));
   EXPECT_EQ(Getters(), (std::vector<int32_t>{0, 1, 2, 0, 1, 2, 1}));
 
-  const auto select = library_.Get<SelectProfileFn>("SelectProfile");
+  const SelectProfileFn select = Api().SelectProfile;
   ASSERT_NE(select, nullptr);
   EXPECT_EQ(select(2), 0);  // one past the end: nothing changes
   EXPECT_EQ(Getters(), (std::vector<int32_t>{0, 1, 2, 0, 1, 2, 1}));
@@ -98,7 +101,7 @@ TEST_F(MaterialLibraryTest, AnswersFromTheProfileFileThroughItsExports) {
 TEST_F(MaterialLibraryTest, EveryLoadReadsTheFileAnew) {
   WriteMaterialFile(dir_.File("MaterialArch.data"), {{"A", {}}, {"B", {1, 1, 1, 1, 1, 1, 1}}});
   Load();
-  library_.Get<SelectProfileFn>("SelectProfile")(1);
+  Api().SelectProfile(1);
   library_.Unload();
 
   WriteMaterialFile(dir_.File("MaterialArch.data"), {{"C", {2, 0, 0, 0, 0, 0, 0}}, {"D", {}}});
@@ -111,8 +114,8 @@ TEST_F(MaterialLibraryTest, WithoutAFileThereIsNothingAndNoMessage) {
   Load();
   EXPECT_EQ(Names(), std::vector<std::string>{});
   EXPECT_EQ(Getters(), std::vector<int32_t>(7, 0));
-  EXPECT_EQ(library_.Get<SelectProfileFn>("SelectProfile")(0), 0);
-  EXPECT_EQ(library_.Get<GetProfilesFn>("GetProfiles")(nullptr), 0);
+  EXPECT_EQ(Api().SelectProfile(0), 0);
+  EXPECT_EQ(Api().GetProfiles(nullptr), 0);
   EXPECT_EQ(Messages(), "");
 }
 
@@ -127,7 +130,7 @@ TEST_F(MaterialLibraryTest, DamagedFileIsReportedOnLoadAndKept) {
 TEST_F(MaterialLibraryTest, DialogUsesTheLanguageFileAndSaveWritesTheFile) {
   WriteMaterialFile(dir_.File("MaterialArch.data"), {{"A", {}}, {"B", {}}});
   Load();
-  const auto show = library_.Get<ShowMaterialDlgFn>("ShowMaterialDlg");
+  const ShowMaterialDlgFn show = Api().ShowMaterialDlg;
   ASSERT_NE(show, nullptr);
   QString title;
   QTimer::singleShot(0, [&title] {
@@ -155,9 +158,7 @@ TEST(MaterialLibraryExports, OnlyTheNamedExportsAreVisible) {
   ASSERT_TRUE(library.Load(QStringLiteral("Material")));
   std::set<std::string> symbols;
   if (!ExportedSymbols(library.FileName(), symbols)) GTEST_SKIP() << "no nm";
-  std::set<std::string> expected = {"ShowMaterialDlg", "GetProfiles", "SelectProfile"};
-  expected.insert(kGetterNames.begin(), kGetterNames.end());
-  EXPECT_EQ(symbols, expected);
+  EXPECT_EQ(symbols, ExportNames<CMaterialApi>());
 }
 
 }  // namespace

@@ -323,12 +323,8 @@ class PriceListTest : public ReportLayoutTest {
  protected:
   void MakePriceList(int32_t thickness) {
     session_.InitXL(true, thickness == 80);
-    const struct {
-      char column;
-      int32_t height;
-    } columns[] = {{'C', 2040}, {'E', 2300}, {'G', 2560}};
-    for (const auto& column : columns) {
-      session_.InitXReport(7);
+    for (const CPriceListColumn& column : kPriceListColumns) {
+      session_.InitXReport(kPriceListFirstRow);
       for (const CSampleCamera& camera : PriceListColumn(column.height, thickness)) {
         session_.InitValues(camera.values.innerHeight, camera.values.lengthA, camera.values.lengthB, thickness);
         session_.MakeReport2(camera.Input(false, true), column.column);

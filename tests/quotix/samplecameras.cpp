@@ -104,13 +104,8 @@ CSampleCamera MakeRectangularCamera(int32_t width, int32_t depth, int32_t height
 }
 
 std::vector<CSampleCamera> PriceListColumn(int32_t height, int32_t thickness) {
-  const int32_t start = thickness == 80 ? 1280 : 1300;
   std::vector<CSampleCamera> cameras;
-  for (int32_t a = start; a < 5700; a += 300) {
-    for (int32_t b = start; b < 5700; b += 300) {
-      if (a > b) continue;
-      cameras.push_back(MakeRectangularCamera(a, b, height, thickness, true));
-    }
-  }
+  for (const CPriceListCamera& size : PriceListColumnGrid(thickness == 80, height))
+    cameras.push_back(MakeRectangularCamera(size.width, size.depth, height, thickness, true));
   return cameras;
 }

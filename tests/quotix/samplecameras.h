@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "pricecalc.h"
+#include "pricelistgrid.h"
 #include "zamo_abi.h"
 
 // Panel tallies of plain rectangular cameras, built the way the camera

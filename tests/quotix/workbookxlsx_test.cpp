@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "languageentries.h"
 #include "quotixsession.h"
 #include "samplecameras.h"
 #include "testprices.h"
@@ -120,12 +121,8 @@ TEST_F(WorkbookXlsxTest, CameraReportReadsBackWithNumbersFramesLogoAndPageSetUp)
 
 TEST_F(WorkbookXlsxTest, PriceListReadsBackWithMergedGroupsColoursAndWidths) {
   session_.InitXL(true, true);
-  const struct {
-    char column;
-    int32_t height;
-  } columns[] = {{'C', 2040}, {'E', 2300}, {'G', 2560}};
-  for (const auto& column : columns) {
-    session_.InitXReport(7);
+  for (const CPriceListColumn& column : kPriceListColumns) {
+    session_.InitXReport(kPriceListFirstRow);
     for (const CSampleCamera& camera : PriceListColumn(column.height, 80)) {
       session_.InitValues(camera.values.innerHeight, camera.values.lengthA, camera.values.lengthB, 80);
       session_.MakeReport2(camera.Input(false, true), column.column);
@@ -220,6 +217,27 @@ TEST_F(WorkbookXlsxTest, OnlyPlainDecimalTextsBecomeNumbers) {
       EXPECT_EQ(cell.value(Q("value")).toDouble(), numbers[i]) << texts[i];
     }
   }
+}
+
+// The worksheet takes its name from the language file; a name the
+// spreadsheet refuses must not cost the report.
+TEST_F(WorkbookXlsxTest, WorksheetNameTheSpreadsheetRefusesGivesWayToTheBuiltInOne) {
+  std::string file = "1\nRu\n";
+  for (int n = 1; n <= Lang::kSheetName; ++n)
+    file += std::to_string(n) + "\n" + (n == Lang::kSheetName ? "Sheet[1]" : "T" + std::to_string(n)) + "\n";
+  ASSERT_TRUE(ModuleLanguage().LoadBytes(file, 0));
+  CWorkbook book;
+  book.SetText({1, 0, 1, 0, false}, "x");
+  const std::string path = dir_.File("named.xlsx");
+  const FileError error = SaveWorkbookXlsx(book, path);
+  ModuleLanguage() = CLanguageTable();
+  ASSERT_FALSE(error) << error.ToString();
+  bool available = true;
+  std::string problem;
+  const QJsonObject dump = ReadXlsxBack(path, available, problem);
+  if (!available) GTEST_SKIP() << "/usr/bin/python3 has no openpyxl";
+  EXPECT_EQ(dump.value(Q("sheet")).toString().toStdString(), BuiltinLanguage().GetString(Lang::kSheetName));
+  EXPECT_EQ(XlsxCell(dump, "A1").value(Q("value")).toString(), Q("x"));
 }
 
 TEST_F(WorkbookXlsxTest, SavingReplacesWholeFilesAndLeavesNoTemporaryFile) {

@@ -93,6 +93,16 @@ void WriteFileBytes(const std::string& path, const std::string& bytes);
 // the linker's and the sanitizers' own. False when `nm` is not available.
 bool ExportedSymbols(const QString& libraryPath, std::set<std::string>& names);
 
+// The export names of a library's host struct (CQuotixApi, ...), as the
+// shared header lists them.
+template <typename Api>
+std::set<std::string> ExportNames() {
+  std::set<std::string> names;
+  Api api;
+  api.ForEachExport([&names](const char* name, auto&) { names.insert(name); });
+  return names;
+}
+
 class CLanguageTable;
 // The shipped language file's first language, loaded once.
 const CLanguageTable& ShippedLanguage();

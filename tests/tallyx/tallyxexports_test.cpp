@@ -51,18 +51,16 @@ class TallyxLibraryTest : public ::testing::Test {
   template <typename Typing>
   void ShowForm(Typing type, bool send = true) {
     ASSERT_TRUE(library_.Load(QStringLiteral("Tallyx"))) << library_.ErrorString().toStdString();
-    const auto fill = library_.Get<FillCollectedFn>("FillCollected");
-    const auto collect = library_.Get<CollectFn>("Collect");
-    const auto write = library_.Get<WriteFileCollectionsFn>("WriteFileCollections");
-    ASSERT_TRUE(fill && collect && write);
+    CTallyxApi api;
+    ASSERT_EQ(library_.Bind(api), nullptr);
     CSendForm form;
-    for (const int id : kFields) EXPECT_EQ(fill(&form, id), 1);
-    EXPECT_EQ(fill(&form, 1099), 0);
+    for (const int id : kFields) EXPECT_EQ(api.FillCollected(&form, id), 1);
+    EXPECT_EQ(api.FillCollected(&form, 1099), 0);
     QApplication::processEvents();
     type(form);
     if (send) {
-      for (const int id : kFields) collect(&form, id);
-      EXPECT_EQ(write(), 1);
+      for (const int id : kFields) api.Collect(&form, id);
+      EXPECT_EQ(api.WriteFileCollections(), 1);
     }
     library_.Unload();
   }
@@ -108,7 +106,7 @@ TEST(TallyxLibraryExports, OnlyTheNamedExportsAreVisible) {
   ASSERT_TRUE(library.Load(QStringLiteral("Tallyx")));
   std::set<std::string> symbols;
   if (!ExportedSymbols(library.FileName(), symbols)) GTEST_SKIP() << "no nm";
-  EXPECT_EQ(symbols, (std::set<std::string>{"Collect", "FillCollected", "WriteFileCollections"}));
+  EXPECT_EQ(symbols, ExportNames<CTallyxApi>());
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include "dialogtestutil.h"
 #include "languageentries.h"
 #include "paneltally.h"
+#include "pluginlibrary.h"
 #include "pricingcoretotal.h"
 #include "pricingtestsetup.h"
 #include "programservices.h"
@@ -114,6 +115,38 @@ TEST_F(PriceCommandsTest, ACameraWithAnUndividedWallIsRefusedAfterTheOptionsWith
   EXPECT_EQ(messages_.Entries(0), std::make_pair(Lang::kCameraNotFullyDivided, Lang::kErrorCaption));
   EXPECT_TRUE(Reports().empty());
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(PriceCommandsTest, ARunStoppedOnTheProgramsSideGivesItsMessageAndCaption) {
+  CreateCamera(true);
+  CPluginLibrary unloaded;
+  struct Case {
+    const char* name;
+    bool withProfiles;
+    bool withPricing;
+    int command;
+    std::pair<int, int> message;
+  };
+  const Case cases[] = {
+      {"camera price, no profiles", false, true, Cmd::kCameraPrice, {Lang::kNoMaterialProfiles, Lang::kErrorCaption}},
+      {"price list, no profiles", false, true, Cmd::kPriceList80,
+       {Lang::kNoMaterialProfiles, Lang::kPriceCalculationCaption}},
+      {"camera price, no pricing library", true, false, Cmd::kCameraPrice,
+       {Lang::kPricingExportMissing, Lang::kPriceCalculationCaption}},
+      {"price table, no pricing library", true, false, Cmd::kPriceSettings,
+       {Lang::kPricingExportMissing, Lang::kPriceCalculationCaption}},
+  };
+  for (const Case& c : cases) {
+    WriteTestProfiles(dir_.Path(), c.withProfiles);
+    Program().pricing = c.withPricing ? &pricing_->Library() : &unloaded;
+    messages_.Clear();
+    view_.RunCommand(c.command);
+    ASSERT_EQ(messages_.Messages().size(), 1u) << c.name;
+    EXPECT_EQ(messages_.Entries(0), c.message) << c.name;
+    EXPECT_TRUE(Reports().empty()) << c.name;
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << c.name;
+  }
+  Program().pricing = &pricing_->Library();
 }
 
 TEST_F(PriceCommandsTest, CancellingTheOptionsWritesNoReport) {
