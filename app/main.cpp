@@ -13,6 +13,7 @@
 #include <cstdio>
 
 #include "datafolder.h"
+#include "languageentries.h"
 #include "languagetable.h"
 #include "messages.h"
 #include "zamoapp.h"
@@ -78,15 +79,16 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "zamo: %s\n", problem.toUtf8().constData());
     return kExitBadArguments;
   }
-  // Without a language file the program runs without its texts, as it
-  // always did; one that is there but cannot be read is told (the texts
-  // being what is missing, the message is written out here).
+  // Without a language file the program runs without its language texts,
+  // as it always did (the texts added since fall back to the built-in
+  // ones); one that is there but cannot be read is told, in the built-in
+  // texts.
   FileError languageError;
   const QFileInfo languageFile(QString::fromUtf8(CLanguageTable::kFileName));
   if (!ModuleLanguage().Load(0, &languageError) && languageError && languageFile.exists()) {
-    ShowMessageText(QStringLiteral("Файл языка не прочитан: %1: %2")
+    ShowMessageText(UiText(Lang::kLanguageFileUnreadable)
                         .arg(languageFile.absoluteFilePath(), QString::fromStdString(languageError.problem)),
-                    QStringLiteral("Ошибка"));
+                    UiText(Lang::kErrorCaption));
   }
 
   CZamoApp zamo(options);

@@ -21,6 +21,8 @@
 #include "commandids.h"
 #include "commandmenus.h"
 #include "dialoghost.h"
+#include "languageentries.h"
+#include "messages.h"
 #include "filecommands.h"
 #include "newcameradlg.h"
 #include "translatemenu.h"
@@ -154,68 +156,76 @@ void CMainFrame::UpdateCommandStates() {
 
 void CMainFrame::BuildMenus() {
   using namespace Cmd;
-  const auto item = [this](QMenu* menu, int command, const char* text) {
-    return Track(AddCommandItem(*menu, command, QString::fromUtf8(text)));
+  const auto item = [this](QMenu* menu, int command, int entry) {
+    return Track(AddCommandItem(*menu, command, UiText(entry)));
   };
-  const auto toggle = [&](QMenu* menu, int command, const char* text) {
-    QAction* action = item(menu, command, text);
+  const auto toggle = [&](QMenu* menu, int command, int entry) {
+    QAction* action = item(menu, command, entry);
     action->setCheckable(true);
     action->setChecked(true);
     return action;
+  };
+  // The items both menus have.
+  const auto newCamera = [&](QMenu* file) {
+    QAction* action = item(file, kNewCamera, Lang::kKeyedMenuNewCamera);
+    action->setText(action->text() + QStringLiteral("\tCtrl+N"));
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  };
+  const auto archiveMenu = [&](QMenu* bar) {
+    QMenu* archive = bar->addMenu(UiText(Lang::kMenuArchiveTitle));
+    item(archive, kAddToArchive, Lang::kMenuAddToArchive);
+    item(archive, kLoadFromArchive, Lang::kMenuLoadFromArchive);
+    return archive;
+  };
+  const auto helpMenu = [&](QMenu* bar) {
+    QMenu* help = bar->addMenu(UiText(Lang::kKeyedMenuHelp));
+    item(help, kAbout, Lang::kKeyedMenuAbout);
+    item(help, kUpdateProgram, Lang::kMenuUpdateProgram);
   };
 
   // The main menu keeps its own texts.
   mainMenu_ = new QMenu(this);
   mainMenu_->setObjectName(QString::number(MenuId::kMain));
-  QMenu* file = mainMenu_->addMenu(QStringLiteral("&Файл"));
-  item(file, kNewCamera, "&Новая камера\tCtrl+N")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  QMenu* file = mainMenu_->addMenu(UiText(Lang::kKeyedMenuFile));
+  newCamera(file);
   file->addSeparator();
-  item(file, kCloseCamera, "&Закрыть камеру");
-  item(file, kExit, "Выход");
-  item(file, kMakePriceList, "Составить прайс-лист");
-  QMenu* archive = mainMenu_->addMenu(QStringLiteral("Архив камер"));
-  item(archive, kAddToArchive, "Добавить в архив");
-  item(archive, kLoadFromArchive, "Загрузить из архива");
-  QMenu* view = mainMenu_->addMenu(QStringLiteral("&Вид"));
-  toggle(view, kToolbar, "&Панель инструментов");
-  toggle(view, kStatusBar, "&Строка статуса");
-  QMenu* help = mainMenu_->addMenu(QStringLiteral("&Помощь"));
-  item(help, kAbout, "&О программе");
-  item(help, kUpdateProgram, "Обновить программу");
+  item(file, kCloseCamera, Lang::kKeyedMenuCloseCamera);
+  item(file, kExit, Lang::kMenuExit);
+  item(file, kMakePriceList, Lang::kMenuMakePriceList);
+  archiveMenu(mainMenu_);
+  QMenu* view = mainMenu_->addMenu(UiText(Lang::kKeyedMenuView));
+  toggle(view, kToolbar, Lang::kKeyedMenuToolbar);
+  toggle(view, kStatusBar, Lang::kKeyedMenuStatusBar);
+  helpMenu(mainMenu_);
 
   // The camera menu, translated. Its shortcuts are the camera windows'.
   cameraMenu_ = new QMenu(this);
   cameraMenu_->setObjectName(QString::number(MenuId::kCamera));
-  file = cameraMenu_->addMenu(QStringLiteral("&Файл"));
-  item(file, kNewCamera, "&Новая камера\tCtrl+N")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-  item(file, kSaveCamera, "Сохранить камеру")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  item(file, kLoadCamera, "Загрузить камеру")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-  item(file, kCloseCamera, "&Закрыть камеру");
+  file = cameraMenu_->addMenu(UiText(Lang::kKeyedMenuFile));
+  newCamera(file);
+  item(file, kSaveCamera, Lang::kMenuSaveCamera)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  item(file, kLoadCamera, Lang::kMenuLoadCamera)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  item(file, kCloseCamera, Lang::kKeyedMenuCloseCamera);
   file->addSeparator();
-  item(file, kExportCamera, "Экспорт камеры");
+  item(file, kExportCamera, Lang::kMenuExportCamera);
   file->addSeparator();
-  item(file, kExit, "Выход");
-  view = cameraMenu_->addMenu(QStringLiteral("Вид"));
-  toggle(view, kToolbar, "Панель инструментов");
-  toggle(view, kStatusBar, "Панель состояния");
+  item(file, kExit, Lang::kMenuExit);
+  view = cameraMenu_->addMenu(UiText(Lang::kMenuViewTitle));
+  toggle(view, kToolbar, Lang::kMenuToolbar);
+  toggle(view, kStatusBar, Lang::kMenuStatusBar);
   view->addSeparator();
-  item(view, kFitToWindow, "Вписать в окно")->setShortcut(QKeySequence(Qt::Key_F));
-  archive = cameraMenu_->addMenu(QStringLiteral("Архив камер"));
-  item(archive, kAddToArchive, "Добавить в архив");
-  item(archive, kLoadFromArchive, "Загрузить из архива");
-  item(archive, kSendCamera, "Отправить...");
-  QMenu* prices = cameraMenu_->addMenu(QStringLiteral("Цены"));
-  item(prices, kPriceSettings, "Настройка");
-  item(prices, kMaterials, "Материал");
-  item(prices, kPriceList80, "Прайс-лист 80");
-  item(prices, kPriceList100, "Прайс-лист 100");
-  QMenu* window = cameraMenu_->addMenu(QStringLiteral("&Окно"));
-  item(window, kCascade, "&Каскадом");
-  item(window, kTile, "&Упорядочить");
-  item(window, kArrangeIcons, "&Выстроить иконки");
-  help = cameraMenu_->addMenu(QStringLiteral("&Помощь"));
-  item(help, kAbout, "&О программе");
-  item(help, kUpdateProgram, "Обновить программу");
+  item(view, kFitToWindow, Lang::kMenuFitToWindow)->setShortcut(QKeySequence(Qt::Key_F));
+  item(archiveMenu(cameraMenu_), kSendCamera, Lang::kMenuSend);
+  QMenu* prices = cameraMenu_->addMenu(UiText(Lang::kMenuPricesTitle));
+  item(prices, kPriceSettings, Lang::kMenuPricesSettings);
+  item(prices, kMaterials, Lang::kMenuMaterials);
+  item(prices, kPriceList80, Lang::kMenuPriceList80);
+  item(prices, kPriceList100, Lang::kMenuPriceList100);
+  QMenu* window = cameraMenu_->addMenu(UiText(Lang::kKeyedMenuWindow));
+  item(window, kCascade, Lang::kKeyedMenuCascade);
+  item(window, kTile, Lang::kKeyedMenuTile);
+  item(window, kArrangeIcons, Lang::kKeyedMenuArrangeIcons);
+  helpMenu(cameraMenu_);
   TranslateMenu(cameraMenu_);
 }
 
@@ -236,9 +246,9 @@ void CMainFrame::BuildToolBar() {
   };
   button(kNewCamera, QStringLiteral("New"), QStringLiteral("Create a new document"));
   toolBar_->addSeparator();
-  button(kCornerMode, QStringLiteral("Установка разбиения"), QStringLiteral("Установка разбиения"));
+  button(kCornerMode, UiText(Lang::kToolCornerMode), UiText(Lang::kToolCornerMode));
   button(kMoveWallMode, QString());
-  button(kPartitionMode, QStringLiteral("Установка перегородки"), QStringLiteral("Установка перегородки"));
+  button(kPartitionMode, UiText(Lang::kToolPartitionMode), UiText(Lang::kToolPartitionMode));
   button(kUndo, QString());
   button(kRedo, QString());
   button(kCameraPrice, QString());

@@ -17,7 +17,7 @@ enum class UpdaterStart {
 
 // Creates both events (unset; an existing pair is opened and cleared) and
 // starts "zamo_updater" (looked up like every program the system starts).
-// When the updater cannot be started the user sees language entry 6 with
-// caption 2. The caller asks about unsaved cameras first and ends the
-// program on kStarted and kFailed.
+// When the updater cannot be started the user sees Lang::kUpdaterCannotStart
+// with caption Lang::kErrorCaption. The caller asks about unsaved cameras
+// first and ends the program on kStarted and kFailed.
 UpdaterStart StartUpdater();

@@ -87,7 +87,7 @@ bool CChildView::OpenFile(const QString& path) {
   if (read.end != CameraFileEnd::kEndMarker) {
     // What could be read is on the screen; the user should know that a
     // save would write only that.
-    ShowMessageText(QStringLiteral("Файл камеры поврежден или неполон: загружено то, что удалось прочитать."),
+    ShowMessageText(UiText(Lang::kCameraFileDamaged),
                     LangText(Lang::kLoadCameraFailedCaption), MessageButtons::Ok, this);
   }
   return true;
@@ -139,7 +139,7 @@ void CChildView::AfterCameraReplaced() {
 bool CChildView::MaySave() {
   if (!document_.IsModified()) return true;
   const int answer =
-      ShowMessageText(QStringLiteral("Сохранить изменения в камере «%1»?").arg(Title()), QStringLiteral("Zamo"),
+      ShowMessageText(UiText(Lang::kSaveChangesQuestion).arg(Title()), QStringLiteral("Zamo"),
                       MessageButtons::YesNoCancel, this);
   if (answer == kMessageNo) return true;
   if (answer != kMessageYes) return false;
@@ -150,7 +150,7 @@ QString CChildView::Title() const {
   const QString article = FromUtf16(document_.Article()).trimmed();
   if (!article.isEmpty()) return article;
   if (!filePath_.isEmpty()) return QFileInfo(filePath_).fileName();
-  return QStringLiteral("Камера");
+  return UiText(Lang::kCameraTitle);
 }
 
 void CChildView::StartMode(ViewMode mode, std::unique_ptr<CViewTool> tool) {
@@ -235,16 +235,16 @@ QString CChildView::SelectionText() const {
   const CChamber& camera = Camera();
   QString text;
   if (const CWallCollection* wall = selection_.Wall()) {
-    text = QStringLiteral("Стена %1: %2 мм").arg(camera.IndexOfWall(wall) + 1).arg(std::abs(wall->Length()));
+    text = UiText(Lang::kStatusWall).arg(camera.IndexOfWall(wall) + 1).arg(std::abs(wall->Length()));
   } else if (const CPartition* partition = selection_.Partition()) {
-    text = QStringLiteral("Перегородка %1: %2 мм")
+    text = UiText(Lang::kStatusPartition)
                .arg(camera.IndexOfPartition(partition) + 1)
                .arg(std::abs(partition->Length()));
   } else if (const CFloorStrip* strip = selection_.Strip()) {
-    return QStringLiteral("Полоса пола %1").arg(camera.IndexOfFloorStrip(strip) + 1);
+    return UiText(Lang::kStatusFloorStrip).arg(camera.IndexOfFloorStrip(strip) + 1);
   }
   if (const CWallPanel* panel = selection_.Panel()) {
-    text += QStringLiteral(", панель %1: %2 мм").arg(selection_.PanelIndex() + 1).arg(panel->Width());
+    text += QStringLiteral(", ") + UiText(Lang::kStatusPanel).arg(selection_.PanelIndex() + 1).arg(panel->Width());
   }
   return text;
 }
@@ -329,7 +329,7 @@ void CChildView::mouseMoveEvent(QMouseEvent* event) {
     update();
   }
   const ModelPoint mm = Camera().Mapping().ToModel({at.x(), at.y()});
-  positionText_ = QStringLiteral("X: %1 мм  Y: %2 мм").arg(mm.x).arg(mm.y);
+  positionText_ = UiText(Lang::kStatusPosition).arg(mm.x).arg(mm.y);
   Q_EMIT PositionChanged(positionText_);
   QWidget::mouseMoveEvent(event);
 }

@@ -51,9 +51,11 @@ class CChildView : public QWidget {
   bool CreateCamera(const QString& article, const QString& description, int32_t width, int32_t depth,
                     int32_t height, int32_t thickness, bool noFloor, bool geometryLocked);
   // Loads a camera file into this window. On failure the user is told
-  // (language entries 4 and 5) and the window keeps its camera.
+  // (Lang::kCameraFileCannotOpen, kLoadCameraFailedCaption) and the window
+  // keeps its camera.
   bool OpenFile(const QString& path);
-  // Saves into `path`; on failure the user is told (4 and 2).
+  // Saves into `path`; on failure the user is told (Lang::kCameraFileCannotOpen,
+  // kErrorCaption).
   bool SaveTo(const QString& path);
   // The file last loaded or saved, or empty.
   QString FilePath() const { return filePath_; }
@@ -71,7 +73,8 @@ class CChildView : public QWidget {
   // Cancel keeps everything). True when the caller may go on.
   bool MaySave();
 
-  // The window's title: the article, else the file's name, else "Камера".
+  // The window's title: the article, else the file's name, else
+  // Lang::kCameraTitle.
   QString Title() const;
 
   // ---- modes and dialogs ----------------------------------------------------

@@ -6,26 +6,29 @@ class CCommandTable;
 // the file of its group. ViewCommands() calls them all, in this order; a
 // later group may replace an earlier group's handler for the same number.
 
-// filecommands.cpp: save 57603, add to archive 32806, load 32797, undo
-// 32787, redo.
+// filecommands.cpp: Cmd::kSaveCamera, kAddToArchive, kLoadCamera, kUndo,
+// kRedo.
 void RegisterFileCommands(CCommandTable& table);
-// printcommands.cpp: print 32800, export 32826.
+// printcommands.cpp: Cmd::kPrintCamera, kExportCamera.
 void RegisterPrintCommands(CCommandTable& table);
-// modecommands.cpp: corner mode 32775, move wall mode 32776, fit to window.
+// modecommands.cpp: Cmd::kCornerMode, kMoveWallMode, kFitToWindow.
 void RegisterModeCommands(CCommandTable& table);
 
-// doorcommands.cpp: doors and openings, 32782 to 32786, 32802 to 32804,
-// 32809.
+// doorcommands.cpp: doors and openings, Cmd::kSetOpening, the kSet...Door...
+// commands, kDeleteDoor.
 void RegisterDoorCommands(CCommandTable& table);
-// partitioncommands.cpp: partition mode 32773, 32788, 32789, 32790, 32812.
+// partitioncommands.cpp: Cmd::kPartitionMode, kDeletePartition,
+// kSplitPartition, kManualDivisionPartition, kContinueAsPartition.
 void RegisterPartitionCommands(CCommandTable& table);
-// wallfloorcommands.cpp: walls and floor, 32771, 32772, 32777, 32792,
-// 32798, 32813, 32814.
+// wallfloorcommands.cpp: walls and floor, Cmd::kFillAllObjects,
+// kSplitCollection, kManualDivision, kFixNonStandardPanel, kSplitFloor,
+// kRemoveDivision, kDeleteDivision.
 void RegisterWallFloorCommands(CCommandTable& table);
-// Prices: 32791, 32799, 32801, 32818, 32820.
+// Prices: Cmd::kCameraPrice, kPriceSettings, kMaterials, kPriceList80,
+// kPriceList100.
 void RegisterPriceCommands(CCommandTable& table);
-// Camera archive: load from archive 32807.
+// Camera archive: Cmd::kLoadFromArchive.
 void RegisterArchiveCommands(CCommandTable& table);
-// Sending a camera: 32810.
+// Sending a camera: Cmd::kSendCamera.
 void RegisterSendCommands(CCommandTable& table);
 

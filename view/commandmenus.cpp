@@ -4,23 +4,26 @@
 #include <QMenu>
 
 #include "commandids.h"
+#include "languageentries.h"
+#include "messages.h"
 
 namespace {
 
 void AddDoorMenu(QMenu& menu) {
   using namespace Cmd;
-  QMenu* doors = menu.addMenu(QStringLiteral("Установить дверь"));
-  AddCommandItem(*doors, kSetOpening, QStringLiteral("Проем"));
-  QMenu* swing = doors->addMenu(QStringLiteral("Распашная"));
-  AddCommandItem(*swing, kSetSwingDoor2040, QStringLiteral("Дверной блок 1200х2040"));
-  AddCommandItem(*swing, kSetSwingDoor2300, QStringLiteral("Дверной блок 1200х2300"));
-  AddCommandItem(*swing, kSetSwingDoor2560, QStringLiteral("Дверной блок 1200х2560"));
-  const QString left = QStringLiteral("Левая, световой проем 1200х1850 + панель-арка");
-  const QString right = QStringLiteral("Правая, световой проем 1200х1850 + панель-арка");
-  QMenu* container = doors->addMenu(QStringLiteral("Контейнерная"));
+  QMenu* doors = menu.addMenu(UiText(Lang::kMenuSetDoorTitle));
+  AddCommandItem(*doors, kSetOpening, UiText(Lang::kMenuOpeningItem));
+  QMenu* swing = doors->addMenu(UiText(Lang::kSwingDoor));
+  const QString block = UiText(Lang::kMenuDoorBlock);
+  AddCommandItem(*swing, kSetSwingDoor2040, block + QStringLiteral(" 1200x2040"));
+  AddCommandItem(*swing, kSetSwingDoor2300, block + QStringLiteral(" 1200x2300"));
+  AddCommandItem(*swing, kSetSwingDoor2560, block + QStringLiteral(" 1200x2560"));
+  const QString left = UiText(Lang::kMenuDoorLeft);
+  const QString right = UiText(Lang::kMenuDoorRight);
+  QMenu* container = doors->addMenu(UiText(Lang::kContainerDoor));
   AddCommandItem(*container, kSetContainerDoorLeft, left);
   AddCommandItem(*container, kSetContainerDoorRight, right);
-  QMenu* sliding = doors->addMenu(QStringLiteral("Откатная"));
+  QMenu* sliding = doors->addMenu(UiText(Lang::kSlidingDoor));
   AddCommandItem(*sliding, kSetSlidingDoorLeft, left);
   AddCommandItem(*sliding, kSetSlidingDoorRight, right);
 }
@@ -40,32 +43,32 @@ std::unique_ptr<QMenu> BuildContextMenu(int id, QWidget* parent) {
   menu->setObjectName(QString::number(id));
   switch (id) {
     case MenuId::kFloor:
-      AddCommandItem(*menu, kFillAllObjects, QStringLiteral("Заполнить все объекты"));
+      AddCommandItem(*menu, kFillAllObjects, UiText(Lang::kMenuFillAllObjects));
       break;
     case MenuId::kUndividedWall:
-      AddCommandItem(*menu, kSplitCollection, QStringLiteral("Разбить коллекцию"));
-      AddCommandItem(*menu, kManualDivision, QStringLiteral("Задать разбивку вручную"));
-      AddCommandItem(*menu, kContinueAsPartition, QStringLiteral("Продолжить как перегородку"));
+      AddCommandItem(*menu, kSplitCollection, UiText(Lang::kMenuSplitCollection));
+      AddCommandItem(*menu, kManualDivision, UiText(Lang::kMenuManualDivision));
+      AddCommandItem(*menu, kContinueAsPartition, UiText(Lang::kMenuContinueAsPartition));
       break;
     case MenuId::kPanel:
       AddDoorMenu(*menu);
-      AddCommandItem(*menu, kRemoveDivision, QStringLiteral("Снять разбиение"));
+      AddCommandItem(*menu, kRemoveDivision, UiText(Lang::kMenuRemoveDivision));
       break;
     case MenuId::kPartition:
-      AddCommandItem(*menu, kDeletePartition, QStringLiteral("Удалить перегородку"));
-      AddCommandItem(*menu, kSplitPartition, QStringLiteral("Разбить перегородку"));
-      AddCommandItem(*menu, kManualDivisionPartition, QStringLiteral("Ручное разбиение"));
+      AddCommandItem(*menu, kDeletePartition, UiText(Lang::kMenuDeletePartition));
+      AddCommandItem(*menu, kSplitPartition, UiText(Lang::kMenuSplitPartition));
+      AddCommandItem(*menu, kManualDivisionPartition, UiText(Lang::kMenuManualDivisionPartition));
       break;
     case MenuId::kNonStandardPanel:
-      AddCommandItem(*menu, kFixNonStandardPanel, QStringLiteral("Исправить нестандартную панель"));
-      AddCommandItem(*menu, kSetOpening, QStringLiteral("Установить проем"));
-      AddCommandItem(*menu, kDeleteDivision, QStringLiteral("Удалить разбиение"));
+      AddCommandItem(*menu, kFixNonStandardPanel, UiText(Lang::kMenuFixNonStandardPanel));
+      AddCommandItem(*menu, kSetOpening, UiText(Lang::kMenuOpening));
+      AddCommandItem(*menu, kDeleteDivision, UiText(Lang::kMenuDeleteDivision));
       break;
     case MenuId::kFloorStrip:
-      AddCommandItem(*menu, kSplitFloor, QStringLiteral("Разбить пол/потолок"));
+      AddCommandItem(*menu, kSplitFloor, UiText(Lang::kMenuSplitFloor));
       break;
     case MenuId::kDoorPanel:
-      AddCommandItem(*menu, kDeleteDoor, QStringLiteral("Удалить дверь/проем"));
+      AddCommandItem(*menu, kDeleteDoor, UiText(Lang::kMenuDeleteDoor));
       break;
     default:
       return nullptr;

@@ -22,7 +22,7 @@ class CDialogHost {
   virtual int Run(QDialog& dialog);
 
   // A file to write, or empty for cancel. `filters` as QFileDialog takes
-  // them ("Камеры (*.kry)"); `selectedFilter` in and out. The dialog asks
+  // them ("Cameras (*.kry)"); `selectedFilter` in and out. The dialog asks
   // before overwriting.
   virtual QString SaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
                                const QString& filters, QString* selectedFilter);

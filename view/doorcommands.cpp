@@ -70,7 +70,7 @@ void SetOpening(CChildView& view) {
   // The dialog reads whatever was typed; an opening of no height, or one
   // higher than the wall it is cut into, would be priced as nonsense.
   if (height < 1 || height > wallHeight) {
-    ShowMessageText(QStringLiteral("Высота проема должна быть от 1 до %1 мм.").arg(wallHeight),
+    ShowMessageText(UiText(Lang::kOpeningHeightOutOfRange).arg(wallHeight),
                     LangText(Lang::kOpeningCaption), MessageButtons::Ok, &view);
     return;
   }

@@ -7,29 +7,27 @@
 
 namespace {
 
-const QString kWarningCaption = QStringLiteral("Предупреждение");
-
 QString RefusalText(EditRefusal reason) {
   switch (reason) {
     case EditRefusal::kFirstSegment:
-      return QStringLiteral("Перетаскивание этой панели запрещено. Используйте боковую панель для создания угла.");
+      return UiText(Lang::kRefusalFirstSegment);
     case EditRefusal::kRunWouldVanish:
-      return QStringLiteral("Стена стала бы короче нуля. Введите меньшее расстояние.");
+      return UiText(Lang::kRefusalRunWouldVanish);
     case EditRefusal::kOpenChain:
-      return QStringLiteral("После такого изменения контур камеры не замкнется. Выберите другую стену или расстояние.");
+      return UiText(Lang::kRefusalOpenChain);
     case EditRefusal::kNothingToBend:
-      return QStringLiteral("У этой стены нет перпендикулярных соседей: ее нельзя передвинуть.");
+      return UiText(Lang::kRefusalNothingToBend);
     case EditRefusal::kNoOppositeWall:
-      return QStringLiteral("Нет противоположной стены, которая могла бы измениться вместе с этой.");
+      return UiText(Lang::kRefusalNoOppositeWall);
     case EditRefusal::kWouldLoseDoor:
-      return QStringLiteral("Дверь или проем на противоположной стене не найдет своей панели. Сначала удалите их.");
+      return UiText(Lang::kRefusalWouldLoseDoor);
     case EditRefusal::kWallsWouldCross:
-      return QStringLiteral("Стены камеры пересеклись бы или соприкоснулись. Выберите другое расстояние.");
+      return UiText(Lang::kRefusalWallsWouldCross);
     case EditRefusal::kBeyondLimits:
-      return QStringLiteral("Размеры камеры вышли бы за допустимые пределы.");
+      return UiText(Lang::kRefusalBeyondLimits);
     case EditRefusal::kNoSuchWall:
     case EditRefusal::kNoSuchPanel:
-      return QStringLiteral("Стена или панель больше не существует.");
+      return UiText(Lang::kRefusalNoSuchObject);
     case EditRefusal::kDoorAtRunEnd:
       return LangText(Lang::kDoorOnEndPanel);
     case EditRefusal::kBadArgument:
@@ -37,18 +35,17 @@ QString RefusalText(EditRefusal reason) {
     case EditRefusal::kNone:
       break;
   }
-  return QStringLiteral("Это изменение невозможно.");
+  return UiText(Lang::kRefusalNotPossible);
 }
 
 }  // namespace
 
 void ShowEditRefusal(EditRefusal reason, QWidget* parent) {
-  ShowMessageText(RefusalText(reason), kWarningCaption, MessageButtons::Ok, parent);
+  ShowMessageText(RefusalText(reason), UiText(Lang::kWarningCaption), MessageButtons::Ok, parent);
 }
 
 bool RefuseLockedGeometry(bool locked, QWidget* parent) {
   if (!locked) return false;
-  ShowMessageText(QStringLiteral("Геометрия этой камеры защищена от изменений."), kWarningCaption,
-                  MessageButtons::Ok, parent);
+  ShowMessageText(UiText(Lang::kGeometryLocked), UiText(Lang::kWarningCaption), MessageButtons::Ok, parent);
   return true;
 }

@@ -11,11 +11,12 @@
 #include "commandids.h"
 #include "commandtable.h"
 #include "dialoghost.h"
+#include "languageentries.h"
+#include "messages.h"
 #include "editop.h"
 
 namespace {
 
-const QString kCameraFilter = QStringLiteral("Камеры (*.kry)");
 const QString kCameraSuffix = QStringLiteral("kry");
 const QString kArchiveFolderName = QStringLiteral("CamArch");
 
@@ -55,7 +56,8 @@ void Redo(CChildView& view) {
 void LoadCamera(CChildView& view) {
   if (!view.MaySave()) return;
   const QString folder = view.FilePath().isEmpty() ? QDir::currentPath() : QFileInfo(view.FilePath()).absolutePath();
-  const QString path = DialogHost().OpenFileName(&view, QStringLiteral("Загрузить камеру"), folder, kCameraFilter);
+  const QString path =
+      DialogHost().OpenFileName(&view, UiText(Lang::kLoadCameraCaption), folder, UiText(Lang::kCameraFileFilter));
   if (path.isEmpty()) return;
   view.OpenFile(path);
 }
@@ -69,7 +71,7 @@ QString SuggestedFileName(const CChildView& view, const QString& suffix) {
                      : view.Title();
   name.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]")), QStringLiteral("_"));
   name = name.trimmed();
-  if (name.isEmpty() || name.startsWith(QLatin1Char('.'))) name = QStringLiteral("камера");
+  if (name.isEmpty() || name.startsWith(QLatin1Char('.'))) name = UiText(Lang::kCameraFileName);
   return name + QLatin1Char('.') + suffix;
 }
 
@@ -104,11 +106,11 @@ bool SaveCameraAs(CChildView& view, SaveTarget target) {
   const QString suggested = target == SaveTarget::kFile && !view.FilePath().isEmpty()
                                 ? view.FilePath()
                                 : QDir(folder).filePath(SuggestedFileName(view, kCameraSuffix));
-  QString filter = kCameraFilter;
-  const QString chosen =
-      DialogHost().SaveFileName(&view, target == SaveTarget::kArchive ? QStringLiteral("Добавить в архив")
-                                                                      : QStringLiteral("Сохранить камеру"),
-                                suggested, kCameraFilter, &filter);
+  const QString cameraFilter = UiText(Lang::kCameraFileFilter);
+  QString filter = cameraFilter;
+  const QString chosen = DialogHost().SaveFileName(
+      &view, UiText(target == SaveTarget::kArchive ? Lang::kAddToArchiveCaption : Lang::kSaveCameraCaption), suggested,
+      cameraFilter, &filter);
   if (chosen.isEmpty()) return false;
   return view.SaveTo(WithCameraSuffix(chosen));
 }

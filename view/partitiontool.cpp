@@ -39,7 +39,7 @@ std::optional<int32_t> AskPartitionLength(CChildView& view, int64_t proposal) {
   if (view.RunDialog(dialog) != QDialog::Accepted) return std::nullopt;
   // The dialog takes any number; a partition needs a length.
   if (dialog.Length() < 1) {
-    ShowMessageText(QStringLiteral("Длина перегородки должна быть больше 0 мм."),
+    ShowMessageText(UiText(Lang::kPartitionLengthNotPositive),
                     LangText(Lang::kPartitionLengthCaption), MessageButtons::Ok, &view);
     return 0;
   }

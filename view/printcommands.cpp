@@ -16,6 +16,7 @@
 #include "commandtable.h"
 #include "dialoghost.h"
 #include "filecommands.h"
+#include "languageentries.h"
 #include "messages.h"
 #include "planimage.h"
 #include "printdlg2.h"
@@ -24,12 +25,9 @@
 
 namespace {
 
-const QString kBitmapFilter = QStringLiteral("Точечный рисунок (*.bmp)");
-const QString kPngFilter = QStringLiteral("Рисунок PNG (*.png)");
-
 void ShowWriteFailure(CChildView& view, const QString& path, const std::string& problem) {
-  ShowMessageText(QStringLiteral("Не удалось записать файл «%1»: %2").arg(path, QString::fromStdString(problem)),
-                  QStringLiteral("Ошибка"), MessageButtons::Ok, &view);
+  ShowMessageText(UiText(Lang::kFileWriteFailed).arg(path, QString::fromStdString(problem)),
+                  UiText(Lang::kErrorCaption), MessageButtons::Ok, &view);
 }
 
 // Prints the page. A PDF file is printed to a temporary file first and put
@@ -98,13 +96,15 @@ void ExportCamera(CChildView& view) {
   const QString folder =
       view.FilePath().isEmpty() ? QDir::currentPath() : QFileInfo(view.FilePath()).absolutePath();
   const QString suggested = QDir(folder).filePath(SuggestedFileName(view, QStringLiteral("bmp")));
-  QString filter = kBitmapFilter;
-  QString path = DialogHost().SaveFileName(&view, QStringLiteral("Экспорт камеры"), suggested,
-                                           kBitmapFilter + QStringLiteral(";;") + kPngFilter, &filter);
+  const QString bitmapFilter = UiText(Lang::kBitmapFileFilter);
+  const QString pngFilter = UiText(Lang::kPngFileFilter);
+  QString filter = bitmapFilter;
+  QString path = DialogHost().SaveFileName(&view, UiText(Lang::kExportCameraCaption), suggested,
+                                           bitmapFilter + QStringLiteral(";;") + pngFilter, &filter);
   if (path.isEmpty()) return;
   const QString suffix = QFileInfo(path).suffix().toLower();
   if (suffix != QStringLiteral("bmp") && suffix != QStringLiteral("png"))
-    path += filter == kPngFilter ? QStringLiteral(".png") : QStringLiteral(".bmp");
+    path += filter == pngFilter ? QStringLiteral(".png") : QStringLiteral(".bmp");
   // The picture has the screen's size and shows the plan where the window
   // shows it.
   if (const FileError error =

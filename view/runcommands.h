@@ -8,10 +8,12 @@ class CChildView;
 // wall's operation code or the partition's. Nothing happens when neither is
 // selected.
 
-// Splits the run automatically: 32772, 32789.
+// Splits the run automatically: Cmd::kSplitCollection, kSplitPartition.
 void SplitSelectedRun(CChildView& view);
-// Divides the run by hand in the wall division dialog: 32777, 32790.
+// Divides the run by hand in the wall division dialog: Cmd::kManualDivision,
+// kManualDivisionPartition.
 // Recorded after OK only; a cancelled dialog leaves the run as it was.
 void DivideSelectedRun(CChildView& view);
-// Removes the run's division, doors included: 32813, 32814.
+// Removes the run's division, doors included: Cmd::kRemoveDivision,
+// kDeleteDivision.
 void ClearSelectedRun(CChildView& view);

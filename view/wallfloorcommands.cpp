@@ -12,6 +12,7 @@
 #include "commandtable.h"
 #include "editmessages.h"
 #include "editrecord.h"
+#include "languageentries.h"
 #include "messages.h"
 #include "modifynonstanddlg.h"
 #include "runcommands.h"
@@ -69,8 +70,8 @@ void FixNonStandardPanel(CChildView& view) {
       // "Keep" changes nothing: resizing by 0 would still divide the
       // opposite wall anew.
       if (width < 1) {
-        ShowMessageText(QStringLiteral("Ширина панели должна быть больше 0 мм."),
-                        QStringLiteral("Предупреждение"), MessageButtons::Ok, &view);
+        ShowMessageText(UiText(Lang::kPanelWidthNotPositive), UiText(Lang::kWarningCaption), MessageButtons::Ok,
+                        &view);
       } else if (width != oldWidth) {
         view.ApplyEdit(ResizePanelRecord(wallIndex, panelIndex, width));
       }
