@@ -5,25 +5,54 @@
 
 #include <array>
 
+#include "languageentries.h"
 #include "messages.h"
 
 namespace {
 
+// The commands by number (the camera window's command numbers live above
+// this folder); their texts and menu titles by language entry.
 constexpr std::array<MenuTextRow, 41> kMenuTexts = {{
-    {57600, 88, "", 205},   {57603, 89, "", 0},     {32797, 90, "", 0},
-    {57602, 91, "", 0},     {32826, 92, "", 0},     {57665, 93, "", 0},
-    {59392, 94, "", 206},   {59393, 95, "", 0},     {32806, 97, "", 96},
-    {32807, 98, "", 0},     {32810, 99, "", 0},     {32818, 103, "", 0},
-    {32820, 104, "", 0},    {32821, 106, "", 0},    {57664, 105, "", 208},
-    {57650, 202, "", 207},  {57651, 204, "", 0},    {57649, 203, "", 0},
-    {32771, 108, "", 0},    {32772, 109, "", 0},    {32777, 110, "", 0},
-    {32788, 117, "", 0},    {32789, 118, "", 0},    {32790, 119, "", 0},
-    {32792, 120, "", 0},    {32798, 123, "", 0},    {32799, 101, "", 100},
-    {32801, 102, "", 0},    {32802, 113, " 1200x2040", 41},
-    {32803, 113, " 1200x2300", 0},                  {32804, 113, " 1200x2560", 0},
-    {32783, 114, "", 11},   {32784, 115, "", 0},    {32785, 114, "", 8},
-    {32786, 115, "", 0},    {32809, 124, "", 0},    {32812, 111, "", 0},
-    {32813, 116, "", 0},    {32814, 122, "", 0},    {32782, 121, "", 112},
+    {57600, Lang::kMenuNewCamera, "", Lang::kMenuFileTitle},
+    {57603, Lang::kMenuSaveCamera, "", 0},
+    {32797, Lang::kMenuLoadCamera, "", 0},
+    {57602, Lang::kMenuCloseCamera, "", 0},
+    {32826, Lang::kMenuExportCamera, "", 0},
+    {57665, Lang::kMenuExit, "", 0},
+    {59392, Lang::kMenuToolbar, "", Lang::kMenuViewTitle},
+    {59393, Lang::kMenuStatusBar, "", 0},
+    {32806, Lang::kMenuAddToArchive, "", Lang::kMenuArchiveTitle},
+    {32807, Lang::kMenuLoadFromArchive, "", 0},
+    {32810, Lang::kMenuSend, "", 0},
+    {32818, Lang::kMenuPriceList80, "", 0},
+    {32820, Lang::kMenuPriceList100, "", 0},
+    {32821, Lang::kMenuUpdateProgram, "", 0},
+    {57664, Lang::kMenuAbout, "", Lang::kMenuHelpTitle},
+    {57650, Lang::kMenuCascade, "", Lang::kMenuWindowTitle},
+    {57651, Lang::kMenuTile, "", 0},
+    {57649, Lang::kMenuArrangeIcons, "", 0},
+    {32771, Lang::kMenuFillAllObjects, "", 0},
+    {32772, Lang::kMenuSplitCollection, "", 0},
+    {32777, Lang::kMenuManualDivision, "", 0},
+    {32788, Lang::kMenuDeletePartition, "", 0},
+    {32789, Lang::kMenuSplitPartition, "", 0},
+    {32790, Lang::kMenuManualDivisionPartition, "", 0},
+    {32792, Lang::kMenuFixNonStandardPanel, "", 0},
+    {32798, Lang::kMenuSplitFloor, "", 0},
+    {32799, Lang::kMenuPricesSettings, "", Lang::kMenuPricesTitle},
+    {32801, Lang::kMenuMaterials, "", 0},
+    {32802, Lang::kMenuDoorBlock, " 1200x2040", Lang::kSwingDoor},
+    {32803, Lang::kMenuDoorBlock, " 1200x2300", 0},
+    {32804, Lang::kMenuDoorBlock, " 1200x2560", 0},
+    {32783, Lang::kMenuDoorLeft, "", Lang::kContainerDoor},
+    {32784, Lang::kMenuDoorRight, "", 0},
+    {32785, Lang::kMenuDoorLeft, "", Lang::kSlidingDoor},
+    {32786, Lang::kMenuDoorRight, "", 0},
+    {32809, Lang::kMenuDeleteDoor, "", 0},
+    {32812, Lang::kMenuContinueAsPartition, "", 0},
+    {32813, Lang::kMenuRemoveDivision, "", 0},
+    {32814, Lang::kMenuDeleteDivision, "", 0},
+    {32782, Lang::kMenuOpening, "", Lang::kMenuSetDoorTitle},
     {0, 0, "", 0},
 }};
 
