@@ -9,6 +9,7 @@
 
 #include "controlids.h"
 #include "languageentries.h"
+#include "messages.h"
 #include "startscreenpictures.h"
 
 QString CAboutDlg::ProgramName() { return QStringLiteral("Zamo"); }
@@ -16,8 +17,8 @@ QString CAboutDlg::ProgramName() { return QStringLiteral("Zamo"); }
 QString CAboutDlg::VersionText() { return QStringLiteral(ZAMO_VERSION_TEXT); }
 
 CAboutDlg::CAboutDlg(QWidget* parent) : CZamoDialog(parent) {
-  setWindowTitle(QStringLiteral("О программе"));
-  Translate(this, Lang::kMenuAbout);
+  setWindowTitle(UiText(Lang::kAboutCaption));
+  Translate(this, Lang::kAboutCaption);
 
   auto* icon = new QLabel(this);
   const QPixmap picture = StartScreenPicture("newcamera", "normal");
@@ -29,10 +30,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : CZamoDialog(parent) {
   nameFont.setPointSizeF(nameFont.pointSizeF() * 1.8);
   nameFont.setBold(true);
   name->setFont(nameFont);
-  auto* version = new QLabel(QStringLiteral("Версия %1").arg(VersionText()), this);
-  auto* purpose = new QLabel(
-      QStringLiteral("Проектирование и расчет стоимости холодильных камер из сэндвич-панелей толщиной 80 и 100 мм."),
-      this);
+  auto* version = new QLabel(UiText(Lang::kVersionLabel).arg(VersionText()), this);
+  auto* purpose = new QLabel(UiText(Lang::kProgramPurpose), this);
   purpose->setWordWrap(true);
   purpose->setMinimumWidth(300);
 

@@ -65,12 +65,13 @@ std::optional<CArchiveRow> ReadRow(const QString& path) {
 }  // namespace
 
 CArchiveDlg::CArchiveDlg(QWidget* parent) : CZamoDialog(parent) {
-  setWindowTitle(QStringLiteral("Архив камер"));
+  setWindowTitle(UiText(Lang::kArchiveCaption));
   list_ = new QTreeWidget(this);
   SetControlId(list_, Ctl::Archive::kList);
   list_->setColumnCount(kColumnCount);
-  list_->setHeaderLabels({QStringLiteral("Габариты"), QStringLiteral("Толщина стенки"), QStringLiteral("Стандарт"),
-                          QStringLiteral("Артикул"), QStringLiteral("Описание")});
+  list_->setHeaderLabels({UiText(Lang::kArchiveSizeColumn), UiText(Lang::kArchiveThicknessColumn),
+                          UiText(Lang::kArchiveStandardColumn), UiText(Lang::kArchiveArticleColumn),
+                          UiText(Lang::kArchiveDescriptionColumn)});
   list_->setRootIsDecorated(false);
   list_->setItemsExpandable(false);
   list_->setUniformRowHeights(true);
@@ -80,13 +81,13 @@ CArchiveDlg::CArchiveDlg(QWidget* parent) : CZamoDialog(parent) {
   // Wide enough for every header at its share of the width.
   list_->setMinimumSize(760, 280);
 
-  auto* sendButton = new QPushButton(QStringLiteral("Отправить..."), this);
+  auto* sendButton = new QPushButton(UiText(Lang::kArchiveSendButton), this);
   sendButton->setAutoDefault(false);
   SetControlId(sendButton, Ctl::Archive::kSend);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(sendButton);
   buttons->addStretch();
-  buttons->addWidget(MakeButtons(0, QStringLiteral("Открыть"), 0, QStringLiteral("Отмена")));
+  buttons->addWidget(MakeButtons(0, UiText(Lang::kOpenButton), 0, UiText(Lang::kCancelButtonShort)));
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(list_, 1);
@@ -118,7 +119,7 @@ void CArchiveDlg::FillList() {
     const QString path = QString::fromLatin1(kFolder) + QLatin1Char('/') + name;
     const std::optional<CArchiveRow> row = ReadRow(path);
     if (!row) continue;
-    auto* item = new QTreeWidgetItem(list_, {row->size, row->thickness, QStringLiteral("Да"), row->article,
+    auto* item = new QTreeWidgetItem(list_, {row->size, row->thickness, UiText(Lang::kArchiveStandardYes), row->article,
                                              row->description});
     item->setToolTip(4, row->description);
     paths_ << path;
@@ -135,8 +136,7 @@ QString CArchiveDlg::SelectedPath() const {
 void CArchiveDlg::accept() {
   const QString path = SelectedPath();
   if (path.isEmpty()) {
-    ShowMessageText(QStringLiteral("Выберите камеру для открытия"), QStringLiteral("Предупреждение"),
-                    MessageButtons::Ok, this);
+    ShowMessageText(UiText(Lang::kChooseCameraToOpen), UiText(Lang::kWarningCaption), MessageButtons::Ok, this);
     return;
   }
   if (onOpen && !onOpen(path)) return;

@@ -11,11 +11,11 @@ class CCameraDocument;
 class QTreeWidget;
 
 // The camera archive: the camera files of the data folder's "CamArch/",
-// one row each with the outer size, the wall thickness, "Да" (standard),
+// one row each with the outer size, the wall thickness, "standard: yes",
 // the article and the description. Files that are no camera are left out,
 // and every row keeps the path of its own file.
 //
-// OK ("Открыть") needs a row: the row's path becomes ResultPath() and the
+// OK (Lang::kOpenButton) needs a row: the row's path becomes ResultPath() and the
 // dialog closes with Accepted, unless onOpen is set and refuses the path
 // (it shows why), in which case the dialog stays open for another choice.
 // The send button runs the send-camera dialog with the chosen row's camera

@@ -85,11 +85,11 @@ QLabel* MakeValue(QWidget* parent, int id) {
 
 CCollectDivDlg::CCollectDivDlg(QWidget* parent) : CZamoDialog(parent) {
   using namespace Ctl::WallDivision;
-  setWindowTitle(QStringLiteral("Разбиение стены"));
+  setWindowTitle(UiText(Lang::kWallDivisionCaption));
   Translate(this, Lang::kWallDivisionCaption);
 
-  const auto makeButton = [this](int id, int entry, const QString& text) {
-    auto* button = new QPushButton(text, this);
+  const auto makeButton = [this](int id, int entry) {
+    auto* button = new QPushButton(UiText(entry), this);
     SetControlId(button, id);
     Translate(button, entry);
     // Enter belongs to the lists and boxes of this dialog; a button pressed
@@ -98,48 +98,43 @@ CCollectDivDlg::CCollectDivDlg(QWidget* parent) : CZamoDialog(parent) {
     return button;
   };
 
-  QLabel* unallocatedLabel =
-      MakeLabel(kUnallocatedLabel, Lang::kUnallocatedLengthLabel, QStringLiteral("Нераспределенная длина:"));
+  QLabel* unallocatedLabel = MakeLabel(kUnallocatedLabel, Lang::kUnallocatedLengthLabel);
   unallocatedValue_ = MakeValue(this, kUnallocated);
-  QLabel* totalLabel = MakeLabel(kTotalLabel, Lang::kTotalSizeLabel, QStringLiteral("Общий размер:"));
+  QLabel* totalLabel = MakeLabel(kTotalLabel, Lang::kTotalSizeLabel);
   totalValue_ = MakeValue(this, kTotal);
-  QLabel* unallocatedHeightLabel =
-      MakeLabel(kUnallocatedHeightLabel, Lang::kUnallocatedHeightLabel, QStringLiteral("Нераспределенная высота:"));
+  QLabel* unallocatedHeightLabel = MakeLabel(kUnallocatedHeightLabel, Lang::kUnallocatedHeightLabel);
   unallocatedHeightValue_ = MakeValue(this, kUnallocatedHeight);
-  QLabel* totalHeightLabel =
-      MakeLabel(kTotalHeightLabel, Lang::kTotalHeightLabel, QStringLiteral("Всего высота камеры:"));
+  QLabel* totalHeightLabel = MakeLabel(kTotalHeightLabel, Lang::kTotalHeightLabel);
   totalHeightValue_ = MakeValue(this, kTotalHeight);
 
-  QLabel* availableLabel = MakeLabel(kAvailableLabel, Lang::kAvailablePanelsLabel, QStringLiteral("Доступные панели"));
+  QLabel* availableLabel = MakeLabel(kAvailableLabel, Lang::kAvailablePanelsLabel);
   availableList_ = MakeList(this, kAvailable);
   availableLabel->setBuddy(availableList_);
-  addButton_ = makeButton(kAdd, Lang::kAddButton, QStringLiteral("Добавить"));
+  addButton_ = makeButton(kAdd, Lang::kAddButton);
 
-  QLabel* chosenLabel =
-      MakeLabel(kChosenLabel, Lang::kChosenPanelsLabel, QStringLiteral("Список имеющихся панелей"));
+  QLabel* chosenLabel = MakeLabel(kChosenLabel, Lang::kChosenPanelsLabel);
   chosenList_ = MakeList(this, kChosen);
   chosenLabel->setBuddy(chosenList_);
-  deleteButton_ = makeButton(kDelete, Lang::kDeleteButton, QStringLiteral("Удалить"));
-  addRemainderButton_ = makeButton(kAddRemainder, Lang::kAddRemainderButton, QStringLiteral("Добавить остаток"));
-  clearButton_ = makeButton(kClear, Lang::kClearButton, QStringLiteral("Очистить"));
-  autoFillButton_ = makeButton(kAutoFill, Lang::kAutoFillButton, QStringLiteral("Заполнить автоматически"));
+  deleteButton_ = makeButton(kDelete, Lang::kDeleteButton);
+  addRemainderButton_ = makeButton(kAddRemainder, Lang::kAddRemainderButton);
+  clearButton_ = makeButton(kClear, Lang::kClearButton);
+  autoFillButton_ = makeButton(kAutoFill, Lang::kAutoFillButton);
 
-  exactCheck_ = new QCheckBox(QStringLiteral("Задать размер точно"), this);
+  exactCheck_ = new QCheckBox(UiText(Lang::kExactSizeCheck), this);
   SetControlId(exactCheck_, kExactCheck);
   Translate(exactCheck_, Lang::kExactSizeCheck);
   exactEdit_ = MakeLineEdit(kExactSize);
   exactEdit_->setMaxLength(12);
   exactEdit_->setMaximumWidth(exactEdit_->fontMetrics().horizontalAdvance(QStringLiteral("00000000")) + 16);
-  addExactButton_ =
-      makeButton(kAddExact, Lang::kAddExactSizeButton, QStringLiteral("Добавить точный размер"));
+  addExactButton_ = makeButton(kAddExact, Lang::kAddExactSizeButton);
 
-  QLabel* heightsLabel = MakeLabel(kHeightsLabel, Lang::kHeightDivisionLabel, QStringLiteral("Разбивка по высоте"));
+  QLabel* heightsLabel = MakeLabel(kHeightsLabel, Lang::kHeightDivisionLabel);
   heightList_ = MakeList(this, kHeights);
   heightsLabel->setBuddy(heightList_);
   heightEdit_ = MakeLineEdit(kHeight);
   heightEdit_->setMaxLength(12);
-  addHeightButton_ = makeButton(kAddHeight, Lang::kAddButton, QStringLiteral("Добавить"));
-  deleteHeightButton_ = makeButton(kDeleteHeight, Lang::kDeleteButton, QStringLiteral("Удалить"));
+  addHeightButton_ = makeButton(kAddHeight, Lang::kAddButton);
+  deleteHeightButton_ = makeButton(kDeleteHeight, Lang::kDeleteButton);
 
   QDialogButtonBox* buttons = MakeApplyCancelButtons();
 
@@ -452,15 +447,13 @@ void CCollectDivDlg::OnAddHeight() {
   const QString text = heightEdit_->text().trimmed();
   const std::optional<int64_t> value = ParseWholeNumber(text);
   const auto refuse = [this](const QString& why) {
-    ShowMessageText(why, TextOr(Lang::kInvalidHeightCaption, QStringLiteral("Неверная высота")), MessageButtons::Ok,
-                    this);
+    ShowMessageText(why, UiText(Lang::kInvalidHeightCaption), MessageButtons::Ok, this);
   };
   if (!value) {
-    refuse(text.isEmpty() ? QStringLiteral("Введите высоту в миллиметрах.")
-                          : QStringLiteral("«%1» не является целым числом. Введите высоту в миллиметрах.").arg(text));
+    refuse(text.isEmpty() ? UiText(Lang::kEnterHeightMm) : UiText(Lang::kHeightNotWholeNumber).arg(text));
   } else if (*value < 1) {
     // A piece of no length would be priced as a panel of its own.
-    refuse(QStringLiteral("Высота должна быть больше 0 мм."));
+    refuse(UiText(Lang::kHeightNotPositive));
   } else if (*value > totalHeight_) {
     ShowMessage(Lang::kHeightAboveTotal, Lang::kInvalidHeightCaption, MessageButtons::Ok, this);
   } else if (*value > unallocatedHeight_) {
@@ -500,16 +493,15 @@ void CCollectDivDlg::accept() {
   if (unallocated_ < 0) {
     // Only a wall that an outline edit shortened under its panels gets here:
     // rebuilt from this list it would stay overfull.
-    ShowMessageText(QStringLiteral("Панели длиннее объекта на %1 мм. Удалите лишние панели.").arg(-unallocated_),
-                    TextOr(Lang::kAttentionCaption, QStringLiteral("Внимание")), MessageButtons::Ok, this);
+    ShowMessageText(UiText(Lang::kPanelsTooLong).arg(-unallocated_), UiText(Lang::kAttentionCaption),
+                    MessageButtons::Ok, this);
     return;
   }
   if (unallocated_ > 0 &&
       ShowMessage(Lang::kLengthNotAllocated, Lang::kAttentionCaption, MessageButtons::YesNo, this) != kMessageYes)
     return;
   if (!RebuildObject()) {
-    ShowMessageText(QStringLiteral("Слишком много панелей в списке. Сократите список."),
-                    TextOr(Lang::kErrorCaption, QStringLiteral("Ошибка")), MessageButtons::Ok, this);
+    ShowMessageText(UiText(Lang::kTooManyPanels), UiText(Lang::kErrorCaption), MessageButtons::Ok, this);
     return;
   }
   // The list holds the pieces from the last one up; the height left over is

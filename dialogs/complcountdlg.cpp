@@ -49,14 +49,14 @@ void TellRunResult(PriceRunResult result) {
 
 CComplCountDlg::CComplCountDlg(QWidget* parent) : CZamoDialog(parent) {
   using namespace Ctl::ComplCount;
-  setWindowTitle(QStringLiteral("Комплектующие камеры"));
+  setWindowTitle(UiText(Lang::kComponentsCaption));
 
-  auto* chooseLabel = MakeLabel(kChooseLabel, 0, QStringLiteral("Выберите комплектующие из списка:"));
+  auto* chooseLabel = MakeLabel(kChooseLabel, Lang::kChooseComponentsLabel);
 
-  auto* kindGroup = new QGroupBox(QStringLiteral("Тип панели"), this);
-  floorPanel_ = MakeRadio(kindGroup, kFloorPanel, QStringLiteral("Половая панель"));
-  ceilingPanel_ = MakeRadio(kindGroup, kCeilingPanel, QStringLiteral("Потолочная панель"));
-  wallPanel_ = MakeRadio(kindGroup, kWallPanel, QStringLiteral("Стеновая панель"));
+  auto* kindGroup = new QGroupBox(UiText(Lang::kPanelKindGroup), this);
+  floorPanel_ = MakeRadio(kindGroup, kFloorPanel, UiText(Lang::kFloorPanelChoice));
+  ceilingPanel_ = MakeRadio(kindGroup, kCeilingPanel, UiText(Lang::kCeilingPanelChoice));
+  wallPanel_ = MakeRadio(kindGroup, kWallPanel, UiText(Lang::kWallPanelChoice));
   auto* kindLayout = new QVBoxLayout(kindGroup);
   kindLayout->addWidget(floorPanel_);
   kindLayout->addWidget(ceilingPanel_);
@@ -65,26 +65,26 @@ CComplCountDlg::CComplCountDlg(QWidget* parent) : CZamoDialog(parent) {
   // A widget of their own keeps the thickness buttons apart from the kind
   // buttons: radio buttons with one parent exclude one another.
   auto* thicknessRow = new QWidget(this);
-  thickness80_ = MakeRadio(thicknessRow, kThickness80, QStringLiteral("80 мм"));
-  thickness100_ = MakeRadio(thicknessRow, kThickness100, QStringLiteral("100 мм"));
+  thickness80_ = MakeRadio(thicknessRow, kThickness80, UiText(Lang::kThickness80Choice));
+  thickness100_ = MakeRadio(thicknessRow, kThickness100, UiText(Lang::kThickness100Choice));
   auto* thicknessLayout = new QHBoxLayout(thicknessRow);
   thicknessLayout->setContentsMargins(0, 0, 0, 0);
   thicknessLayout->addWidget(thickness80_);
   thicknessLayout->addWidget(thickness100_);
   thicknessLayout->addStretch();
 
-  auto* lengthLabel = MakeLabel(kLengthLabel, 0, QStringLiteral("Y - длина"));
+  auto* lengthLabel = MakeLabel(kLengthLabel, Lang::kComponentLengthLabel);
   lengthEdit_ = MakeLineEdit(kLength);
-  auto* widthLabel = MakeLabel(kWidthLabel, 0, QStringLiteral("X - ширина"));
+  auto* widthLabel = MakeLabel(kWidthLabel, Lang::kComponentWidthLabel);
   widthEdit_ = MakeLineEdit(kWidth);
-  auto* countLabel = MakeLabel(kCountLabel, 0, QStringLiteral("Количество"));
+  auto* countLabel = MakeLabel(kCountLabel, Lang::kCountLabel);
   countEdit_ = MakeLineEdit(kCount);
   auto* sizes = new QFormLayout;
   sizes->addRow(lengthLabel, lengthEdit_);
   sizes->addRow(widthLabel, widthEdit_);
-  sizes->addRow(QStringLiteral("Толщина"), thicknessRow);
+  sizes->addRow(UiText(Lang::kThicknessLabel), thicknessRow);
   sizes->addRow(countLabel, countEdit_);
-  auto* addButton = MakeButton(this, kAdd, QStringLiteral("Добавить"));
+  auto* addButton = MakeButton(this, kAdd, UiText(Lang::kAddButton));
 
   auto* input = new QVBoxLayout;
   input->addWidget(kindGroup);
@@ -95,8 +95,8 @@ CComplCountDlg::CComplCountDlg(QWidget* parent) : CZamoDialog(parent) {
   list_ = new QListWidget(this);
   SetControlId(list_, kList);
   list_->setMinimumWidth(340);
-  auto* deleteButton = MakeButton(this, kDelete, QStringLiteral("Удалить"));
-  auto* clearButton = MakeButton(this, kClear, QStringLiteral("Очистить"));
+  auto* deleteButton = MakeButton(this, kDelete, UiText(Lang::kDeleteButton));
+  auto* clearButton = MakeButton(this, kClear, UiText(Lang::kClearButton));
   auto* listButtons = new QHBoxLayout;
   listButtons->addWidget(deleteButton);
   listButtons->addWidget(clearButton);
@@ -109,7 +109,7 @@ CComplCountDlg::CComplCountDlg(QWidget* parent) : CZamoDialog(parent) {
   top->addLayout(input);
   top->addLayout(listColumn, 1);
 
-  auto* discountLabel = MakeLabel(kDealerDiscountLabel, 0, QStringLiteral("Дилерская скидка"));
+  auto* discountLabel = MakeLabel(kDealerDiscountLabel, Lang::kDealerDiscountLabel);
   discountEdit_ = MakeLineEdit(kDealerDiscount);
   discountLabel->setBuddy(discountEdit_);
   auto* discountRow = new QHBoxLayout;
@@ -117,18 +117,18 @@ CComplCountDlg::CComplCountDlg(QWidget* parent) : CZamoDialog(parent) {
   discountRow->addWidget(discountEdit_);
   discountRow->addStretch();
 
-  auto* postGroup = new QGroupBox(QStringLiteral("Угловые стойки"), this);
-  auto* postCountLabel = new QLabel(QStringLiteral("Количество стоек"), postGroup);
+  auto* postGroup = new QGroupBox(UiText(Lang::kCornerPostsGroup), this);
+  auto* postCountLabel = new QLabel(UiText(Lang::kPostCountLabel), postGroup);
   SetControlId(postCountLabel, kPostCountLabel);
   postCountEdit_ = new QLineEdit(postGroup);
   SetControlId(postCountEdit_, kPostCount);
-  auto* postHeightLabel = new QLabel(QStringLiteral("Высота, мм"), postGroup);
+  auto* postHeightLabel = new QLabel(UiText(Lang::kPostHeightLabel), postGroup);
   SetControlId(postHeightLabel, kPostHeightLabel);
   postHeightEdit_ = new QLineEdit(postGroup);
   SetControlId(postHeightEdit_, kPostHeight);
   postCountLabel->setBuddy(postCountEdit_);
   postHeightLabel->setBuddy(postHeightEdit_);
-  auto* postButton = MakeButton(postGroup, kCalculatePosts, QStringLiteral("Рассчитать стойки"));
+  auto* postButton = MakeButton(postGroup, kCalculatePosts, UiText(Lang::kCalculatePostsButton));
   auto* postLayout = new QHBoxLayout(postGroup);
   postLayout->addWidget(postCountLabel);
   postLayout->addWidget(postCountEdit_);
@@ -136,8 +136,8 @@ CComplCountDlg::CComplCountDlg(QWidget* parent) : CZamoDialog(parent) {
   postLayout->addWidget(postHeightEdit_);
   postLayout->addWidget(postButton);
 
-  auto* calculateButton = MakeButton(this, kCalculate, QStringLiteral("Рассчитать"));
-  auto* closeButton = MakeButton(this, Ctl::kCancel, QStringLiteral("Закрыть"));
+  auto* calculateButton = MakeButton(this, kCalculate, UiText(Lang::kCalculateButton));
+  auto* closeButton = MakeButton(this, Ctl::kCancel, UiText(Lang::kCloseButton));
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(calculateButton);
@@ -219,7 +219,7 @@ void CComplCountDlg::Add() {
     name = floorPanel_->text();
   }
   groups_.push_back(group);
-  list_->addItem(name + QStringLiteral(" %1 X %2, толщина %3, %4 шт.")
+  list_->addItem(name + QLatin1Char(' ') + UiText(Lang::kComponentRow)
                             .arg(group.width)
                             .arg(group.length)
                             .arg(group.thickness)

@@ -9,6 +9,7 @@
 
 #include "controlids.h"
 #include "languageentries.h"
+#include "messages.h"
 #include "languagetable.h"
 
 namespace {
@@ -19,7 +20,7 @@ CExcelOutputDlg::CExcelOutputDlg(QWidget* parent) : CZamoDialog(parent) {
   using namespace Ctl::ExcelOutput;
   setWindowTitle(QStringLiteral("Excel"));
 
-  auto* profileLabel = MakeLabel(kProfileLabel, Lang::kChooseProfileLabel, QStringLiteral("Выберите профиль"));
+  auto* profileLabel = MakeLabel(kProfileLabel, Lang::kChooseProfileLabel);
   profileBox_ = new QComboBox(this);
   profileBox_->setMinimumContentsLength(24);
   profileBox_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -39,7 +40,7 @@ CExcelOutputDlg::CExcelOutputDlg(QWidget* parent) : CZamoDialog(parent) {
   layout->addLayout(form);
   layout->addStretch();
   layout->addWidget(
-      MakeButtons(Lang::kOkButton, QStringLiteral("Рассчитать"), Lang::kCancelButton, QStringLiteral("Отменить")));
+      MakeButtons(Lang::kOkButton, UiText(Lang::kCalculateButton), Lang::kCancelButton, UiText(Lang::kCancelButton)));
 }
 
 void CExcelOutputDlg::SetProfileNames(const std::vector<std::string>& names) {

@@ -225,6 +225,5 @@ void CKryvelStartDlg::ShowMaterials() {
 void CKryvelStartDlg::StartHeatLoad() {
   const QString program = FindProgram(heatLoadProgram_);
   if (!program.isEmpty() && QProcess::startDetached(program, {})) return;
-  ShowMessageText(QStringLiteral("Ошибка запуска программы \"Калорический расчет\"."),
-                  QStringLiteral("Ошибка программы"), MessageButtons::Ok, this);
+  ShowMessageText(UiText(Lang::kHeatLoadStartFailed), UiText(Lang::kProgramErrorCaption), MessageButtons::Ok, this);
 }

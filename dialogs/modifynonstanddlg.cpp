@@ -7,15 +7,15 @@
 
 #include "controlids.h"
 #include "languageentries.h"
+#include "messages.h"
 
 CModifyNonStandDlg::CModifyNonStandDlg(QWidget* parent) : CZamoDialog(parent) {
   using namespace Ctl::NonStandard;
-  setWindowTitle(QStringLiteral("Исправить нестандартную панель"));
+  setWindowTitle(UiText(Lang::kNonStandardCaption));
   Translate(this, Lang::kNonStandardCaption);
 
-  auto* label =
-      MakeLabel(kReplaceLabel, Lang::kReplaceNonStandardLabel, QStringLiteral("Заменить нестандартную панель на:"));
-  keep_ = new QRadioButton(QStringLiteral("Оставить существующую"), this);
+  auto* label = MakeLabel(kReplaceLabel, Lang::kReplaceNonStandardLabel);
+  keep_ = new QRadioButton(UiText(Lang::kKeepExistingRadio), this);
   SetControlId(keep_, kKeep);
   Translate(keep_, Lang::kKeepExistingRadio);
   roundDown_ = new QRadioButton(this);
@@ -37,7 +37,7 @@ CModifyNonStandDlg::CModifyNonStandDlg(QWidget* parent) : CZamoDialog(parent) {
 }
 
 void CModifyNonStandDlg::OnInitDialog() {
-  const QString standard = TextOr(Lang::kStandardPanelChoice, QStringLiteral("Стандартную панель"));
+  const QString standard = UiText(Lang::kStandardPanelChoice);
   roundDown_->setText(QStringLiteral("%1 %2").arg(standard).arg(RoundedDown(length_)));
   roundUp_->setText(QStringLiteral("%1 %2").arg(standard).arg(RoundedUp(length_)));
   roundUp_->setEnabled(length_ <= kMaxRoundUpLength);

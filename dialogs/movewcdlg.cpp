@@ -7,14 +7,15 @@
 
 #include "controlids.h"
 #include "languageentries.h"
+#include "messages.h"
 #include "numbertext.h"
 
 CMoveWCDlg::CMoveWCDlg(QWidget* parent) : CZamoDialog(parent) {
   using namespace Ctl::MoveWall;
-  setWindowTitle(QStringLiteral("Передвинуть стену"));
+  setWindowTitle(UiText(Lang::kMoveWallCaption));
   Translate(this, Lang::kMoveWallCaption);
   distanceEdit_ = MakeLineEdit(kDistance);
-  LayOutOneValue(MakeLabel(kDistanceLabel, Lang::kDistanceLabel, QStringLiteral("Расстояние")), distanceEdit_, false);
+  LayOutOneValue(MakeLabel(kDistanceLabel, Lang::kDistanceLabel), distanceEdit_, false);
 }
 
 void CMoveWCDlg::OnInitDialog() {

@@ -18,6 +18,7 @@
 #include "controlids.h"
 #include "dealercoefficient.h"
 #include "languageentries.h"
+#include "messages.h"
 #include "numbertext.h"
 
 namespace {
@@ -44,19 +45,18 @@ QString WithoutNulls(QString text) {
 
 CNewCameraDlg::CNewCameraDlg(QWidget* parent) : CZamoDialog(parent) {
   using namespace Ctl::NewCamera;
-  setWindowTitle(QStringLiteral("Новая камера"));
+  setWindowTitle(UiText(Lang::kNewCameraCaption));
   Translate(this, Lang::kNewCameraCaption);
 
-  articleLabel_ = MakeLabel(kArticleLabel, Lang::kArticleLabel, QStringLiteral("Артикул"));
+  articleLabel_ = MakeLabel(kArticleLabel, Lang::kArticleLabel);
   articleEdit_ = MakeLineEdit(kArticle);
-  lengthLabel_ = MakeLabel(kLengthLabel, Lang::kLengthLabel, QStringLiteral("Длина"));
+  lengthLabel_ = MakeLabel(kLengthLabel, Lang::kLengthLabel);
   lengthBox_ = MakeSizeBox(this, kLength);
-  widthLabel_ = MakeLabel(kWidthLabel, Lang::kWidthLabel, QStringLiteral("Ширина"));
+  widthLabel_ = MakeLabel(kWidthLabel, Lang::kWidthLabel);
   widthBox_ = MakeSizeBox(this, kWidth);
-  heightLabel_ = MakeLabel(kHeightLabel, Lang::kHeightLabel, QStringLiteral("Высота"));
+  heightLabel_ = MakeLabel(kHeightLabel, Lang::kHeightLabel);
   heightBox_ = MakeSizeBox(this, kHeight);
-  coefficientLabel_ =
-      MakeLabel(kCoefficientLabel, Lang::kDealerCoefficientLabel, QStringLiteral("Коэффициент дил. скидки"));
+  coefficientLabel_ = MakeLabel(kCoefficientLabel, Lang::kDealerCoefficientLabel);
   coefficientEdit_ = MakeLineEdit(kCoefficient);
   coefficientEdit_->setMaxLength(kCoefficientMaxChars);
   for (const auto& [label, field] : {std::pair<QLabel*, QWidget*>{articleLabel_, articleEdit_},
@@ -67,7 +67,7 @@ CNewCameraDlg::CNewCameraDlg(QWidget* parent) : CZamoDialog(parent) {
     label->setBuddy(field);
   }
 
-  auto* thicknessGroup = new QGroupBox(QStringLiteral("Толщина стенок"), this);
+  auto* thicknessGroup = new QGroupBox(UiText(Lang::kWallThicknessGroup), this);
   SetControlId(thicknessGroup, kThicknessGroup);
   Translate(thicknessGroup, Lang::kWallThicknessGroup);
   thickness80_ = new QRadioButton(QStringLiteral("80"), thicknessGroup);
@@ -82,22 +82,22 @@ CNewCameraDlg::CNewCameraDlg(QWidget* parent) : CZamoDialog(parent) {
   connect(thickness80_, &QRadioButton::clicked, this, &CNewCameraDlg::FillSizeLists);
   connect(thickness100_, &QRadioButton::clicked, this, &CNewCameraDlg::FillSizeLists);
 
-  geometryLockCheck_ = new QCheckBox(QStringLiteral("Запрет редактирования геометрии"), this);
+  geometryLockCheck_ = new QCheckBox(UiText(Lang::kGeometryLockCheck), this);
   SetControlId(geometryLockCheck_, kGeometryLock);
   Translate(geometryLockCheck_, Lang::kGeometryLockCheck);
-  noFloorCheck_ = new QCheckBox(QStringLiteral("Камера не имеет пола"), this);
+  noFloorCheck_ = new QCheckBox(UiText(Lang::kNoFloorCheck), this);
   SetControlId(noFloorCheck_, kNoFloor);
   Translate(noFloorCheck_, Lang::kNoFloorCheck);
 
-  auto* descriptionLabel = MakeLabel(kDescriptionLabel, Lang::kDescriptionLabel, QStringLiteral("Описание камеры"));
+  auto* descriptionLabel = MakeLabel(kDescriptionLabel, Lang::kDescriptionLabel);
   descriptionEdit_ = new QPlainTextEdit(this);
   descriptionEdit_->setTabChangesFocus(true);
   descriptionEdit_->setMinimumHeight(descriptionEdit_->fontMetrics().lineSpacing() * 5);
   SetControlId(descriptionEdit_, kDescription);
   descriptionLabel->setBuddy(descriptionEdit_);
 
-  QDialogButtonBox* buttons = MakeButtons(Lang::kCreateCameraButton, QStringLiteral("Создать камеру"),
-                                          Lang::kCancelButton, QStringLiteral("Отменить"));
+  QDialogButtonBox* buttons = MakeButtons(Lang::kCreateCameraButton, UiText(Lang::kCreateCameraButton),
+                                          Lang::kCancelButton, UiText(Lang::kCancelButton));
 
   auto* sizes = new QFormLayout;
   sizes->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
@@ -183,17 +183,15 @@ void CNewCameraDlg::FillSizeLists() {
 bool CNewCameraDlg::ReadSize(QComboBox* box, const QLabel* label, int32_t minimum, int32_t* value) {
   const QString text = box->currentText().trimmed();
   const std::optional<int64_t> number = ParseWholeNumber(text);
-  const QString range = QStringLiteral("Введите размер в миллиметрах от %1 до %2.").arg(minimum).arg(kMaxOuterSize);
-  const QString caption = TextOr(Lang::kInvalidSizeCaption, QStringLiteral("Неверный размер"));
+  const QString range = UiText(Lang::kEnterSizeRange).arg(minimum).arg(kMaxOuterSize);
+  const QString caption = UiText(Lang::kInvalidSizeCaption);
   if (!number) {
-    const QString what = text.isEmpty() ? QStringLiteral("размер не указан.")
-                                        : QStringLiteral("«%1» не является целым числом.").arg(text);
+    const QString what = text.isEmpty() ? UiText(Lang::kSizeMissing) : UiText(Lang::kNotWholeNumber).arg(text);
     RefuseInput(box, label, what + QLatin1Char(' ') + range, caption);
     return false;
   }
   if (*number < minimum || *number > kMaxOuterSize) {
-    const QString why = *number < minimum ? QStringLiteral("размер %1 мм слишком мал")
-                                          : QStringLiteral("размер %1 мм слишком велик");
+    const QString why = UiText(*number < minimum ? Lang::kSizeTooSmall : Lang::kSizeTooLarge);
     RefuseInput(box, label, why.arg(*number) + QStringLiteral(". ") + range, caption);
     return false;
   }
@@ -212,8 +210,7 @@ bool CNewCameraDlg::ReadCoefficient(double* value) {
   const std::optional<double> number = ParseDecimal(text);
   if (!number) {
     RefuseInput(coefficientEdit_, coefficientLabel_,
-                QStringLiteral("«%1» не является числом. Введите число, например 0.15.").arg(text),
-                TextOr(Lang::kErrorCaption, QStringLiteral("Ошибка")));
+                UiText(Lang::kCoefficientNotNumber).arg(text), UiText(Lang::kErrorCaption));
     return false;
   }
   *value = *number;

@@ -10,18 +10,18 @@
 
 #include "controlids.h"
 #include "languageentries.h"
+#include "messages.h"
 #include "numbertext.h"
 
 CNewControlPointDlg::CNewControlPointDlg(QWidget* parent) : CZamoDialog(parent) {
   using namespace Ctl::NewControlPoint;
-  setWindowTitle(QStringLiteral("Установка угла"));
+  setWindowTitle(UiText(Lang::kCornerCaption));
   Translate(this, Lang::kCornerCaption);
 
-  auto* distanceLabel =
-      MakeLabel(kDistanceLabel, Lang::kCornerDistanceLabel, QStringLiteral("Укажите расстояние до угла"));
+  auto* distanceLabel = MakeLabel(kDistanceLabel, Lang::kCornerDistanceLabel);
   distanceEdit_ = MakeLineEdit(kDistance);
   distanceLabel->setBuddy(distanceEdit_);
-  auto* countFrom = MakeLabel(kCountFromLabel, Lang::kCountFromLabel, QStringLiteral("Вести отсчет"));
+  auto* countFrom = MakeLabel(kCountFromLabel, Lang::kCountFromLabel);
   firstEnd_ = new QRadioButton(this);
   secondEnd_ = new QRadioButton(this);
   SetControlId(firstEnd_, kFromFirstEnd);
@@ -42,10 +42,8 @@ CNewControlPointDlg::CNewControlPointDlg(QWidget* parent) : CZamoDialog(parent) 
 
 void CNewControlPointDlg::OnInitDialog() {
   const bool vertical = fromFirstEnd_ == 1;
-  firstEnd_->setText(TextOr(vertical ? Lang::kFromTopEnd : Lang::kFromLeftEnd,
-                            vertical ? QStringLiteral("От верхнего края") : QStringLiteral("От левого края")));
-  secondEnd_->setText(TextOr(vertical ? Lang::kFromBottomEnd : Lang::kFromRightEnd,
-                             vertical ? QStringLiteral("От нижнего края") : QStringLiteral("От правого края")));
+  firstEnd_->setText(UiText(vertical ? Lang::kFromTopEnd : Lang::kFromLeftEnd));
+  secondEnd_->setText(UiText(vertical ? Lang::kFromBottomEnd : Lang::kFromRightEnd));
   firstEnd_->setChecked(true);
   distanceEdit_->setFocus();
 }

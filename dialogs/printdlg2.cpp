@@ -8,16 +8,17 @@
 
 #include "controlids.h"
 #include "languageentries.h"
+#include "messages.h"
 #include "numbertext.h"
 
 PrintDlg2::PrintDlg2(QWidget* parent) : CZamoDialog(parent) {
   using namespace Ctl::PrintSettings;
-  setWindowTitle(QStringLiteral("Установка параметров печати"));
+  setWindowTitle(UiText(Lang::kPrintSettingsCaption));
   Translate(this, Lang::kPrintSettingsCaption);
 
-  scaleLabel_ = MakeLabel(kScaleLabel, Lang::kPrintScaleLabel, QStringLiteral("Коэффициент масштабируемости"));
+  scaleLabel_ = MakeLabel(kScaleLabel, Lang::kPrintScaleLabel);
   scaleEdit_ = MakeLineEdit(kScale);
-  fontSizeLabel_ = MakeLabel(kFontSizeLabel, Lang::kPanelFontSizeLabel, QStringLiteral("Размер шрифта панелей"));
+  fontSizeLabel_ = MakeLabel(kFontSizeLabel, Lang::kPanelFontSizeLabel);
   fontSizeEdit_ = MakeLineEdit(kFontSize);
   for (QLineEdit* edit : {scaleEdit_, fontSizeEdit_}) {
     edit->setMaxLength(kMaxChars);
@@ -32,7 +33,7 @@ PrintDlg2::PrintDlg2(QWidget* parent) : CZamoDialog(parent) {
   layout->addLayout(form);
   layout->addStretch();
   layout->addWidget(
-      MakeButtons(Lang::kOkButton, QStringLiteral("Сохранить"), Lang::kCancelButton, QStringLiteral("Отмена")));
+      MakeButtons(Lang::kOkButton, UiText(Lang::kSaveButton), Lang::kCancelButton, UiText(Lang::kCancelButtonShort)));
 }
 
 void PrintDlg2::Set(double scale, double panelFontSize) {
@@ -59,11 +60,11 @@ bool PrintDlg2::ReadBox(QLineEdit* box, const QLabel* label, double minimum, dou
     *value = *number;
     return true;
   }
-  const QString what = number ? QStringLiteral("значение %1 вне допустимых пределов.").arg(text)
-                              : QStringLiteral("«%1» не является числом.").arg(text);
+  const QString what = UiText(number ? Lang::kValueOutOfRange : Lang::kNotANumber).arg(text);
   RefuseInput(box, label,
-              QStringLiteral("%1 Введите число от %2 до %3.").arg(what, QString::number(minimum), QString::number(maximum)),
-              TextOr(Lang::kErrorCaption, QStringLiteral("Ошибка")));
+              what + QLatin1Char(' ') +
+                  UiText(Lang::kEnterNumberRange).arg(QString::number(minimum), QString::number(maximum)),
+              UiText(Lang::kErrorCaption));
   return false;
 }
 

@@ -5,15 +5,15 @@
 
 #include "controlids.h"
 #include "languageentries.h"
+#include "messages.h"
 #include "numbertext.h"
 
 CProemHeightDlg::CProemHeightDlg(QWidget* parent) : CZamoDialog(parent) {
   using namespace Ctl::OpeningHeight;
-  setWindowTitle(QStringLiteral("Световой проем"));
+  setWindowTitle(UiText(Lang::kOpeningCaption));
   Translate(this, Lang::kOpeningCaption);
   heightEdit_ = MakeLineEdit(kHeight);
-  LayOutOneValue(MakeLabel(kHeightLabel, Lang::kOpeningSizeLabel, QStringLiteral("Укажите размеры проема:")),
-                 heightEdit_, true);
+  LayOutOneValue(MakeLabel(kHeightLabel, Lang::kOpeningSizeLabel), heightEdit_, true);
 }
 
 void CProemHeightDlg::OnInitDialog() {

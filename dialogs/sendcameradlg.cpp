@@ -17,6 +17,7 @@
 #include "atomicfile.h"
 #include "camerafile.h"
 #include "controlids.h"
+#include "languageentries.h"
 #include "messages.h"
 #include "settings.h"
 
@@ -24,7 +25,7 @@ namespace {
 
 struct CField {
   int id;
-  const char* label;
+  int label;  // language entry
 };
 
 // The remembered fields in the order the collections library fills and
@@ -34,15 +35,13 @@ constexpr std::array<int, 7> kRememberedFields{
     Ctl::SendCamera::kPatronymic, Ctl::SendCamera::kPhone,  Ctl::SendCamera::kEmail,
     Ctl::SendCamera::kAddress};
 
-constexpr std::array<CField, 5> kContactFields{{{Ctl::SendCamera::kFirstName, "Имя"},
-                                                {Ctl::SendCamera::kLastName, "Фамилия"},
-                                                {Ctl::SendCamera::kPatronymic, "Отчество"},
-                                                {Ctl::SendCamera::kPhone, "Телефон"},
-                                                {Ctl::SendCamera::kEmail, "Эл. почта"}}};
-constexpr std::array<CField, 2> kCompanyFields{{{Ctl::SendCamera::kCompany, "Название"},
-                                                {Ctl::SendCamera::kAddress, "Адрес"}}};
-
-const QString kWarningCaption = QStringLiteral("Предупреждение");
+constexpr std::array<CField, 5> kContactFields{{{Ctl::SendCamera::kFirstName, Lang::kFirstNameLabel},
+                                                {Ctl::SendCamera::kLastName, Lang::kLastNameLabel},
+                                                {Ctl::SendCamera::kPatronymic, Lang::kPatronymicLabel},
+                                                {Ctl::SendCamera::kPhone, Lang::kPhoneLabel},
+                                                {Ctl::SendCamera::kEmail, Lang::kEmailLabel}}};
+constexpr std::array<CField, 2> kCompanyFields{{{Ctl::SendCamera::kCompany, Lang::kCompanyNameLabel},
+                                                {Ctl::SendCamera::kAddress, Lang::kAddressLabel}}};
 
 QString CameraArticle(const CameraFileContents& contents) {
   return QString::fromUtf16(contents.article.data(), static_cast<qsizetype>(contents.article.size()));
@@ -58,9 +57,11 @@ QString AttachmentName(const QString& article) {
 }  // namespace
 
 CSendCameraDlg::CSendCameraDlg(QWidget* parent) : CZamoDialog(parent) {
-  setWindowTitle(QStringLiteral("Отправка камеры"));
-  auto* intro = new QLabel(QStringLiteral("Укажите информацию о себе, эта информация будет\n использована менеджером "
-                                          "компании KRYVEL для связи с\n Вами. Она не будет передана третьим лицам."),
+  setWindowTitle(UiText(Lang::kSendCameraCaption));
+  // Each line after the first starts with a blank, as the text always had.
+  const QString lineBreak = QStringLiteral("\n ");
+  auto* intro = new QLabel(UiText(Lang::kSendIntroLine1) + lineBreak + UiText(Lang::kSendIntroLine2) + lineBreak +
+                               UiText(Lang::kSendIntroLine3),
                            this);
 
   const auto makeGroup = [this](const QString& title, const auto& fields) {
@@ -73,14 +74,14 @@ CSendCameraDlg::CSendCameraDlg(QWidget* parent) : CZamoDialog(parent) {
       box->setInsertPolicy(QComboBox::NoInsert);
       box->setMinimumContentsLength(24);
       SetControlId(box, field.id);
-      form->addRow(QString::fromUtf8(field.label), box);
+      form->addRow(UiText(field.label), box);
     }
     return group;
   };
-  auto* contact = makeGroup(QStringLiteral("Сведения о контактном лице"), kContactFields);
-  auto* company = makeGroup(QStringLiteral("Сведения об организации"), kCompanyFields);
+  auto* contact = makeGroup(UiText(Lang::kContactGroup), kContactFields);
+  auto* company = makeGroup(UiText(Lang::kCompanyGroup), kCompanyFields);
 
-  auto* additionalLabel = new QLabel(QStringLiteral("Дополнительная информация:"), this);
+  auto* additionalLabel = new QLabel(UiText(Lang::kAdditionalInfoLabel), this);
   additional_ = new QPlainTextEdit(this);
   additional_->setTabChangesFocus(true);
   additional_->setFixedHeight(additional_->fontMetrics().lineSpacing() * 5);
@@ -93,7 +94,7 @@ CSendCameraDlg::CSendCameraDlg(QWidget* parent) : CZamoDialog(parent) {
   layout->addWidget(company);
   layout->addWidget(additionalLabel);
   layout->addWidget(additional_);
-  layout->addWidget(MakeButtons(0, QStringLiteral("Отправить"), 0, QStringLiteral("Отменить")));
+  layout->addWidget(MakeButtons(0, UiText(Lang::kSendButton), 0, UiText(Lang::kCancelButton)));
 }
 
 CSendCameraDlg::~CSendCameraDlg() { CloseCollector(); }
@@ -121,12 +122,11 @@ void CSendCameraDlg::OnInitDialog() { OpenCollector(); }
 
 void CSendCameraDlg::OpenCollector() {
   if (!collector_.Load(collectionsLibrary_)) {
-    ShowMessageText(QStringLiteral("Коллектор данных недоступен"), kWarningCaption, MessageButtons::Ok, this);
+    ShowMessageText(UiText(Lang::kCollectorMissing), UiText(Lang::kWarningCaption), MessageButtons::Ok, this);
     return;
   }
   if (collector_.Bind(collectorApi_)) {
-    ShowMessageText(QStringLiteral("Коллектор данных поврежден или имеет неподдерживаемую версию. Отключен."),
-                    kWarningCaption, MessageButtons::Ok, this);
+    ShowMessageText(UiText(Lang::kCollectorBroken), UiText(Lang::kWarningCaption), MessageButtons::Ok, this);
     CloseCollector();
     return;
   }
@@ -139,7 +139,8 @@ void CSendCameraDlg::CloseCollector() {
 }
 
 QString CSendCameraDlg::Subject() const {
-  return article_.trimmed().isEmpty() ? QStringLiteral("Камера") : QStringLiteral("Камера ") + article_.trimmed();
+  const QString camera = UiText(Lang::kCameraTitle);
+  return article_.trimmed().isEmpty() ? camera : camera + QLatin1Char(' ') + article_.trimmed();
 }
 
 QString CSendCameraDlg::Body() const {
@@ -148,15 +149,15 @@ QString CSendCameraDlg::Body() const {
     for (const CField& field : fields) {
       const auto* box = findChild<QComboBox*>(QString::number(field.id));
       const QString text = box ? box->currentText().trimmed() : QString();
-      if (!text.isEmpty()) lines << prefix + QString::fromUtf8(field.label) + QStringLiteral(": ") + text;
+      if (!text.isEmpty()) lines << prefix + UiText(field.label) + QStringLiteral(": ") + text;
     }
   };
   add(kContactFields, QString());
-  add(kCompanyFields, QStringLiteral("Организация, "));
+  add(kCompanyFields, UiText(Lang::kMailCompanyPrefix) + QStringLiteral(", "));
   const QString additional = additional_->toPlainText().trimmed();
   if (!additional.isEmpty()) {
     if (!lines.isEmpty()) lines << QString();
-    lines << QStringLiteral("Дополнительная информация:") << additional;
+    lines << UiText(Lang::kAdditionalInfoLabel) << additional;
   }
   return lines.join(QLatin1Char('\n'));
 }
@@ -203,8 +204,7 @@ void CSendCameraDlg::accept() {
   // The user must know when nothing went: closing as if sent would lose
   // the request without a word.
   if (!HandOver())
-    ShowMessageText(QStringLiteral("Почтовая программа не открыта: камера не отправлена."), kWarningCaption,
-                    MessageButtons::Ok, this);
+    ShowMessageText(UiText(Lang::kMailNotOpened), UiText(Lang::kWarningCaption), MessageButtons::Ok, this);
   CZamoDialog::accept();
 }
 

@@ -11,12 +11,12 @@ class QPlainTextEdit;
 
 // Sending a camera to the manufacturer: the sender's contact fields, which
 // the collections library (Tallyx) remembers from one showing to the next,
-// and a free text; "Отправить" hands the camera to the mail library, which
+// and a free text; Send (Lang::kSendButton) hands the camera to the mail library, which
 // opens the user's mail program addressed to the manufacturer.
 //
 // The collections library is loaded when the dialog is first shown and
 // freed when it closes; without it the dialog works all the same and
-// remembers nothing. Values are remembered only on "Отправить".
+// remembers nothing. Values are remembered only on Send.
 class CSendCameraDlg : public CZamoDialog {
   Q_OBJECT
 

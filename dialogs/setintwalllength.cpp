@@ -5,15 +5,15 @@
 
 #include "controlids.h"
 #include "languageentries.h"
+#include "messages.h"
 #include "numbertext.h"
 
 CSetIntWallLength::CSetIntWallLength(QWidget* parent) : CZamoDialog(parent) {
   using namespace Ctl::PartitionLength;
-  setWindowTitle(QStringLiteral("Задать длину перегородки"));
+  setWindowTitle(UiText(Lang::kPartitionLengthCaption));
   Translate(this, Lang::kPartitionLengthCaption);
   lengthEdit_ = MakeLineEdit(kLength);
-  LayOutOneValue(MakeLabel(kLengthLabel, Lang::kPartitionLengthLabel, QStringLiteral("Длина перегородки")),
-                 lengthEdit_, false);
+  LayOutOneValue(MakeLabel(kLengthLabel, Lang::kPartitionLengthLabel), lengthEdit_, false);
 }
 
 void CSetIntWallLength::OnInitDialog() {

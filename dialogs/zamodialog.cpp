@@ -76,11 +76,11 @@ QDialogButtonBox* CZamoDialog::MakeButtons(int okEntry, const QString& okText, i
 }
 
 QDialogButtonBox* CZamoDialog::MakeApplyCancelButtons() {
-  return MakeButtons(Lang::kOkButton, QStringLiteral("Применить"), Lang::kCancelButton, QStringLiteral("Отменить"));
+  return MakeButtons(Lang::kOkButton, UiText(Lang::kOkButton), Lang::kCancelButton, UiText(Lang::kCancelButton));
 }
 
-QLabel* CZamoDialog::MakeLabel(int id, int entry, const QString& text) {
-  auto* label = new QLabel(text, this);
+QLabel* CZamoDialog::MakeLabel(int id, int entry) {
+  auto* label = new QLabel(UiText(entry), this);
   SetControlId(label, id);
   Translate(label, entry);
   return label;

@@ -12,7 +12,7 @@ class QLineEdit;
 class QPushButton;
 
 // The common ground of the program's modal dialogs. A dialog builds its
-// controls with their default (Russian) texts in the constructor; the
+// controls with their default texts (UiText) in the constructor; the
 // caller hands in the starting values through setters; just before the
 // first display OnInitDialog() puts the values into the controls and the
 // language texts replace the defaults (an empty language text keeps the
@@ -43,7 +43,7 @@ class CZamoDialog : public QDialog {
   void Translate(QWidget* control, int entry);
 
   // A label and a one-line box, numbered; the label shows `entry`.
-  QLabel* MakeLabel(int id, int entry, const QString& text);
+  QLabel* MakeLabel(int id, int entry);
   QLineEdit* MakeLineEdit(int id);
   // The dialogs that ask for one value: the label beside the box (or above
   // it), then the buttons.
@@ -59,8 +59,8 @@ class CZamoDialog : public QDialog {
   // reject().
   QDialogButtonBox* MakeButtons(int okEntry, const QString& okText, int cancelEntry,
                                 const QString& cancelText);
-  // The buttons of the camera window's small dialogs: "Применить" and
-  // "Отменить" (entries 173 and 171).
+  // The buttons of the camera window's small dialogs: Lang::kOkButton and
+  // Lang::kCancelButton.
   QDialogButtonBox* MakeApplyCancelButtons();
   QPushButton* OkButton() const { return okButton_; }
   QPushButton* CancelButton() const { return cancelButton_; }

@@ -15,6 +15,7 @@
 #include "controlids.h"
 #include "dealercoefficient.h"
 #include "dialogtestutil.h"
+#include "languageentries.h"
 #include "newcameradlg.h"
 #include "languagetable.h"
 #include "testsupport.h"
@@ -165,9 +166,11 @@ TEST_F(NewCameraDlgTest, TextsComeFromTheLanguageFileOrStayTheDefaults) {
   EXPECT_EQ(Control<QLabel>(dialog, kLengthLabel)->text(), QStringLiteral("Длина"));
   EXPECT_EQ(Control<QPushButton>(dialog, Ctl::kOk)->text(), QStringLiteral("Создать камеру"));
 
-  // A shorter language file: entries 1 to 146, the last one reading otherwise.
+  // A shorter language file: the entries up to Lang::kLengthLabel, that one
+  // reading otherwise.
   std::string file = "1\nRu\n";
-  for (int n = 1; n <= 146; ++n) file += std::to_string(n) + "\n" + (n == 146 ? "Длина, мм" : "T" + std::to_string(n)) + "\n";
+  for (int n = 1; n <= Lang::kLengthLabel; ++n)
+    file += std::to_string(n) + "\n" + (n == Lang::kLengthLabel ? "Длина, мм" : "T" + std::to_string(n)) + "\n";
   ASSERT_TRUE(ModuleLanguage().LoadBytes(file, 0));
   CNewCameraDlg translated;
   translated.show();
