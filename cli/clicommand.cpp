@@ -73,6 +73,25 @@ bool ParseCliOptions(std::span<const std::string> args, std::span<const CliOptio
   return true;
 }
 
+std::optional<CliOptions> ParseCommandArgs(const CliContext& context, std::span<const CliOptionSpec> accepted,
+                                           CliPositionals positionals) {
+  CliOptions options;
+  std::string problem;
+  if (!ParseCliOptions(context.args, accepted, &options, &problem)) {
+    context.BadInput(problem);
+    return std::nullopt;
+  }
+  if (positionals == CliPositionals::kNone && !options.positionals.empty()) {
+    context.BadInput("unexpected argument " + options.positionals.front());
+    return std::nullopt;
+  }
+  if (positionals == CliPositionals::kOneCameraFile && options.positionals.size() != 1) {
+    context.BadInput("give one camera file");
+    return std::nullopt;
+  }
+  return options;
+}
+
 std::optional<int32_t> ParseCliInt(std::string_view text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
   while (!text.empty() && text.back() == ' ') text.remove_suffix(1);

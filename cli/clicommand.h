@@ -78,5 +78,14 @@ struct CliOptions {
 bool ParseCliOptions(std::span<const std::string> args, std::span<const CliOptionSpec> accepted, CliOptions* out,
                      std::string* problem);
 
+// How many plain arguments a command takes besides its options.
+enum class CliPositionals { kNone, kOneCameraFile };
+
+// A command's arguments split by its `accepted` options, with the count of
+// plain arguments checked; nothing, with the one line on err, when they are
+// refused (the command then ends with kExitBadInput).
+std::optional<CliOptions> ParseCommandArgs(const CliContext& context, std::span<const CliOptionSpec> accepted,
+                                           CliPositionals positionals);
+
 // A whole number in 32 bits, nothing else around it but spaces.
 std::optional<int32_t> ParseCliInt(std::string_view text);

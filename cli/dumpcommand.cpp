@@ -7,11 +7,10 @@
 #include "clicommand.h"
 
 int RunDumpCommand(CliContext& context) {
-  CliOptions options;
-  std::string problem;
-  if (!ParseCliOptions(context.args, std::span<const CliOptionSpec>(), &options, &problem))
-    return context.BadInput(problem);
-  if (options.positionals.size() != 1) return context.BadInput("give one camera file");
+  const std::optional<CliOptions> parsed =
+      ParseCommandArgs(context, std::span<const CliOptionSpec>(), CliPositionals::kOneCameraFile);
+  if (!parsed) return kExitBadInput;
+  const CliOptions& options = *parsed;
 
   const std::string path = context.ResolvePath(options.positionals.front());
   CCameraDocument document;

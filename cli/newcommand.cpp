@@ -52,10 +52,9 @@ bool ReadSize(CliContext& context, const CliOptions& options, std::string_view n
 }  // namespace
 
 int RunNewCommand(CliContext& context) {
-  CliOptions options;
-  std::string problem;
-  if (!ParseCliOptions(context.args, kOptions, &options, &problem)) return context.BadInput(problem);
-  if (!options.positionals.empty()) return context.BadInput("unexpected argument " + options.positionals.front());
+  const std::optional<CliOptions> parsed = ParseCommandArgs(context, kOptions, CliPositionals::kNone);
+  if (!parsed) return kExitBadInput;
+  const CliOptions& options = *parsed;
   const std::string* output = options.Value("-o");
   if (!output || output->empty()) return context.BadInput("-o FILE.kry is missing");
 

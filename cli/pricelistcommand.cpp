@@ -16,10 +16,9 @@ constexpr std::array<CliOptionSpec, 2> kOptions{{
 }  // namespace
 
 int RunPriceListCommand(CliContext& context) {
-  CliOptions options;
-  std::string problem;
-  if (!ParseCliOptions(context.args, kOptions, &options, &problem)) return context.BadInput(problem);
-  if (!options.positionals.empty()) return context.BadInput("unexpected argument " + options.positionals.front());
+  const std::optional<CliOptions> parsed = ParseCommandArgs(context, kOptions, CliPositionals::kNone);
+  if (!parsed) return kExitBadInput;
+  const CliOptions& options = *parsed;
   const std::string* thickness = options.Value("--thickness");
   if (!thickness) return context.BadInput("--thickness 80|100 is missing");
   const std::optional<int32_t> value = ParseCliInt(*thickness);

@@ -20,10 +20,9 @@ constexpr std::array<CliOptionSpec, 4> kOptions{{
 }  // namespace
 
 int RunReportCommand(CliContext& context) {
-  CliOptions options;
-  std::string problem;
-  if (!ParseCliOptions(context.args, kOptions, &options, &problem)) return context.BadInput(problem);
-  if (options.positionals.size() != 1) return context.BadInput("give one camera file");
+  const std::optional<CliOptions> parsed = ParseCommandArgs(context, kOptions, CliPositionals::kOneCameraFile);
+  if (!parsed) return kExitBadInput;
+  const CliOptions& options = *parsed;
   int exitCode = kExitOk;
   const std::optional<std::string> output = ReportOutput(context, options, &exitCode);
   if (!output) return exitCode;
