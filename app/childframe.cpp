@@ -52,7 +52,7 @@ void CChildFrame::OnScrollAction(QScrollBar* bar, int action) {
   if (action == QAbstractSlider::SliderSingleStepSub) step = kLineStep;
   if (action == QAbstractSlider::SliderSingleStepAdd) step = -kLineStep;
   if (step == 0) return;
-  CPixelMapping& mapping = view_->Camera().Mapping();
+  CPixelMapping mapping = view_->Mapping();
   const auto moved = [step](int32_t origin) {
     return static_cast<int32_t>(std::clamp<int64_t>(int64_t{origin} + step, std::numeric_limits<int32_t>::min(),
                                                     std::numeric_limits<int32_t>::max()));
@@ -62,7 +62,7 @@ void CChildFrame::OnScrollAction(QScrollBar* bar, int action) {
   } else {
     mapping.SetOriginY(moved(mapping.OriginY()));
   }
-  view_->update();
+  view_->SetMapping(mapping);
 }
 
 void CChildFrame::UpdateTitle() {

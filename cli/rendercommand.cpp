@@ -16,6 +16,7 @@
 #include "languagetable.h"
 #include "planfit.h"
 #include "planimage.h"
+#include "planrenderer.h"
 #include "printpage.h"
 #include "textcodec.h"
 
@@ -70,9 +71,14 @@ int RenderPicture(CliContext& context, const CliOptions& options, CCameraDocumen
   }
   std::string problem;
   if (!CanvasSizeAllowed(size, &problem)) return context.BadInput("--size: " + problem);
-  if (options.Has("--fit") && !FitCameraToCanvas(document.Camera(), size.width(), size.height()))
-    return context.BadInput("--fit: the picture is too small to hold the plan");
-  if (const FileError error = ExportPlanImage(document.Camera(), HeaderTexts(), output, size)) {
+  // Drawn where the file says the window stood, unless fitted.
+  CPlanRenderer renderer(document.Camera().StoredView());
+  if (options.Has("--fit")) {
+    const std::optional<CPixelMapping> fitted = FitPlanToCanvas(document.Camera(), size.width(), size.height());
+    if (!fitted) return context.BadInput("--fit: the picture is too small to hold the plan");
+    renderer.SetMapping(*fitted);
+  }
+  if (const FileError error = ExportPlanImage(renderer, document.Camera(), HeaderTexts(), output, size)) {
     context.err << error.ToString() << '\n';
     return kExitFailure;
   }
@@ -86,11 +92,11 @@ int RenderPage(CliContext& context, const CliOptions& options, CCameraDocument& 
   double fontPoints = kDefaultPrintFontPoints;
   if (const std::string* text = options.Value("--font-points")) {
     const std::optional<double> points = ParseNumber(*text);
-    if (!points || *points < CChamber::kMinPrintFontPoints || *points > CChamber::kMaxPrintFontPoints)
+    if (!points || *points < CPlanRenderer::kMinPrintFontPoints || *points > CPlanRenderer::kMaxPrintFontPoints)
       return context.BadInput("--font-points: \"" + *text + "\" is not a size from 1 to 1000 points");
     fontPoints = *points;
   }
-  CChamber& camera = document.Camera();
+  const CChamber& camera = document.Camera();
   QPrinter page(QPrinter::HighResolution);
   SetUpPdfPrinter(page, output);
   double zoom = kDefaultPrintZoom;
@@ -104,7 +110,7 @@ int RenderPage(CliContext& context, const CliOptions& options, CCameraDocument& 
     zoom = *fitted;
   }
   // Refused settings are the caller's: say so before anything is printed.
-  if (!camera.PrepareForPrint(page.width(), page.logicalDpiY(), zoom, fontPoints))
+  if (!CPlanRenderer::ForPrint(camera, page.width(), page.logicalDpiY(), zoom, fontPoints))
     return context.BadInput("--scale: " + std::to_string(zoom) + " draws the plan beyond the page's reach");
   const PrintHeading heading{Utf16ToUtf8(document.Article()), Utf16ToUtf8(document.Description())};
   if (const FileError error = PrintCameraToPdf(camera, heading, output, zoom, fontPoints)) {

@@ -44,12 +44,11 @@ bool CChamber::Create(int32_t width, int32_t depth, int32_t height, int32_t thic
   }
   height_ = height;
   createdHeight_ = height;
-  mapping_ = CPixelMapping();
+  storedView_ = CPixelMapping();
   thickness_ = thickness;
   width_ = width;
   depth_ = depth;
   RebuildFloor();
-  resources_ = DrawResources::Screen(screenLogPixelsY_);
   dimensionOffset_ = kDefaultDimensionOffset;
   labelOffset_ = kDefaultLabelOffset;
   return true;
@@ -61,7 +60,7 @@ void CChamber::ResetDefaults() {
   bottom_.SetCamera(this);
   top_.SetCamera(this);
   height_ = 0;
-  mapping_ = CPixelMapping();
+  storedView_ = CPixelMapping();
   thickness_ = 0;
   width_ = depth_ = createdHeight_ = 0;
 }

@@ -6,7 +6,6 @@
 #include <span>
 #include <vector>
 
-#include "drawresources.h"
 #include "editrefusal.h"
 #include "floorstrip.h"
 #include "geometry.h"
@@ -39,8 +38,8 @@ class CChamber {
   static constexpr int32_t kDefaultDimensionOffset = 800;  // mm
   static constexpr int32_t kDefaultLabelOffset = 100;      // mm
 
-  // An empty camera with the construction values: origin (100, 100) pixels,
-  // scale 0.2 pixels per mm, everything else 0.
+  // An empty camera with the construction values: stored origin (100, 100)
+  // pixels, stored scale 0.2 pixels per mm, everything else 0.
   CChamber();
   ~CChamber();
   CChamber(const CChamber&) = delete;
@@ -58,7 +57,7 @@ class CChamber {
   // (kBeyondLimits); width or depth not above the thickness, which would
   // leave a run of 0 mm or less (kRunWouldVanish).
   bool Create(int32_t width, int32_t depth, int32_t height, int32_t thickness, EditRefusal* why = nullptr);
-  // Sizes to 0 and the default origin and scale; the outline is kept.
+  // Sizes to 0 and the default stored origin and scale; the outline is kept.
   void ResetDefaults();
 
   // ---- fields -------------------------------------------------------------
@@ -80,16 +79,20 @@ class CChamber {
   bool GeometryLocked() const { return geometryLocked_; }
   void SetGeometryLocked(bool locked) { geometryLocked_ = locked; }
 
-  // The window mapping (origin in pixels, scale in pixels per mm).
-  const CPixelMapping& Mapping() const { return mapping_; }
-  CPixelMapping& Mapping() { return mapping_; }
-  int32_t OriginX() const { return mapping_.OriginX(); }
-  int32_t OriginY() const { return mapping_.OriginY(); }
-  void SetOriginX(int32_t x) { mapping_.SetOriginX(x); }
-  void SetOriginY(int32_t y) { mapping_.SetOriginY(y); }
-  double Scale() const { return mapping_.Scale(); }
+  // The origin (pixels) and scale (pixels per mm) the camera file keeps in
+  // its scale and origin records: where the window stood when the camera was
+  // saved. The camera only stores them (and moves the origin with its last
+  // segment, see MoveWall); drawing and hit tests go through a mapping of
+  // their own (CPlanRenderer), which a window keeps equal to these.
+  const CPixelMapping& StoredView() const { return storedView_; }
+  CPixelMapping& StoredView() { return storedView_; }
+  int32_t OriginX() const { return storedView_.OriginX(); }
+  int32_t OriginY() const { return storedView_.OriginY(); }
+  void SetOriginX(int32_t x) { storedView_.SetOriginX(x); }
+  void SetOriginY(int32_t y) { storedView_.SetOriginY(y); }
+  double Scale() const { return storedView_.Scale(); }
   // Both scales to one value; false for a scale CPixelMapping refuses.
-  bool SetScale(double scale) { return mapping_.SetScale(scale); }
+  bool SetScale(double scale) { return storedView_.SetScale(scale); }
 
   // ---- outline ------------------------------------------------------------
 
@@ -202,7 +205,7 @@ class CChamber {
   // neighbours' runs shrink by the distance (grow for a negative one), and
   // where a neighbour is collinear a connecting segment of length d - t
   // (t - d when the other neighbour ran backwards) is inserted between them.
-  // Moving the last segment shifts the window origin by the distance so that
+  // Moving the last segment shifts the stored origin by the distance so that
   // the rest of the drawing stays put. Then depth and width are recomputed
   // and the floor rebuilt.
   // Refuses: segment 0 (kFirstSegment); a segment with no perpendicular
@@ -228,56 +231,22 @@ class CChamber {
   // stays fully divided. All or nothing: on a refusal the width is restored.
   bool ResizePanelAcross(int wallIndex, int panelIndex, int32_t newWidth, EditRefusal* why = nullptr);
 
-  // ---- drawing -------------------------------------------------------------
-
-  // The screen resolution the window's label fonts are made for until the
-  // window says otherwise, pixels per inch.
-  static constexpr int32_t kScreenLogPixelsY = 96;
-  // Where a printed plan stands on the page (device pixels) and the share of
-  // the page's width its reference width takes at zoom 1.
-  static constexpr int32_t kPrintOriginX = 500;
-  static constexpr int32_t kPrintOriginY = 1000;
-  static constexpr double kPrintWidthShare = 0.7;
-  static constexpr double kMinPrintFontPoints = 1.0;
-  static constexpr double kMaxPrintFontPoints = 1000.0;
-
-  // Draws the plan with the active drawing set: the floor strips, the outline
-  // segments with their panels, doors and posts, the dimension chains (left,
-  // right, bottom, top), the partitions, and - unless printing - the four
-  // header lines at pixels (10, 10) to (10, 70) in the context's current font.
-  void Draw(CDrawContext& dc, const DrawingHeader& header = {}) const;
-  // Builds the print set from the active one for a printer `horzRes` pixels
-  // wide with `logPixelsY` pixels per inch: origin (500, 1000), scale
-  // horzRes / width * 0.7 * zoom, the print resources. The active set is not
-  // changed. False, and no print set, when the camera has no width, the zoom
-  // or the font size is not a number within reach, or the scale would leave
-  // the mapping's range.
-  bool PrepareForPrint(const CDrawContext& dc, double zoom, double fontPoints);
-  bool PrepareForPrint(int32_t horzRes, int32_t logPixelsY, double zoom, double fontPoints);
-  // Draws with the print set, without the header, and puts the active set
-  // back. False (nothing drawn) when no print set was prepared.
-  bool DrawForPrint(CDrawContext& dc);
-  bool Printing() const { return printing_; }
-  // The resources of the active set (the screen's, outside DrawForPrint).
-  const DrawResources& Resources() const { return resources_; }
-  // Remakes the screen resources for a screen of `logPixelsY` pixels per
-  // inch (a value below 1 is ignored); a camera not yet created has none.
-  void SetScreenResolution(int32_t logPixelsY);
-
-  // ---- hit testing (window pixels in) ----------------------------------------
+  // ---- hit testing (pixels of `mapping` in) --------------------------------
 
   // The first outline segment in chain order whose body contains the pixel
   // (edges included; the body's corners are mapped one by one). When `panel`
   // is given it receives the panel under the point, or null when the segment
   // is not fully divided or no panel is there. False, outputs untouched,
   // when no segment is hit.
-  bool FindWallAt(int32_t px, int32_t py, CWallCollection** wall, CWallPanel** panel = nullptr);
+  bool FindWallAt(const CPixelMapping& mapping, int32_t px, int32_t py, CWallCollection** wall,
+                  CWallPanel** panel = nullptr);
   // The same over the partitions; the panel is found from the partition's
   // own start point, so the pick matches what is drawn for every partition.
-  bool FindPartitionAt(int32_t px, int32_t py, CPartition** partition, CWallPanel** panel = nullptr);
+  bool FindPartitionAt(const CPixelMapping& mapping, int32_t px, int32_t py, CPartition** partition,
+                       CWallPanel** panel = nullptr);
   // The first strip whose rectangle (edges included) contains the point;
   // false and a null output otherwise.
-  bool FindFloorStripAt(int32_t px, int32_t py, CFloorStrip** strip);
+  bool FindFloorStripAt(const CPixelMapping& mapping, int32_t px, int32_t py, CFloorStrip** strip);
 
  private:
   struct OutlinePiece;
@@ -288,23 +257,7 @@ class CChamber {
   bool CarryDoors(CWallCollection& wall, std::span<const CWallPanel> oldPanels);
   void AfterOutlineMove();
 
-  // The fields a printout swaps for its own while it draws.
-  struct DrawingSet {
-    DrawResources resources;
-    CPixelMapping mapping;
-    int32_t dimensionOffset = 0;
-    int32_t labelOffset = 0;
-    int32_t thickness = 0;
-    int32_t height = 0;
-  };
-  DrawingSet ActiveSet() const;
-  void UseSet(const DrawingSet& set);
-
-  DrawResources resources_;
-  std::optional<DrawingSet> printSet_;
-  bool printing_ = false;
-  int32_t screenLogPixelsY_ = kScreenLogPixelsY;
-  CPixelMapping mapping_;
+  CPixelMapping storedView_;
   int32_t dimensionOffset_ = 0;
   int32_t labelOffset_ = 0;
   int32_t thickness_ = 0;

@@ -23,7 +23,8 @@ class CFloorPanel : public CObjBase {
   }
 
   // The panel once per cut of its strip (the cut lines) and its width label.
-  void Draw(const CChamber& camera, CDrawContext& dc, int32_t x, int32_t y) const override;
+  void Draw(const CPlanRenderer& renderer, const CChamber& camera, CDrawContext& dc, int32_t x,
+            int32_t y) const override;
 
  private:
   int32_t width_ = 0;

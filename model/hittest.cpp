@@ -1,5 +1,5 @@
 // Hit tests: which segment, partition, panel or floor strip lies under a
-// window pixel.
+// pixel of a mapping (the window's, as it draws the plan).
 
 #include "chamber.h"
 
@@ -16,33 +16,35 @@ bool PixelInside(const CPixelMapping& mapping, const ModelRect& body, int32_t px
 
 }  // namespace
 
-bool CChamber::FindWallAt(int32_t px, int32_t py, CWallCollection** wall, CWallPanel** panel) {
+bool CChamber::FindWallAt(const CPixelMapping& mapping, int32_t px, int32_t py, CWallCollection** wall,
+                          CWallPanel** panel) {
   const std::vector<ModelPoint> starts = WallStarts();
   for (int i = 0; i < WallCount(); ++i) {
     CWallCollection& candidate = *walls_[static_cast<size_t>(i)];
     const ModelPoint start = starts[static_cast<size_t>(i)];
     const ModelRect body =
         SegmentRect(start, candidate.ExtendedLength(), candidate.Thickness(), candidate.GetOrientation());
-    if (!PixelInside(mapping_, body, px, py)) continue;
+    if (!PixelInside(mapping, body, px, py)) continue;
     if (wall) *wall = &candidate;
-    if (panel) *panel = candidate.PanelAt(candidate.PanelIndexAt(start, mapping_.ToModel({px, py})));
+    if (panel) *panel = candidate.PanelAt(candidate.PanelIndexAt(start, mapping.ToModel({px, py})));
     return true;
   }
   return false;
 }
 
-bool CChamber::FindPartitionAt(int32_t px, int32_t py, CPartition** partition, CWallPanel** panel) {
+bool CChamber::FindPartitionAt(const CPixelMapping& mapping, int32_t px, int32_t py, CPartition** partition,
+                               CWallPanel** panel) {
   for (auto& candidate : partitions_) {
-    if (!PixelInside(mapping_, candidate->Rect(), px, py)) continue;
+    if (!PixelInside(mapping, candidate->Rect(), px, py)) continue;
     if (partition) *partition = candidate.get();
-    if (panel) *panel = candidate->PanelAt(candidate->PanelIndexAt(candidate->Start(), mapping_.ToModel({px, py})));
+    if (panel) *panel = candidate->PanelAt(candidate->PanelIndexAt(candidate->Start(), mapping.ToModel({px, py})));
     return true;
   }
   return false;
 }
 
-bool CChamber::FindFloorStripAt(int32_t px, int32_t py, CFloorStrip** strip) {
-  const ModelPoint p = mapping_.ToModel({px, py});
+bool CChamber::FindFloorStripAt(const CPixelMapping& mapping, int32_t px, int32_t py, CFloorStrip** strip) {
+  const ModelPoint p = mapping.ToModel({px, py});
   for (auto& candidate : floorStrips_) {
     const int64_t dx = int64_t{p.x} - candidate->X();
     const int64_t dy = int64_t{p.y} - candidate->Y();

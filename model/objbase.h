@@ -4,6 +4,7 @@
 
 class CChamber;
 class CDrawContext;
+class CPlanRenderer;
 
 // Base of the objects laid one after another in a run: wall panels and floor
 // panels. Held by value inside their run (copied in when appended), so a
@@ -20,10 +21,11 @@ class CObjBase {
   void SetOffset(int32_t offset) { offset_ = offset; }
   int32_t Kind() const { return kind_; }
 
-  // Draws the object with the camera's active drawing set; (x, y) is the
-  // model point (mm) where the object's place in its run starts, as the
-  // run's own drawing has walked to it.
-  virtual void Draw(const CChamber& camera, CDrawContext& dc, int32_t x, int32_t y) const = 0;
+  // Draws the object of `camera` with the renderer's mapping and drawing
+  // set; (x, y) is the model point (mm) where the object's place in its run
+  // starts, as the run's own drawing has walked to it.
+  virtual void Draw(const CPlanRenderer& renderer, const CChamber& camera, CDrawContext& dc, int32_t x,
+                    int32_t y) const = 0;
 
  protected:
   CObjBase() = default;

@@ -164,7 +164,7 @@ bool CChamber::MoveWall(int index, int32_t distance, EditRefusal* why) {
   }
   // The chain hangs on the start of segment 0, which is the end of the last
   // segment: when that one moves, the origin moves with it on the screen.
-  if (index == count - 1) mapping_.ShiftOriginByModel(d, 0);
+  if (index == count - 1) storedView_.ShiftOriginByModel(d, 0);
   AfterOutlineMove();
   return true;
 }

@@ -6,6 +6,7 @@
 #include "chamber.h"
 #include "drawhelpers.h"
 #include "modellimits.h"
+#include "planrenderer.h"
 
 using draw_helpers::MapPoint;
 using draw_helpers::MapRect;
@@ -102,11 +103,12 @@ void DrawDoorSymbol(CDrawContext& dc, const CPixelMapping& m, const PanelPlace& 
 
 }  // namespace
 
-void CWallPanel::Draw(const CChamber& camera, CDrawContext& dc, int32_t x, int32_t y) const {
+void CWallPanel::Draw(const CPlanRenderer& renderer, const CChamber& camera, CDrawContext& dc, int32_t x,
+                      int32_t y) const {
   const CWallCollection* run = Owner();
   if (!run) return;
-  const DrawResources& res = camera.Resources();
-  const CPixelMapping& m = camera.Mapping();
+  const DrawResources& res = renderer.Resources();
+  const CPixelMapping& m = renderer.Mapping();
   const bool standard = IsStandardWidth();
   dc.Select(standard ? res.panelBrush : res.oddPanelBrush);
   dc.Select(standard ? res.panelPen : res.oddPanelPen);
@@ -146,11 +148,12 @@ void CWallPanel::Draw(const CChamber& camera, CDrawContext& dc, int32_t x, int32
   dc.Text(label, Number(Width()));
 }
 
-void CFloorPanel::Draw(const CChamber& camera, CDrawContext& dc, int32_t x, int32_t y) const {
+void CFloorPanel::Draw(const CPlanRenderer& renderer, const CChamber& camera, CDrawContext& dc, int32_t x,
+                       int32_t y) const {
   const CFloorStrip* strip = Owner();
   if (!strip) return;
-  const DrawResources& res = camera.Resources();
-  const CPixelMapping& m = camera.Mapping();
+  const DrawResources& res = renderer.Resources();
+  const CPixelMapping& m = renderer.Mapping();
   dc.Select(res.floorPanelBrush);
   dc.Select(res.floorPanelPen);
   dc.Select(res.floorLabelFont);

@@ -5,6 +5,7 @@
 
 #include "chamber.h"
 #include "modellimits.h"
+#include "planrenderer.h"
 
 namespace {
 
@@ -92,13 +93,10 @@ std::optional<CPixelMapping> FitMapping(const ModelRect& bounds, int32_t width, 
   return mapping;
 }
 
-bool FitCameraToCanvas(CChamber& camera, int32_t width, int32_t height) {
+std::optional<CPixelMapping> FitPlanToCanvas(const CChamber& camera, int32_t width, int32_t height) {
   const std::optional<ModelRect> bounds = PlanBounds(camera);
-  if (!bounds) return false;
-  const std::optional<CPixelMapping> mapping = FitMapping(*bounds, width, height, kScreenFitMargins);
-  if (!mapping) return false;
-  camera.Mapping() = *mapping;
-  return true;
+  if (!bounds) return std::nullopt;
+  return FitMapping(*bounds, width, height, kScreenFitMargins);
 }
 
 std::optional<double> PrintZoomToFit(const CChamber& camera, int32_t pageWidth, int32_t pageHeight,
@@ -111,13 +109,13 @@ std::optional<double> PrintZoomToFit(const CChamber& camera, int32_t pageWidth, 
   const auto limit = [&scale](double room, double extent) {
     if (extent > 0) scale = std::min(scale, std::max(room, 0.0) / extent);
   };
-  const double ox = CChamber::kPrintOriginX;
-  const double oy = CChamber::kPrintOriginY;
+  const double ox = CPlanRenderer::kPrintOrigin.x;
+  const double oy = CPlanRenderer::kPrintOrigin.y;
   limit(ox - margins.left, -static_cast<double>(bounds->Left()));
   limit(pageWidth - margins.right - ox, bounds->Right());
   limit(oy - margins.top, -static_cast<double>(bounds->Top()));
   limit(pageHeight - margins.bottom - oy, bounds->Bottom());
-  const double perZoom = static_cast<double>(pageWidth) / camera.Width() * CChamber::kPrintWidthShare;
+  const double perZoom = static_cast<double>(pageWidth) / camera.Width() * CPlanRenderer::kPrintWidthShare;
   constexpr double kStep = 0.01;
   return std::max(kStep, std::floor(scale / perZoom / kStep) * kStep);
 }

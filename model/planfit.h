@@ -39,10 +39,10 @@ std::optional<ModelRect> PlanBounds(const CChamber& camera);
 std::optional<CPixelMapping> FitMapping(const ModelRect& bounds, int32_t width, int32_t height,
                                         const FitMargins& margins);
 
-// Fits the camera's window mapping to a canvas with kScreenFitMargins. False
-// (mapping unchanged) for a camera with nothing to show or a canvas too
+// The mapping that shows the camera's plan on a canvas with
+// kScreenFitMargins. None for a camera with nothing to show or a canvas too
 // small.
-bool FitCameraToCanvas(CChamber& camera, int32_t width, int32_t height);
+std::optional<CPixelMapping> FitPlanToCanvas(const CChamber& camera, int32_t width, int32_t height);
 
 // The print zoom (rounded down to hundredths, at least 0.01) that keeps the
 // printed plan inside a page of pageWidth x pageHeight pixels less the

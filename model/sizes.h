@@ -8,6 +8,7 @@
 
 class CChamber;
 class CDrawContext;
+class CPlanRenderer;
 class CWallCollection;
 
 struct ModelLine {
@@ -60,10 +61,10 @@ class CSizes {
   // The dimension records of this side, in list order; none for an empty
   // list or a side without a camera.
   virtual std::vector<DimensionRecord> Measure() const = 0;
-  // Draws the side's chains with the camera's dimension pen and font:
+  // Draws the side's chains with the renderer's dimension pen and font:
   // extension lines, dimension line, a dot at each end, the value. Nothing
   // for an empty list.
-  virtual void Draw(const CChamber& camera, CDrawContext& dc) const;
+  virtual void Draw(const CPlanRenderer& renderer, CDrawContext& dc) const;
 
  protected:
   CSizes() = default;
@@ -97,7 +98,7 @@ class CRightSizes : public CSizes {
   // edge down; none when the side has no segment.
   std::vector<DimensionRecord> MeasureFloorCuts() const;
   // Both chains: the segments, then the floor cuts.
-  void Draw(const CChamber& camera, CDrawContext& dc) const override;
+  void Draw(const CPlanRenderer& renderer, CDrawContext& dc) const override;
 };
 
 // Every chain of a camera, and the printed numbers of each in order.

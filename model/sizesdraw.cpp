@@ -4,6 +4,7 @@
 
 #include "chamber.h"
 #include "drawhelpers.h"
+#include "planrenderer.h"
 #include "sizes.h"
 
 using draw_helpers::MapPoint;
@@ -13,10 +14,10 @@ namespace {
 
 const DrawBrush kDotBrush = DrawBrush::Solid(Rgb(0, 0, 128));
 
-void DrawRecords(const CChamber& camera, CDrawContext& dc, std::span<const DimensionRecord> records) {
+void DrawRecords(const CPlanRenderer& renderer, CDrawContext& dc, std::span<const DimensionRecord> records) {
   if (records.empty()) return;
-  const DrawResources& res = camera.Resources();
-  const CPixelMapping& m = camera.Mapping();
+  const DrawResources& res = renderer.Resources();
+  const CPixelMapping& m = renderer.Mapping();
   dc.Select(res.dimensionPen);
   const auto line = [&](const ModelLine& l) { dc.Line(m.ToPixel(l.from), m.ToPixel(l.to)); };
   for (const DimensionRecord& r : records) {
@@ -34,9 +35,11 @@ void DrawRecords(const CChamber& camera, CDrawContext& dc, std::span<const Dimen
 
 }  // namespace
 
-void CSizes::Draw(const CChamber& camera, CDrawContext& dc) const { DrawRecords(camera, dc, Measure()); }
+void CSizes::Draw(const CPlanRenderer& renderer, CDrawContext& dc) const {
+  DrawRecords(renderer, dc, Measure());
+}
 
-void CRightSizes::Draw(const CChamber& camera, CDrawContext& dc) const {
-  DrawRecords(camera, dc, Measure());
-  DrawRecords(camera, dc, MeasureFloorCuts());
+void CRightSizes::Draw(const CPlanRenderer& renderer, CDrawContext& dc) const {
+  DrawRecords(renderer, dc, Measure());
+  DrawRecords(renderer, dc, MeasureFloorCuts());
 }

@@ -63,7 +63,8 @@ class CWallPanel : public CObjBase {
 
   // The panel box (inset two pixels) and its width label, or the symbol of
   // its door or opening, across the owning run from (x, y).
-  void Draw(const CChamber& camera, CDrawContext& dc, int32_t x, int32_t y) const override;
+  void Draw(const CPlanRenderer& renderer, const CChamber& camera, CDrawContext& dc, int32_t x,
+            int32_t y) const override;
 
  private:
   int32_t width_ = 0;

@@ -14,16 +14,18 @@
 #include "languageentries.h"
 #include "languagetable.h"
 #include "painterdrawcontext.h"
+#include "planrenderer.h"
 
 namespace {
 
 // Pixels per metre of a 96 dpi screen: what the window's fonts are made for.
 constexpr int kScreenDotsPerMetre = 3780;
 
-void DrawOnWhite(QPainter& painter, QSize size, const CChamber& camera, const DrawingHeader& header) {
+void DrawOnWhite(QPainter& painter, QSize size, const CPlanRenderer& renderer, const CChamber& camera,
+                 const DrawingHeader& header) {
   painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
   CPainterDrawContext dc(painter);
-  camera.Draw(dc, header);
+  renderer.Draw(camera, dc, header);
 }
 
 FileError WriteBytes(const std::string& path, const QByteArray& bytes) {
@@ -58,7 +60,8 @@ bool CanvasSizeAllowed(QSize size, std::string* problem) {
   return true;
 }
 
-QImage RenderPlanImage(const CChamber& camera, const DrawingHeader& header, QSize size, std::string* problem) {
+QImage RenderPlanImage(const CPlanRenderer& renderer, const CChamber& camera, const DrawingHeader& header, QSize size,
+                       std::string* problem) {
   if (!CanvasSizeAllowed(size, problem)) return {};
   QImage image(size, QImage::Format_RGB32);
   if (image.isNull()) {
@@ -68,12 +71,13 @@ QImage RenderPlanImage(const CChamber& camera, const DrawingHeader& header, QSiz
   image.setDotsPerMeterX(kScreenDotsPerMetre);
   image.setDotsPerMeterY(kScreenDotsPerMetre);
   QPainter painter(&image);
-  DrawOnWhite(painter, size, camera, header);
+  DrawOnWhite(painter, size, renderer, camera, header);
   painter.end();
   return image;
 }
 
-FileError ExportPlanImage(const CChamber& camera, const DrawingHeader& header, const std::string& path, QSize size) {
+FileError ExportPlanImage(const CPlanRenderer& renderer, const CChamber& camera, const DrawingHeader& header,
+                          const std::string& path, QSize size) {
   const std::string ext = LowerCaseExtension(path);
   std::string problem;
   if (ext == "svg") {
@@ -84,16 +88,16 @@ FileError ExportPlanImage(const CChamber& camera, const DrawingHeader& header, c
     svg.setOutputDevice(&buffer);
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setResolution(CChamber::kScreenLogPixelsY);
+    svg.setResolution(CPlanRenderer::kScreenLogPixelsY);
     svg.setTitle(QStringLiteral("Kryvel camera"));
     QPainter painter;
     if (!painter.begin(&svg)) return {path, "the drawing could not be started"};
-    DrawOnWhite(painter, size, camera, header);
+    DrawOnWhite(painter, size, renderer, camera, header);
     painter.end();
     return WriteBytes(path, buffer.data());
   }
   if (ext != "png" && ext != "bmp") return {path, "the picture's kind is chosen by its extension: .png, .bmp or .svg"};
-  const QImage image = RenderPlanImage(camera, header, size, &problem);
+  const QImage image = RenderPlanImage(renderer, camera, header, size, &problem);
   if (image.isNull()) return {path, problem};
   if (ext == "bmp") return WriteBitmapFile(path, image);
   QByteArray bytes;

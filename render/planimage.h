@@ -9,10 +9,11 @@
 #include "drawresources.h"
 
 class CChamber;
+class CPlanRenderer;
 
-// The camera drawn as the window draws it (its origin and scale, the header
-// lines) on a white canvas: the bitmap export, and the pictures of
-// zamo-cli render.
+// The camera drawn by a screen renderer (the window's own, or one made from
+// the camera's stored origin and scale), with the header lines, on a white
+// canvas: the bitmap export, and the pictures of zamo-cli render.
 
 // The largest canvas drawn on: a side, and the pixels in all (32 bits each).
 inline constexpr int kMaxCanvasSide = 16384;
@@ -33,9 +34,11 @@ bool CanvasSizeAllowed(QSize size, std::string* problem);
 // The plan on a white 32-bit image of `size` at the screen's resolution; a
 // null image, with a reason, for a size CanvasSizeAllowed refuses or an
 // image that could not be had.
-QImage RenderPlanImage(const CChamber& camera, const DrawingHeader& header, QSize size, std::string* problem);
+QImage RenderPlanImage(const CPlanRenderer& renderer, const CChamber& camera, const DrawingHeader& header, QSize size,
+                       std::string* problem);
 
 // Writes the plan as a picture of `size`; the file's extension chooses the
 // kind: .png, .bmp (WriteBitmapFile) or .svg. Written through a temporary
 // file.
-FileError ExportPlanImage(const CChamber& camera, const DrawingHeader& header, const std::string& path, QSize size);
+FileError ExportPlanImage(const CPlanRenderer& renderer, const CChamber& camera, const DrawingHeader& header,
+                          const std::string& path, QSize size);

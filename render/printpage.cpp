@@ -16,6 +16,7 @@
 #include "languagetable.h"
 #include "painterdrawcontext.h"
 #include "planfit.h"
+#include "planrenderer.h"
 
 namespace {
 
@@ -44,19 +45,21 @@ std::string VolumeHeadingLine(const CChamber& camera) {
          std::to_string(camera.Height() + 2 * thickness) + ")";
 }
 
-bool DrawPrintPage(CDrawContext& dc, CChamber& camera, const PrintHeading& heading, double zoom,
+bool DrawPrintPage(CDrawContext& dc, const CChamber& camera, const PrintHeading& heading, double zoom,
                    double fontPoints) {
-  if (!camera.PrepareForPrint(dc, zoom, fontPoints)) return false;
+  const std::optional<CPlanRenderer> print = CPlanRenderer::ForPrint(camera, dc, zoom, fontPoints);
+  if (!print) return false;
   dc.Text(kVolumeLine, VolumeHeadingLine(camera));
   const CLanguageTable& language = ModuleLanguage();
   dc.Text(kArticleLine, language.GetTextOrBuiltin(Lang::kArticleLabel) + ": " + heading.article);
   dc.Text(kDescriptionLine, language.GetTextOrBuiltin(Lang::kDescriptionLabel) + ": " + heading.description);
-  return camera.DrawForPrint(dc);
+  print->Draw(camera, dc);
+  return true;
 }
 
-bool PrintCameraPage(QPrinter& printer, CChamber& camera, const PrintHeading& heading, double zoom,
+bool PrintCameraPage(QPrinter& printer, const CChamber& camera, const PrintHeading& heading, double zoom,
                      double fontPoints, std::string* problem) {
-  if (!camera.PrepareForPrint(printer.width(), printer.logicalDpiY(), zoom, fontPoints)) {
+  if (!CPlanRenderer::ForPrint(camera, printer.width(), printer.logicalDpiY(), zoom, fontPoints)) {
     *problem = "the print settings do not make a printable page (scale " + Fixed2(zoom) + ", font size " +
                Fixed2(fontPoints) + ")";
     return false;
@@ -99,7 +102,7 @@ std::optional<double> FitPrintZoom(const CChamber& camera, const QPrinter& print
   return PrintZoomToFit(camera, printer.width(), printer.height(), margins);
 }
 
-FileError PrintCameraToPdf(CChamber& camera, const PrintHeading& heading, const std::string& path, double zoom,
+FileError PrintCameraToPdf(const CChamber& camera, const PrintHeading& heading, const std::string& path, double zoom,
                            double fontPoints) {
   QTemporaryDir folder;
   if (!folder.isValid()) return {path, "no temporary folder for the printout"};

@@ -33,16 +33,17 @@ struct PrintHeading {
 // point whatever the locale.
 std::string VolumeHeadingLine(const CChamber& camera);
 
-// The page on a draw context: prepares the print set, writes the heading,
-// draws the plan. False (nothing drawn) for settings PrepareForPrint refuses.
-bool DrawPrintPage(CDrawContext& dc, CChamber& camera, const PrintHeading& heading, double zoom,
+// The page on a draw context: makes the print renderer, writes the heading,
+// draws the plan. False (nothing drawn) for settings CPlanRenderer::ForPrint
+// refuses.
+bool DrawPrintPage(CDrawContext& dc, const CChamber& camera, const PrintHeading& heading, double zoom,
                    double fontPoints);
 
 // Prints the page on `printer` as one document named "Kryvel camera". False,
-// with a reason, for settings PrepareForPrint refuses (checked before the
-// printer starts, so no blank page comes out) or a printer that does not
+// with a reason, for settings CPlanRenderer::ForPrint refuses (checked before
+// the printer starts, so no blank page comes out) or a printer that does not
 // start or finish.
-bool PrintCameraPage(QPrinter& printer, CChamber& camera, const PrintHeading& heading, double zoom,
+bool PrintCameraPage(QPrinter& printer, const CChamber& camera, const PrintHeading& heading, double zoom,
                      double fontPoints, std::string* problem);
 
 // A PDF printer for `path` with the page zamo-cli prints: A4 landscape at
@@ -56,5 +57,5 @@ std::optional<double> FitPrintZoom(const CChamber& camera, const QPrinter& print
 
 // The page as a PDF file at `path`, printed to a temporary file first and
 // then put in place whole.
-FileError PrintCameraToPdf(CChamber& camera, const PrintHeading& heading, const std::string& path, double zoom,
+FileError PrintCameraToPdf(const CChamber& camera, const PrintHeading& heading, const std::string& path, double zoom,
                            double fontPoints);

@@ -121,6 +121,7 @@ void CChildView::DocumentChanged() {
     AfterCameraReplaced();
     return;
   }
+  renderer_.SetMapping(Camera().StoredView());
   selection_.Refresh(Camera());
   update();
   Q_EMIT Changed();
@@ -131,7 +132,8 @@ void CChildView::AfterCameraReplaced() {
   selection_.Clear();
   for (auto& tool : tools_)
     if (tool) tool->CameraReplaced();
-  Camera().SetScreenResolution(logicalDpiY());
+  renderer_.SetMapping(Camera().StoredView());
+  renderer_.SetScreenResolution(logicalDpiY());
   update();
   Q_EMIT Changed();
 }
@@ -171,21 +173,29 @@ CViewTool* CChildView::Tool(ViewMode mode) const { return tools_[static_cast<siz
 
 int CChildView::RunDialog(QDialog& dialog) { return DialogHost().Run(dialog); }
 
-bool CChildView::FitToWindow() {
-  if (!FitCameraToCanvas(Camera(), width(), height())) return false;
+void CChildView::SetMapping(const CPixelMapping& mapping) {
+  renderer_.SetMapping(mapping);
+  Camera().StoredView() = mapping;
   update();
+}
+
+bool CChildView::FitToWindow() {
+  const std::optional<CPixelMapping> fitted = FitPlanToCanvas(Camera(), width(), height());
+  if (!fitted) return false;
+  SetMapping(*fitted);
   return true;
 }
 
 void CChildView::ZoomAt(QPoint pixel, bool zoomIn) {
-  if (Camera().Mapping().ZoomAbout(pixel.x(), pixel.y(), zoomIn)) update();
+  CPixelMapping mapping = Mapping();
+  if (mapping.ZoomAbout(pixel.x(), pixel.y(), zoomIn)) SetMapping(mapping);
 }
 
 int CChildView::ContextMenuFor(QPoint pixel) {
   CChamber& camera = Camera();
   CWallCollection* wall = nullptr;
   CWallPanel* panel = nullptr;
-  if (camera.FindWallAt(pixel.x(), pixel.y(), &wall, &panel)) {
+  if (camera.FindWallAt(Mapping(), pixel.x(), pixel.y(), &wall, &panel)) {
     selection_.SetWall(wall);
     selection_.SetPanel(wall, panel);
     selection_.SetPartition(nullptr);
@@ -198,7 +208,7 @@ int CChildView::ContextMenuFor(QPoint pixel) {
   }
   CPartition* partition = nullptr;
   panel = nullptr;
-  if (camera.FindPartitionAt(pixel.x(), pixel.y(), &partition, &panel)) {
+  if (camera.FindPartitionAt(Mapping(), pixel.x(), pixel.y(), &partition, &panel)) {
     selection_.SetPartition(partition);
     selection_.SetPanel(partition, panel);
     selection_.SetWall(nullptr);
@@ -207,7 +217,7 @@ int CChildView::ContextMenuFor(QPoint pixel) {
   // A click on the floor leaves no wall, partition or panel chosen: the
   // status bar and the next command then speak of the floor only.
   CFloorStrip* strip = nullptr;
-  camera.FindFloorStripAt(pixel.x(), pixel.y(), &strip);
+  camera.FindFloorStripAt(Mapping(), pixel.x(), pixel.y(), &strip);
   selection_.SetWall(nullptr);
   selection_.SetPartition(nullptr);
   selection_.ClearPanel();
@@ -257,7 +267,7 @@ void CChildView::paintEvent(QPaintEvent*) {
   if (!document_.HasCamera()) return;
   {
     CPainterDrawContext dc(painter);
-    Camera().Draw(dc, header_);
+    renderer_.Draw(Camera(), dc, header_);
   }
   PaintMoveSelection(painter);
 }
@@ -267,8 +277,8 @@ void CChildView::PaintMoveSelection(QPainter& painter) const {
   const int index = IsModeOn(ViewMode::kMoveWall) ? selection_.WallIndex(Camera()) : -1;
   if (index < 0) return;
   const ModelRect body = Camera().WallRect(index);
-  const PixelPoint a = Camera().Mapping().ToPixel({body.Left(), body.Top()});
-  const PixelPoint b = Camera().Mapping().ToPixel({body.Right(), body.Bottom()});
+  const PixelPoint a = Mapping().ToPixel({body.Left(), body.Top()});
+  const PixelPoint b = Mapping().ToPixel({body.Right(), body.Bottom()});
   painter.setPen(QPen(QColor(0, 120, 215), 2));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(QRect(QPoint(a.x, a.y), QPoint(b.x, b.y)).normalized().adjusted(-3, -3, 3, 3));
@@ -288,8 +298,8 @@ void CChildView::FitWhenTooLarge() {
 bool CChildView::PlanFitsWindow() const {
   const std::optional<ModelRect> bounds = PlanBounds(Camera());
   if (!bounds) return true;
-  const PixelPoint a = Camera().Mapping().ToPixel({bounds->Left(), bounds->Top()});
-  const PixelPoint b = Camera().Mapping().ToPixel({bounds->Right(), bounds->Bottom()});
+  const PixelPoint a = Mapping().ToPixel({bounds->Left(), bounds->Top()});
+  const PixelPoint b = Mapping().ToPixel({bounds->Right(), bounds->Bottom()});
   return a.x >= 0 && a.y >= 0 && b.x < width() && b.y < height();
 }
 
@@ -325,11 +335,12 @@ void CChildView::mouseReleaseEvent(QMouseEvent* event) {
 void CChildView::mouseMoveEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
   if (event->modifiers() & Qt::ControlModifier) {
-    Camera().Mapping().PanTo(at.x(), at.y());
-    update();
+    CPixelMapping mapping = Mapping();
+    mapping.PanTo(at.x(), at.y());
+    SetMapping(mapping);
   }
-  const ModelPoint mm = Camera().Mapping().ToModel({at.x(), at.y()});
-  positionText_ = UiText(Lang::kStatusPosition).arg(mm.x).arg(mm.y);
+  const ModelPoint mm = Mapping().ToModel({at.x(), at.y()});
+  positionText_ = QStringLiteral("X: %1 мм  Y: %2 мм").arg(mm.x).arg(mm.y);
   Q_EMIT PositionChanged(positionText_);
   QWidget::mouseMoveEvent(event);
 }

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "cameradocument.h"
-#include "drawresources.h"
+#include "planrenderer.h"
 #include "viewselection.h"
 #include "viewtool.h"
 
@@ -89,6 +89,15 @@ class CChildView : public QWidget {
 
   // ---- view -------------------------------------------------------------------
 
+  // How the window draws its camera: the mapping that zoom and pan change,
+  // and the screen's drawing set. The camera's stored origin and scale
+  // follow every change of the mapping, so that a save writes where the
+  // window stands; the mapping follows the camera after every change of the
+  // document (a load sets them, a move of the last wall shifts the origin).
+  const CPlanRenderer& Renderer() const { return renderer_; }
+  const CPixelMapping& Mapping() const { return renderer_.Mapping(); }
+  // Shows the plan through `mapping` (zoom, pan, scrolling, fit).
+  void SetMapping(const CPixelMapping& mapping);
   // Origin and scale that show the whole plan with its dimension chains.
   bool FitToWindow();
   // Chooses the context menu for a right click at `pixel` and selects what
@@ -128,6 +137,7 @@ class CChildView : public QWidget {
   void PaintMoveSelection(QPainter& painter) const;
 
   CCameraDocument document_;
+  CPlanRenderer renderer_;
   CViewSelection selection_;
   std::array<std::unique_ptr<CViewTool>, kViewModeCount> tools_;
   DrawingHeader header_;

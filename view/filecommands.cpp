@@ -33,23 +33,23 @@ bool IsViewRecord(int32_t op) { return op == kOpScale || op == kOpOrigin; }
 void Undo(CChildView& view) {
   CCameraDocument& document = view.Document();
   if (!CanUndoEdit(document)) return;
-  const CPixelMapping mapping = view.Camera().Mapping();
+  const CPixelMapping mapping = view.Camera().StoredView();
   while (document.CanUndo()) {
     const bool edit = !IsViewRecord(document.Log().back().op);
     document.Undo();
     if (edit) break;
   }
-  view.Camera().Mapping() = mapping;
+  view.Camera().StoredView() = mapping;
   view.DocumentChanged();
 }
 
 void Redo(CChildView& view) {
   CCameraDocument& document = view.Document();
   if (!document.CanRedo()) return;
-  const CPixelMapping mapping = view.Camera().Mapping();
+  const CPixelMapping mapping = view.Camera().StoredView();
   while (document.Redo() && IsViewRecord(document.Log().back().op)) {
   }
-  view.Camera().Mapping() = mapping;
+  view.Camera().StoredView() = mapping;
   view.DocumentChanged();
 }
 

@@ -30,7 +30,7 @@ int32_t SplitDistance(const CWallCollection& wall, int32_t thickness, int32_t ty
 CViewTool::Outcome CCornerTool::LeftDown(CChildView& view, QPoint pixel) {
   CChamber& camera = view.Camera();
   CWallCollection* wall = nullptr;
-  if (!camera.FindWallAt(pixel.x(), pixel.y(), &wall)) {
+  if (!camera.FindWallAt(view.Mapping(), pixel.x(), pixel.y(), &wall)) {
     ShowMessage(Lang::kNoWallForCorner, Lang::kNoWallCaption, MessageButtons::Ok, &view);
     return Outcome::kStay;
   }
@@ -55,7 +55,7 @@ CViewTool::Outcome CCornerTool::LeftDown(CChildView& view, QPoint pixel) {
 CViewTool::Outcome CMoveWallTool::LeftDown(CChildView& view, QPoint pixel) {
   if (view.Selection().Wall()) return Outcome::kStay;
   CWallCollection* wall = nullptr;
-  if (view.Camera().FindWallAt(pixel.x(), pixel.y(), &wall)) {
+  if (view.Camera().FindWallAt(view.Mapping(), pixel.x(), pixel.y(), &wall)) {
     view.Selection().SetWall(wall);
   } else {
     ShowMessage(Lang::kNoWallToMove, Lang::kNoWallCaption, MessageButtons::Ok, &view);

@@ -1,7 +1,6 @@
 // Partitions: partition mode, deleting a partition, and continuing an
 // outline wall as partitions.
 #include <memory>
-#include <vector>
 
 #include "chamber.h"
 #include "childview.h"
@@ -9,7 +8,7 @@
 #include "commandids.h"
 #include "commandtable.h"
 #include "editrecord.h"
-#include "modellimits.h"
+#include "partitionplacement.h"
 #include "partitiontool.h"
 #include "runcommands.h"
 
@@ -31,53 +30,23 @@ void DeletePartition(CChildView& view) {
 
 // The selected outline wall continued straight on as a partition, first
 // backwards (to the left, or up), then forwards (to the right, or down).
-// On each side the walls of the outline that lie beyond the wall's end and
-// span its whole width are offered in chain order, each with the free
-// length up to it; the first one confirmed gets its partition, a cancelled
-// one passes to the next. A side with no room left ends there. Each side
-// confirmed is a partition of its own.
+// On each side the walls beyond the wall's end are offered in turn, each
+// with the free length up to it; the first one confirmed gets its
+// partition, a cancelled one passes to the next. Each side confirmed is a
+// partition of its own.
 void ContinueAsPartition(CChildView& view) {
-  const CChamber& camera = view.Camera();
-  const int index = view.Selection().WallIndex(camera);
+  const int index = view.Selection().WallIndex(view.Camera());
   if (index < 0) return;
-  const ModelRect wall = camera.WallRect(index);
-  const int64_t t = camera.Thickness();
-  const Orientation orientation = camera.WallAt(index)->GetOrientation();
-  const bool horizontal = orientation == Orientation::kHorizontal;
-  const auto low = [horizontal](const ModelRect& r) { return horizontal ? r.Left() : r.Top(); };
-  const auto high = [horizontal](const ModelRect& r) { return horizontal ? r.Right() : r.Bottom(); };
-  const auto spans = [horizontal, &wall](const ModelRect& r) {
-    return horizontal ? r.Top() <= wall.Top() && r.Bottom() >= wall.Bottom()
-                      : r.Left() <= wall.Left() && r.Right() >= wall.Right();
-  };
-  // The partition runs on the wall's reference line.
-  const int64_t across = (horizontal ? wall.Top() : wall.Left()) + t / 2;
-  const int wallCount = camera.WallCount();
-  std::vector<ModelRect> bodies;
-  for (int i = 0; i < wallCount; ++i) bodies.push_back(camera.WallRect(i));
-
-  // Offers each candidate wall's gap in turn until one is confirmed.
-  const auto side = [&](auto beyond, auto gapTo, int64_t along, int sign) {
-    for (const ModelRect& other : bodies) {
-      if (!beyond(other) || !spans(other)) continue;
-      const int64_t gap = gapTo(other);
-      if (gap <= 0) return;
+  for (const PartitionContinuation& side : ContinueAsPartitions(view.Camera(), index)) {
+    for (const int64_t gap : side.gaps) {
       const std::optional<int32_t> entered = AskPartitionLength(view, gap);
       if (!entered || *entered == 0) continue;
-      const int64_t x = horizontal ? along : across;
-      const int64_t y = horizontal ? across : along;
-      view.ApplyEdit(AddPartitionRecord(model_limits::SaturateInt32(x), model_limits::SaturateInt32(y),
-                                        sign * *entered, OrientationByte(orientation)));
-      return;
+      const PartitionSpec partition = side.ForLength(*entered);
+      view.ApplyEdit(AddPartitionRecord(partition.start.x, partition.start.y, partition.length,
+                                        OrientationByte(partition.orientation)));
+      break;
     }
-  };
-  // Backwards the partition ends at the wall's own end; forwards it starts
-  // one thickness past the wall's end, where the corner post of the wall
-  // before or after it stands, and runs to the far wall's inner face.
-  side([&](const ModelRect& r) { return low(r) < low(wall); },
-       [&](const ModelRect& r) { return int64_t{low(wall)} - low(r) - t; }, low(wall) + t / 2, -1);
-  side([&](const ModelRect& r) { return high(r) > high(wall); },
-       [&](const ModelRect& r) { return int64_t{high(r)} - high(wall) - 2 * t; }, high(wall) + t / 2, 1);
+  }
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ void ShowWriteFailure(CChildView& view, const QString& path, const std::string& 
 
 // Prints the page. A PDF file is printed to a temporary file first and put
 // in place whole, so a failed printout never leaves half a file behind.
-bool PrintPage(QPrinter& printer, CChamber& camera, const PrintHeading& heading, double zoom, double fontPoints,
+bool PrintPage(QPrinter& printer, const CChamber& camera, const PrintHeading& heading, double zoom, double fontPoints,
                std::string* problem) {
   const QString target = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
   if (target.isEmpty()) return PrintCameraPage(printer, camera, heading, zoom, fontPoints, problem);
@@ -58,7 +58,7 @@ bool PrintPage(QPrinter& printer, CChamber& camera, const PrintHeading& heading,
 }
 
 void PrintCamera(CChildView& view) {
-  CChamber& camera = view.Camera();
+  const CChamber& camera = view.Camera();
   if (!view.Document().HasCamera()) return;
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(QStringLiteral("Kryvel camera"));
@@ -107,8 +107,8 @@ void ExportCamera(CChildView& view) {
     path += filter == pngFilter ? QStringLiteral(".png") : QStringLiteral(".bmp");
   // The picture has the screen's size and shows the plan where the window
   // shows it.
-  if (const FileError error =
-          ExportPlanImage(view.Camera(), DrawingHeaderTexts(), QFile::encodeName(path).toStdString(), ScreenSize(view)))
+  if (const FileError error = ExportPlanImage(view.Renderer(), view.Camera(), DrawingHeaderTexts(),
+                                              QFile::encodeName(path).toStdString(), ScreenSize(view)))
     ShowWriteFailure(view, path, error.problem);
 }
 

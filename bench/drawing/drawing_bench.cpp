@@ -13,6 +13,7 @@
 #include "chamber.h"
 #include "painterdrawcontext.h"
 #include "planfit.h"
+#include "planrenderer.h"
 
 namespace {
 
@@ -56,21 +57,23 @@ void Counters(benchmark::State& state, const CChamber& camera) {
   state.counters["floor_panels"] = floorPanels;
 }
 
-void DrawOnce(const CChamber& camera, QImage& image) {
+void DrawOnce(const CPlanRenderer& renderer, const CChamber& camera, QImage& image) {
   image.fill(Qt::white);
   QPainter painter(&image);
   CPainterDrawContext dc(painter);
-  camera.Draw(dc, {"Header", "Height", "Width", "Length"});
+  renderer.Draw(camera, dc, {"Header", "Height", "Width", "Length"});
 }
 
 // The whole plan in view: every label and chain lands on the canvas.
 void BM_DrawFittedLargeCamera(benchmark::State& state) {
   auto camera = LargeCamera();
   Require(camera->WallCount() == kWalls, "100 walls");
-  Require(FitCameraToCanvas(*camera, kCanvasWidth, kCanvasHeight), "fit");
+  const std::optional<CPixelMapping> fitted = FitPlanToCanvas(*camera, kCanvasWidth, kCanvasHeight);
+  Require(fitted.has_value(), "fit");
+  const CPlanRenderer renderer(*fitted);
   QImage image(kCanvasWidth, kCanvasHeight, QImage::Format_RGB32);
   for (auto _ : state) {
-    DrawOnce(*camera, image);
+    DrawOnce(renderer, *camera, image);
     benchmark::DoNotOptimize(image.constBits());
   }
   Counters(state, *camera);
@@ -81,9 +84,10 @@ BENCHMARK(BM_DrawFittedLargeCamera)->Unit(benchmark::kMillisecond);
 // canvas and is clipped.
 void BM_DrawLargeCameraAtDefaultScale(benchmark::State& state) {
   auto camera = LargeCamera();
+  const CPlanRenderer renderer(camera->StoredView());
   QImage image(kCanvasWidth, kCanvasHeight, QImage::Format_RGB32);
   for (auto _ : state) {
-    DrawOnce(*camera, image);
+    DrawOnce(renderer, *camera, image);
     benchmark::DoNotOptimize(image.constBits());
   }
   Counters(state, *camera);

@@ -120,7 +120,7 @@ TEST_F(MainFrameTest, EveryWayOfGivingACommandReachesTheActiveCameraWindow) {
 
 TEST_F(MainFrameTest, ScrollArrowsMoveThePlanByFiftyPixels) {
   CChildFrame* child = CameraWindow(QStringLiteral("A"));
-  const CPixelMapping& mapping = child->View()->Camera().Mapping();
+  const CPixelMapping& mapping = child->View()->Mapping();
   const int x = mapping.OriginX();
   const int y = mapping.OriginY();
   child->VerticalBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);

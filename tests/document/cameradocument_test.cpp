@@ -148,7 +148,7 @@ TEST(CameraDocumentTest, UndoRightAfterLoadingDropsTheOriginRecordFirst) {
   CreateSampleCamera(document);
   ApplyOrFail(document, FillAllWallsRecord());
   ASSERT_TRUE(document.Camera().SetScale(0.5));
-  document.Camera().Mapping().SetOrigin(300, 40);
+  document.Camera().StoredView().SetOrigin(300, 40);
   CCameraDocument loaded;
   loaded.LoadBytes(document.SaveBytes());
   EXPECT_DOUBLE_EQ(loaded.Camera().Scale(), 0.5);
@@ -163,7 +163,7 @@ TEST(CameraDocumentTest, UndoRightAfterLoadingDropsTheOriginRecordFirst) {
 TEST(CameraDocumentTest, AnOriginBeyondWhatAReloadTakesIsSavedAtTheNearestOneThatLoads) {
   CCameraDocument document;
   CreateSampleCamera(document);
-  document.Camera().Mapping().SetOrigin(std::numeric_limits<int32_t>::max(), -CPixelMapping::kMaxOrigin - 5);
+  document.Camera().StoredView().SetOrigin(std::numeric_limits<int32_t>::max(), -CPixelMapping::kMaxOrigin - 5);
   CCameraDocument loaded;
   loaded.LoadBytes(document.SaveBytes());
   EXPECT_EQ(std::make_pair(loaded.Camera().OriginX(), loaded.Camera().OriginY()),
@@ -176,11 +176,11 @@ TEST(CameraDocumentTest, ZoomAndPanAreSavedButAreNoChange) {
   CScratchDir dir;
   ASSERT_FALSE(document.Save(dir.File("a.kry")));
   EXPECT_FALSE(document.IsModified());
-  ASSERT_TRUE(document.Camera().Mapping().ZoomAbout(200, 200, true));
+  ASSERT_TRUE(document.Camera().StoredView().ZoomAbout(200, 200, true));
   EXPECT_FALSE(document.IsModified());
   CCameraDocument loaded;
   loaded.LoadBytes(document.SaveBytes());
-  EXPECT_EQ(loaded.Camera().Mapping(), document.Camera().Mapping());
+  EXPECT_EQ(loaded.Camera().StoredView(), document.Camera().StoredView());
   EXPECT_EQ(loaded.Log().size(), 3u);
   EXPECT_EQ(document.Log().size(), 1u);
 }

@@ -165,7 +165,7 @@ TEST_F(TypicalRequestTest, FromTheStartScreenToThePricedSavedAndArchivedCamera) 
   EXPECT_TRUE(messages_.Empty());
 
   // ---- the file: texts, the three edits, scale, origin, end marker ----
-  const CPixelMapping& mapping = view.Camera().Mapping();
+  const CPixelMapping& mapping = view.Mapping();
   int32_t scaleWords[2];
   const double scale = mapping.Scale();
   std::memcpy(scaleWords, &scale, sizeof scale);

@@ -1,5 +1,5 @@
 // The camera's drawing as primitives: where the window sees each segment,
-// panel, label, door, post, strip and header, and what a printout changes.
+// panel, label, door, post, strip and header, and how a printout draws.
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "modeltesthelpers.h"
+#include "planrenderer.h"
 #include "recordingdrawcontext.h"
 
 namespace {
@@ -18,6 +19,8 @@ using Kind = DrawCall::Kind;
 using Texts = std::vector<std::string>;
 
 const DrawingHeader kHeader{"Габаритные размеры камеры:", "Высота", "Ширина", "Длина"};
+// The window's renderer of a new camera: default origin and scale, 96 dpi.
+const CPlanRenderer kScreen;
 
 const DrawCall* TextAt(const CRecordingDrawContext& dc, const std::string& text, PixelPoint at) {
   for (const DrawCall& call : dc.Calls())
@@ -48,9 +51,9 @@ Texts DimensionTexts(const CRecordingDrawContext& dc, const DrawResources& res) 
 TEST(ChamberDrawTest, NewCameraStandsWhereTheWindowShowsIt) {
   auto camera = MakeCamera(3000, 2000, 100);
   camera->FillAllWalls();
-  const DrawResources& res = camera->Resources();
+  const DrawResources& res = kScreen.Resources();
   CRecordingDrawContext dc;
-  camera->Draw(dc, kHeader);
+  kScreen.Draw(*camera, dc, kHeader);
 
   const DrawCall* top = dc.FindRectangle({110, 90, 710, 110});
   ASSERT_NE(top, nullptr);
@@ -76,9 +79,9 @@ TEST(ChamberDrawTest, NewCameraStandsWhereTheWindowShowsIt) {
 TEST(ChamberDrawTest, PanelBrushFollowsTheWidthNotTheKind) {
   auto camera = MakeCamera(3000, 2000, 100);
   Divide(*camera->WallAt(0), {1200, 500, 600, 600});
-  const DrawResources& res = camera->Resources();
+  const DrawResources& res = kScreen.Resources();
   CRecordingDrawContext dc;
-  camera->Draw(dc, kHeader);
+  kScreen.Draw(*camera, dc, kHeader);
   const DrawCall* odd = dc.FindRectangle({352, 92, 448, 108});
   const DrawCall* six = dc.FindRectangle({452, 92, 568, 108});
   ASSERT_NE(odd, nullptr);
@@ -96,9 +99,9 @@ TEST(ChamberDrawTest, DoorsStandOutsideTheRunWithoutBoxOrLabel) {
   camera->WallAt(0)->PanelAt(0)->SetKind(kContainerDoorLeft);
   ASSERT_TRUE(camera->SetPanelDoor(0, 1, kSlidingDoorLeft, 0, 0));
   ASSERT_TRUE(camera->SetPanelDoor(3, 0, kSwingDoorBlock, 1, 0));
-  const DrawResources& res = camera->Resources();
+  const DrawResources& res = kScreen.Resources();
   CRecordingDrawContext dc;
-  camera->Draw(dc, kHeader);
+  kScreen.Draw(*camera, dc, kHeader);
 
   // Container door on the top: the bar 20 mm short at each end, from the
   // outer face 50 mm out; its leaf line from the far end to the near end,
@@ -127,7 +130,7 @@ TEST(ChamberDrawTest, OpeningIsHatchedOverTheWholePanel) {
   camera->FillAllWalls();
   ASSERT_TRUE(camera->SetPanelDoor(0, 1, kOpening, 0, 1850));
   CRecordingDrawContext dc;
-  camera->Draw(dc, kHeader);
+  kScreen.Draw(*camera, dc, kHeader);
   const DrawCall* opening = dc.FindRectangle({350, 90, 590, 110});
   ASSERT_NE(opening, nullptr);
   EXPECT_EQ(opening->brush, DrawBrush::DiagonalCross(Rgb(100, 100, 100)));
@@ -143,9 +146,9 @@ TEST(ChamberDrawTest, PlanIsDrawnFloorFirstThenWallsChainsPartitionsAndHeader) {
   ASSERT_TRUE(partition->Init(1000, 100, camera.get(), Orientation::kVertical));
   Divide(*partition, {1000});
   ASSERT_NE(camera->AddPartition(std::move(partition)), nullptr);
-  const DrawResources& res = camera->Resources();
+  const DrawResources& res = kScreen.Resources();
   CRecordingDrawContext dc;
-  camera->Draw(dc, kHeader);
+  kScreen.Draw(*camera, dc, kHeader);
   const std::vector<DrawCall>& calls = dc.Calls();
   ASSERT_GT(calls.size(), 4u);
 
@@ -181,18 +184,18 @@ TEST(ChamberDrawTest, FloorPanelsShowTheirCutsAndWidths) {
   CFloorStrip& strip = *camera->FloorStripAt(0);
   ASSERT_TRUE(strip.SetCuts(std::vector<int32_t>{1000, 1100}));
   ASSERT_EQ(strip.Cuts().size(), 2u);
-  const DrawResources& res = camera->Resources();
+  const DrawResources& res = kScreen.Resources();
   CRecordingDrawContext dc;
-  camera->Draw(dc, kHeader);
+  kScreen.Draw(*camera, dc, kHeader);
   std::vector<DrawCall> boxes;
   for (const DrawCall& call : dc.OfKind(Kind::kRectangle))
     if (call.brush == *res.floorPanelBrush) boxes.push_back(call);
   ASSERT_EQ(boxes.size(), 3u * static_cast<size_t>(strip.PanelCount()));
   // The first panel: to the full length, then to the first piece's end twice.
-  const int32_t top = camera->Mapping().ToPixelY(strip.Y());
+  const int32_t top = kScreen.Mapping().ToPixelY(strip.Y());
   EXPECT_EQ(boxes[0].rect.top, top);
-  EXPECT_EQ(boxes[0].rect.bottom, camera->Mapping().ToPixelY(strip.Y() + strip.Cuts()[0]));
-  EXPECT_EQ(boxes[1].rect.bottom, camera->Mapping().ToPixelY(strip.Y() + 1000));
+  EXPECT_EQ(boxes[0].rect.bottom, kScreen.Mapping().ToPixelY(strip.Y() + strip.Cuts()[0]));
+  EXPECT_EQ(boxes[1].rect.bottom, kScreen.Mapping().ToPixelY(strip.Y() + 1000));
   EXPECT_EQ(boxes[2].rect, boxes[1].rect);
   EXPECT_EQ(boxes[0].pen, *res.floorPanelPen);
   // Its width, in a box from one thickness right of its left edge at the
@@ -207,12 +210,12 @@ TEST(ChamberDrawTest, FloorPanelsShowTheirCutsAndWidths) {
 TEST(ChamberDrawTest, ChainsOfARectangleShowItsOuterSizes) {
   auto camera = MakeCamera(3000, 2000, 100);
   CRecordingDrawContext dc;
-  camera->Draw(dc, kHeader);
+  kScreen.Draw(*camera, dc, kHeader);
   // Left, right with the floor cuts, bottom, top.
-  EXPECT_EQ(DimensionTexts(dc, camera->Resources()), (Texts{"2100", "2100", "2100", "3100", "3100"}));
+  EXPECT_EQ(DimensionTexts(dc, kScreen.Resources()), (Texts{"2100", "2100", "2100", "3100", "3100"}));
   const DrawCall* top = TextAt(dc, "3100", {400, -78});
   ASSERT_NE(top, nullptr);
-  EXPECT_EQ(top->font, *camera->Resources().dimensionFontHorizontal);
+  EXPECT_EQ(top->font, *kScreen.Resources().dimensionFontHorizontal);
   // The top's dimension line and its dots, 790 mm above the outer face.
   EXPECT_TRUE(HasLine(dc, {90, -68}, {710, -68}));
   ASSERT_EQ(dc.OfKind(Kind::kEllipse).size(), 10u);
@@ -224,17 +227,17 @@ TEST(ChamberDrawTest, ChainsOfAnLShapedCameraFollowItsSteps) {
   ASSERT_TRUE(camera->SplitWall(1, false, 900));
   ASSERT_TRUE(camera->MoveWall(2, 500));
   CRecordingDrawContext dc;
-  camera->Draw(dc, kHeader);
+  kScreen.Draw(*camera, dc, kHeader);
   // Left 2100; right 900 and 1200 down the two steps, floor cuts at the
   // notch (1000) and the far wall (1100 more); bottom 2600; top 3100.
-  EXPECT_EQ(DimensionTexts(dc, camera->Resources()),
+  EXPECT_EQ(DimensionTexts(dc, kScreen.Resources()),
             (Texts{"2100", "900", "1200", "1000", "1100", "2600", "3100"}));
 }
 
 TEST(ChamberDrawTest, EmptyCameraDrawsOnlyItsHeader) {
   CChamber camera;
   CRecordingDrawContext dc;
-  camera.Draw(dc, kHeader);
+  kScreen.Draw(camera, dc, kHeader);
   EXPECT_EQ(dc.Texts(), (Texts{"Габаритные размеры камеры:", "Высота: 0 мм.", "Ширина: 0 мм.", "Длина: 0 мм."}));
   EXPECT_EQ(dc.Calls().size(), 4u);
 }
@@ -254,14 +257,15 @@ TEST(ChamberDrawTest, PlanAtTheEndsOfThePixelRangeSaturatesInsteadOfWrapping) {
   Divide(*partition, {1000});
   ASSERT_NE(camera->AddPartition(std::move(partition)), nullptr);
   CRecordingDrawContext plain;
-  camera->Draw(plain, kHeader);
+  kScreen.Draw(*camera, plain, kHeader);
 
   for (const int32_t origin : {kMax, kMin}) {
     for (const double scale : {CPixelMapping::kMinScale, CPixelMapping::kMaxScale}) {
-      camera->Mapping().SetOrigin(origin, origin);
-      ASSERT_TRUE(camera->SetScale(scale));
+      CPixelMapping mapping;
+      mapping.SetOrigin(origin, origin);
+      ASSERT_TRUE(mapping.SetScale(scale));
       CRecordingDrawContext dc;
-      camera->Draw(dc, kHeader);
+      CPlanRenderer(mapping).Draw(*camera, dc, kHeader);
       ASSERT_EQ(dc.Calls().size(), plain.Calls().size());
       // The four header lines stand at fixed pixels.
       const std::vector<DrawCall> plan(dc.Calls().begin(), dc.Calls().end() - 4);
@@ -279,30 +283,22 @@ TEST(ChamberDrawTest, PlanAtTheEndsOfThePixelRangeSaturatesInsteadOfWrapping) {
   }
 }
 
-TEST(PrintDrawTest, PrintoutUsesThePrintSetAndLeavesTheActiveOne) {
+TEST(PrintDrawTest, PrintoutDrawsWithARendererOfItsOwn) {
   auto camera = MakeCamera(3000, 2000, 100);
   camera->FillAllWalls();
   camera->SetOriginX(-40);
   ASSERT_TRUE(camera->SetScale(0.5));
-  const DrawResources screen = camera->Resources();
-  const CPixelMapping mapping = camera->Mapping();
+  const CPixelMapping stored = camera->StoredView();
   CRecordingDrawContext printer(3300, 300);
-  printer.ObservePrinting([&camera] { return camera->Printing(); });
-  CRecordingDrawContext before;
-  camera->Draw(before, kHeader);
-
-  ASSERT_TRUE(camera->PrepareForPrint(printer, 1.0, 12.0));
-  EXPECT_EQ(camera->Resources(), screen);
-  ASSERT_TRUE(camera->DrawForPrint(printer));
-
-  EXPECT_EQ(camera->Resources(), screen);
-  EXPECT_EQ(camera->Mapping(), mapping);
-  EXPECT_FALSE(camera->Printing());
+  const std::optional<CPlanRenderer> print = CPlanRenderer::ForPrint(*camera, printer, 1.0, 12.0);
+  ASSERT_TRUE(print.has_value());
+  printer.ObservePrinting([&print] { return print->Printing(); });
+  print->Draw(*camera, printer, kHeader);
+  // Printing is not the camera's business: its stored origin and scale,
+  // and the offsets of its labels and chains, are what they were.
+  EXPECT_EQ(camera->StoredView(), stored);
   EXPECT_EQ(camera->DimensionOffset(), 800);
   EXPECT_EQ(camera->LabelOffset(), 100);
-  CRecordingDrawContext after;
-  camera->Draw(after, kHeader);
-  EXPECT_EQ(after.Calls().size(), before.Calls().size());
 
   const std::vector<DrawCall>& calls = printer.Calls();
   ASSERT_FALSE(calls.empty());
@@ -325,22 +321,19 @@ TEST(PrintDrawTest, PrintoutUsesThePrintSetAndLeavesTheActiveOne) {
     }
 }
 
-TEST(PrintDrawTest, UnusableSettingsPrepareNothing) {
+TEST(PrintDrawTest, UnusableSettingsMakeNoPrintRenderer) {
   auto camera = MakeCamera(3000, 2000, 100);
   CRecordingDrawContext printer(3300, 300);
   const double nan = std::numeric_limits<double>::quiet_NaN();
-  EXPECT_FALSE(camera->DrawForPrint(printer));
-  EXPECT_TRUE(printer.Calls().empty());
-  EXPECT_FALSE(camera->PrepareForPrint(printer, 0.0, 12.0));  // "abc" typed as the zoom
-  EXPECT_FALSE(camera->PrepareForPrint(printer, -1.0, 12.0));
-  EXPECT_FALSE(camera->PrepareForPrint(printer, nan, 12.0));
-  EXPECT_FALSE(camera->PrepareForPrint(printer, 1.0, 0.0));
-  EXPECT_FALSE(camera->PrepareForPrint(printer, 1.0, 1e12));
-  EXPECT_FALSE(camera->PrepareForPrint(printer, 1e9, 12.0));  // beyond the mapping's scales
-  EXPECT_FALSE(camera->DrawForPrint(printer));
+  EXPECT_FALSE(CPlanRenderer::ForPrint(*camera, printer, 0.0, 12.0));  // "abc" typed as the zoom
+  EXPECT_FALSE(CPlanRenderer::ForPrint(*camera, printer, -1.0, 12.0));
+  EXPECT_FALSE(CPlanRenderer::ForPrint(*camera, printer, nan, 12.0));
+  EXPECT_FALSE(CPlanRenderer::ForPrint(*camera, printer, 1.0, 0.0));
+  EXPECT_FALSE(CPlanRenderer::ForPrint(*camera, printer, 1.0, 1e12));
+  EXPECT_FALSE(CPlanRenderer::ForPrint(*camera, printer, 1e9, 12.0));  // beyond the mapping's scales
   CChamber empty;
-  EXPECT_FALSE(empty.PrepareForPrint(printer, 1.0, 12.0));
-  EXPECT_TRUE(camera->PrepareForPrint(printer, 0.5, 1.0));
+  EXPECT_FALSE(CPlanRenderer::ForPrint(empty, printer, 1.0, 12.0));
+  EXPECT_TRUE(CPlanRenderer::ForPrint(*camera, printer, 0.5, 1.0));
 }
 
 TEST(DrawResourcesTest, LabelFontsAreFivePointsOnTheScreen) {
@@ -353,7 +346,7 @@ TEST(DrawResourcesTest, LabelFontsAreFivePointsOnTheScreen) {
   EXPECT_EQ(screen.labelFontVertical->escapement, 900);
   EXPECT_EQ(screen.dimensionFontVertical->height, 10);
   EXPECT_FALSE(screen.segmentPen.has_value());
-  auto camera = MakeCamera();
-  camera->SetScreenResolution(120);
-  EXPECT_EQ(camera->Resources().labelFontHorizontal->height, -8);
+  CPlanRenderer window;
+  window.SetScreenResolution(120);
+  EXPECT_EQ(window.Resources().labelFontHorizontal->height, -8);
 }

@@ -66,7 +66,7 @@ TEST(MoveWallTest, MovingTheLastWallShiftsTheOriginSoTheRestStaysPut) {
   EXPECT_EQ(camera->OriginX(), 200);
   EXPECT_EQ(Starts(*camera), (std::vector<ModelPoint>{{0, 0}, {2500, 0}, {2500, 2000}, {0, 2000}}));
   // The right wall is drawn where it was.
-  EXPECT_EQ(camera->Mapping().ToPixelX(2500), 700);
+  EXPECT_EQ(camera->StoredView().ToPixelX(2500), 700);
 }
 
 TEST(MoveWallTest, FirstSegmentIsRefused) {

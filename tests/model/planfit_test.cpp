@@ -6,6 +6,7 @@
 #include "modellimits.h"
 #include "modeltesthelpers.h"
 #include "planfit.h"
+#include "planrenderer.h"
 
 namespace {
 
@@ -35,9 +36,10 @@ TEST(PlanFitTest, BoundsHoldTheChainsAndTheDoorSymbols) {
 TEST(PlanFitTest, FittedPlanFillsTheCanvasInsideTheMargins) {
   for (auto [w, h] : {std::pair{1920, 1080}, std::pair{400, 1200}, std::pair{200, 150}}) {
     auto camera = MakeCamera(3000, 2000, 100);
-    ASSERT_TRUE(FitCameraToCanvas(*camera, w, h)) << w << "x" << h;
+    const std::optional<CPixelMapping> fitted = FitPlanToCanvas(*camera, w, h);
+    ASSERT_TRUE(fitted.has_value()) << w << "x" << h;
     const ModelRect bounds = *PlanBounds(*camera);
-    const CPixelMapping& m = camera->Mapping();
+    const CPixelMapping& m = *fitted;
     ExpectInside(m, bounds, w, h, kScreenFitMargins);
     // One direction is filled to within a pixel or two of its margins.
     const int32_t slackX = (w - kScreenFitMargins.right) - m.ToPixelX(bounds.Right()) +
@@ -48,17 +50,16 @@ TEST(PlanFitTest, FittedPlanFillsTheCanvasInsideTheMargins) {
   }
 }
 
-TEST(PlanFitTest, CanvasWithoutRoomLeavesTheMappingAlone) {
+TEST(PlanFitTest, CanvasWithoutRoomFitsNothing) {
   auto camera = MakeCamera(3000, 2000, 100);
-  const CPixelMapping before = camera->Mapping();
-  EXPECT_FALSE(FitCameraToCanvas(*camera, 60, 1000));
-  EXPECT_FALSE(FitCameraToCanvas(*camera, 1000, 130));
-  EXPECT_FALSE(FitCameraToCanvas(*camera, -5, -5));
-  EXPECT_EQ(camera->Mapping(), before);
+  EXPECT_FALSE(FitPlanToCanvas(*camera, 60, 1000));
+  EXPECT_FALSE(FitPlanToCanvas(*camera, 1000, 130));
+  EXPECT_FALSE(FitPlanToCanvas(*camera, -5, -5));
   // A huge camera on a small canvas stops at the smallest scale.
   auto huge = MakeCamera(model_limits::kMaxLength, model_limits::kMaxLength, 100);
-  ASSERT_TRUE(FitCameraToCanvas(*huge, 200, 200));
-  EXPECT_DOUBLE_EQ(huge->Scale(), CPixelMapping::kMinScale);
+  const std::optional<CPixelMapping> fitted = FitPlanToCanvas(*huge, 200, 200);
+  ASSERT_TRUE(fitted.has_value());
+  EXPECT_DOUBLE_EQ(fitted->Scale(), CPixelMapping::kMinScale);
 }
 
 TEST(PlanFitTest, PrintZoomKeepsThePrintedPlanOnItsPage) {
@@ -71,11 +72,9 @@ TEST(PlanFitTest, PrintZoomKeepsThePrintedPlanOnItsPage) {
   ASSERT_TRUE(zoom.has_value());
   EXPECT_GT(*zoom, 0.3);
   EXPECT_LT(*zoom, 1.0);
-  ASSERT_TRUE(camera->PrepareForPrint(w, 300, *zoom, 12.0));
-  CPixelMapping printed;
-  printed.SetOrigin(CChamber::kPrintOriginX, CChamber::kPrintOriginY);
-  ASSERT_TRUE(printed.SetScale(w / 2920.0 * CChamber::kPrintWidthShare * *zoom));
-  ExpectInside(printed, *PlanBounds(*camera), w, h, margins);
+  const std::optional<CPlanRenderer> printed = CPlanRenderer::ForPrint(*camera, w, 300, *zoom, 12.0);
+  ASSERT_TRUE(printed.has_value());
+  ExpectInside(printed->Mapping(), *PlanBounds(*camera), w, h, margins);
   CChamber empty;
   EXPECT_FALSE(PrintZoomToFit(empty, w, h, margins).has_value());
 }

@@ -11,6 +11,7 @@
 #include "chamber.h"
 #include "planfit.h"
 #include "planimage.h"
+#include "planrenderer.h"
 #include "testsupport.h"
 
 namespace {
@@ -24,9 +25,9 @@ std::unique_ptr<CChamber> FilledCamera() {
   return camera;
 }
 
-QImage Render(const CChamber& camera, QSize size = kDefaultCanvas) {
+QImage Render(const CChamber& camera, QSize size = kDefaultCanvas, const CPlanRenderer& renderer = CPlanRenderer()) {
   std::string problem;
-  QImage image = RenderPlanImage(camera, kHeader, size, &problem);
+  QImage image = RenderPlanImage(renderer, camera, kHeader, size, &problem);
   EXPECT_FALSE(image.isNull()) << problem;
   return image;
 }
@@ -77,8 +78,9 @@ TEST(PlanImageTest, FittedPlanMatchesItsGolden) {
   camera->WallAt(0)->PanelAt(0)->SetKind(kContainerDoorLeft);  // drawn wherever it stands
   ASSERT_TRUE(camera->SetPanelDoor(2, 1, kOpening, 0, 1850));
   const QSize size(800, 500);
-  ASSERT_TRUE(FitCameraToCanvas(*camera, size.width(), size.height()));
-  const QImage image = Render(*camera, size);
+  const std::optional<CPixelMapping> fitted = FitPlanToCanvas(*camera, size.width(), size.height());
+  ASSERT_TRUE(fitted.has_value());
+  const QImage image = Render(*camera, size, CPlanRenderer(*fitted));
   const QString golden = QStringLiteral(ZAMO_SOURCE_DIR "/tests/render/data/render/fitted_camera.png");
   if (std::getenv("ZAMO_UPDATE_GOLDENS")) {
     ASSERT_TRUE(image.save(golden));
@@ -93,11 +95,11 @@ TEST(PlanImageTest, CanvasOutsideTheGuardIsRefusedBeforeDrawing) {
   auto camera = FilledCamera();
   for (QSize size : {QSize(0, 100), QSize(100, -1), QSize(kMaxCanvasSide + 1, 10), QSize(kMaxCanvasSide, kMaxCanvasSide)}) {
     std::string problem;
-    EXPECT_TRUE(RenderPlanImage(*camera, kHeader, size, &problem).isNull());
+    EXPECT_TRUE(RenderPlanImage(CPlanRenderer(), *camera, kHeader, size, &problem).isNull());
     EXPECT_FALSE(problem.empty());
   }
   CScratchDir dir;
-  const FileError error = ExportPlanImage(*camera, kHeader, dir.File("plan.png"), QSize(100000, 10));
+  const FileError error = ExportPlanImage(CPlanRenderer(), *camera, kHeader, dir.File("plan.png"), QSize(100000, 10));
   EXPECT_TRUE(error);
   EXPECT_TRUE(ReadFileBytes(dir.File("plan.png")).empty());
 }
@@ -106,9 +108,9 @@ TEST(PlanImageTest, ExtensionChoosesTheKindOfFile) {
   auto camera = FilledCamera();
   CScratchDir dir;
   const QSize size(640, 400);
-  ASSERT_FALSE(ExportPlanImage(*camera, kHeader, dir.File("plan.PNG"), size));
-  ASSERT_FALSE(ExportPlanImage(*camera, kHeader, dir.File("plan.bmp"), size));
-  ASSERT_FALSE(ExportPlanImage(*camera, kHeader, dir.File("plan.svg"), size));
+  ASSERT_FALSE(ExportPlanImage(CPlanRenderer(), *camera, kHeader, dir.File("plan.PNG"), size));
+  ASSERT_FALSE(ExportPlanImage(CPlanRenderer(), *camera, kHeader, dir.File("plan.bmp"), size));
+  ASSERT_FALSE(ExportPlanImage(CPlanRenderer(), *camera, kHeader, dir.File("plan.svg"), size));
   const QImage png(QString::fromStdString(dir.File("plan.PNG")));
   EXPECT_EQ(png.size(), size);
   const std::string bmp = ReadFileBytes(dir.File("plan.bmp"));
@@ -119,7 +121,7 @@ TEST(PlanImageTest, ExtensionChoosesTheKindOfFile) {
   const std::string svg = ReadFileBytes(dir.File("plan.svg"));
   EXPECT_NE(svg.find("<svg"), std::string::npos);
   EXPECT_NE(svg.find(">Длина: 3100 мм.<"), std::string::npos);
-  const FileError wrongKind = ExportPlanImage(*camera, kHeader, dir.File("plan.jpg"), size);
+  const FileError wrongKind = ExportPlanImage(CPlanRenderer(), *camera, kHeader, dir.File("plan.jpg"), size);
   EXPECT_TRUE(wrongKind);
   EXPECT_NE(wrongKind.problem.find(".png"), std::string::npos);
 }

@@ -96,7 +96,7 @@ TEST_F(ChildViewTest, TypicalRequestIsCreatedFilledAndSavedByteForByte) {
 
 TEST_F(ChildViewTest, WheelInThenOutAtOnePointGivesOriginAndScaleBack) {
   CreateTypical();
-  const CPixelMapping before = view.Camera().Mapping();
+  const CPixelMapping before = view.Mapping();
   const QPointF at(437, 251);
   const auto turn = [&](int delta) {
     QWheelEvent wheel(at, view.mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
@@ -104,18 +104,20 @@ TEST_F(ChildViewTest, WheelInThenOutAtOnePointGivesOriginAndScaleBack) {
     QCoreApplication::sendEvent(&view, &wheel);
   };
   turn(120);
-  EXPECT_NEAR(view.Camera().Scale(), 0.2 * 1.2, 1e-12);
+  EXPECT_NEAR(view.Mapping().Scale(), 0.2 * 1.2, 1e-12);
   // The point under the pointer stays put.
-  EXPECT_NEAR(view.Camera().Mapping().ToModelX(437), before.ToModelX(437), 5);
+  EXPECT_NEAR(view.Mapping().ToModelX(437), before.ToModelX(437), 5);
+  // The camera keeps where the window stands, for the next save.
+  EXPECT_EQ(view.Camera().StoredView(), view.Mapping());
   turn(-120);
-  EXPECT_NEAR(view.Camera().Scale(), 0.2, 1e-12);
-  EXPECT_NEAR(view.Camera().OriginX(), before.OriginX(), 1);
-  EXPECT_NEAR(view.Camera().OriginY(), before.OriginY(), 1);
+  EXPECT_NEAR(view.Mapping().Scale(), 0.2, 1e-12);
+  EXPECT_NEAR(view.Mapping().OriginX(), before.OriginX(), 1);
+  EXPECT_NEAR(view.Mapping().OriginY(), before.OriginY(), 1);
   // A touch pad's small steps add up to one notch.
   turn(60);
-  EXPECT_NEAR(view.Camera().Scale(), 0.2, 1e-12);
+  EXPECT_NEAR(view.Mapping().Scale(), 0.2, 1e-12);
   turn(60);
-  EXPECT_NEAR(view.Camera().Scale(), 0.2 * 1.2, 1e-12);
+  EXPECT_NEAR(view.Mapping().Scale(), 0.2 * 1.2, 1e-12);
 }
 
 TEST_F(ChildViewTest, CornerModeOnEmptySpaceWarnsAndStaysOn) {
@@ -267,19 +269,19 @@ TEST_F(ChildViewTest, UndoAndRedoKeepTheWindowsZoom) {
   EXPECT_EQ(Ops(), std::vector<int32_t>{kOpCreateCamera});
   view.RunCommand(Cmd::kFillAllObjects);
   view.ZoomAt(QPoint(300, 200), true);
-  const CPixelMapping zoomed = view.Camera().Mapping();
+  const CPixelMapping zoomed = view.Mapping();
   view.ShowContextMenu(PixelOnPanel(view, 0, 0));
 
   view.RunCommand(Cmd::kUndo);
   EXPECT_EQ(Ops(), std::vector<int32_t>{kOpCreateCamera});
   EXPECT_FALSE(view.Camera().WallAt(0)->IsFullyDivided());
-  EXPECT_EQ(view.Camera().Mapping(), zoomed);
+  EXPECT_EQ(view.Mapping(), zoomed);
   EXPECT_EQ(view.Selection().Wall(), nullptr);  // it belonged to the camera undo replaced
 
   view.RunCommand(Cmd::kRedo);
   EXPECT_EQ(Ops(), (std::vector<int32_t>{kOpCreateCamera, kOpFillAllWalls}));
   EXPECT_TRUE(view.Camera().WallAt(0)->IsFullyDivided());
-  EXPECT_EQ(view.Camera().Mapping(), zoomed);
+  EXPECT_EQ(view.Mapping(), zoomed);
 }
 
 TEST_F(ChildViewTest, UndoAfterLoadingTakesBackTheLastEditNotTheWindowsPlace) {

@@ -97,7 +97,7 @@ CScriptedHost::DialogScript Cancel() {
 }
 
 QPoint PixelOf(const CChildView& view, ModelPoint mm) {
-  const PixelPoint p = view.Camera().Mapping().ToPixel(mm);
+  const PixelPoint p = view.Mapping().ToPixel(mm);
   return QPoint(p.x, p.y);
 }
 
@@ -117,7 +117,7 @@ QPoint PixelOnPanel(CChildView& view, int wall, int panel) {
     const QPoint p = vertical ? QPoint(middle.x(), along) : QPoint(along, middle.y());
     CWallCollection* hit = nullptr;
     CWallPanel* hitPanel = nullptr;
-    if (camera.FindWallAt(p.x(), p.y(), &hit, &hitPanel) && hit == camera.WallAt(wall) && hitPanel &&
+    if (camera.FindWallAt(view.Mapping(), p.x(), p.y(), &hit, &hitPanel) && hit == camera.WallAt(wall) && hitPanel &&
         hit->IndexOfPanel(hitPanel) == panel)
       return p;
   }
