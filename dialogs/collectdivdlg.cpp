@@ -14,21 +14,15 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cstdlib>
 #include <optional>
 
 #include "controlids.h"
-#include "floorstrip.h"
 #include "languageentries.h"
 #include "messages.h"
 #include "numbertext.h"
-#include "wallcollection.h"
 
 namespace {
 
-// The standard lengths offered: 300, 600, 900 and 1200.
-constexpr int32_t kOfferStep = 300;
-constexpr int kOfferCount = 4;
 // What the exact-size box goes back to when the user unticks its check box.
 constexpr int32_t kExactSizeDefault = 300;
 constexpr int kListRows = 10;
@@ -46,17 +40,15 @@ QListWidgetItem* MakeItem(int32_t value) {
   return item;
 }
 
-std::vector<int32_t> Values(const QListWidget* list) {
-  std::vector<int32_t> values;
-  values.reserve(static_cast<size_t>(list->count()));
-  for (int row = 0; row < list->count(); ++row) values.push_back(ValueAt(list, row));
-  return values;
-}
-
-int64_t Sum(const std::vector<int32_t>& values) {
-  int64_t sum = 0;
-  for (int32_t v : values) sum += v;
-  return sum;
+// Removes the selected entry of a list and of the lengths it shows, then
+// selects the entry that took its place. False when nothing was selected.
+bool DeleteSelected(QListWidget* list, CLengthList& lengths) {
+  const int row = SelectedRow(list);
+  if (row < 0) return false;
+  lengths.RemoveAt(row);
+  delete list->takeItem(row);
+  if (list->count() > 0) list->setCurrentRow(std::min(row, list->count() - 1));
+  return true;
 }
 
 bool IsEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
@@ -263,70 +255,18 @@ CCollectDivDlg::CCollectDivDlg(QWidget* parent) : CZamoDialog(parent) {
   }
 }
 
-void CCollectDivDlg::SetObject(CWallCollection* wall) {
-  kind_ = wall ? Kind::kWall : Kind::kNone;
-  wall_ = wall;
-  strip_ = nullptr;
-  unallocated_ = TotalLength() - Sum(ObjectPanels());
-}
+void CCollectDivDlg::SetObject(CWallCollection* wall) { draft_.SetObject(wall); }
 
-void CCollectDivDlg::SetObject(CFloorStrip* strip) {
-  kind_ = strip ? Kind::kStrip : Kind::kNone;
-  wall_ = nullptr;
-  strip_ = strip;
-  unallocated_ = TotalLength() - Sum(ObjectPanels());
-}
+void CCollectDivDlg::SetObject(CFloorStrip* strip) { draft_.SetObject(strip); }
 
-void CCollectDivDlg::SetHeight(int32_t height) {
-  totalHeight_ = height;
-  unallocatedHeight_ = height;
-}
-
-int32_t CCollectDivDlg::TotalLength() const {
-  switch (kind_) {
-    case Kind::kWall: return std::abs(wall_->Length());
-    case Kind::kStrip: return strip_->DivisionLength();
-    case Kind::kNone: break;
-  }
-  return 0;
-}
-
-std::vector<int32_t> CCollectDivDlg::ObjectPanels() const {
-  std::vector<int32_t> widths;
-  if (kind_ == Kind::kWall) {
-    for (const CWallPanel& panel : wall_->Panels()) widths.push_back(std::abs(panel.Width()));
-  } else if (kind_ == Kind::kStrip) {
-    for (const CFloorPanel& panel : strip_->Panels()) widths.push_back(std::abs(panel.Width()));
-  }
-  return widths;
-}
-
-std::vector<int32_t> CCollectDivDlg::ChosenWidths() const { return Values(chosenList_); }
-
-std::vector<int32_t> CCollectDivDlg::AutomaticWidths() const {
-  std::vector<int32_t> widths;
-  if (kind_ == Kind::kWall) {
-    CWallCollection scratch;
-    if (!scratch.Init(wall_->Length(), wall_->Thickness(), nullptr, wall_->GetOrientation())) return widths;
-    scratch.AutoFill();
-    for (const CWallPanel& panel : scratch.Panels()) widths.push_back(std::abs(panel.Width()));
-  } else if (kind_ == Kind::kStrip) {
-    CFloorStrip scratch(strip_->Camera(), strip_->Direction());
-    if (!scratch.SetRect(strip_->X(), strip_->Y(), strip_->W(), strip_->H())) return widths;
-    // A strip too short for its edge panels still gets filled, the way
-    // Apply would complete it.
-    if (!scratch.AutoDivide()) scratch.DivideManually({});
-    for (const CFloorPanel& panel : scratch.Panels()) widths.push_back(panel.Width());
-  }
-  return widths;
-}
+void CCollectDivDlg::SetHeight(int32_t height) { draft_.SetHeight(height); }
 
 void CCollectDivDlg::OnInitDialog() {
-  SetChosen(ObjectPanels());
-  unallocated_ = TotalLength() - Sum(ChosenWidths());
+  draft_.StartFromObject();
+  ShowWidths();
   exactEdit_->setText(QString::number(kExactSizeDefault));
   // Walls have no second direction to cut.
-  const bool heights = kind_ == Kind::kStrip;
+  const bool heights = draft_.HasHeights();
   for (QWidget* control : {static_cast<QWidget*>(heightList_), static_cast<QWidget*>(heightEdit_),
                            static_cast<QWidget*>(addHeightButton_)}) {
     control->setEnabled(heights);
@@ -336,25 +276,26 @@ void CCollectDivDlg::OnInitDialog() {
   availableList_->setFocus();
 }
 
-void CCollectDivDlg::SetChosen(const std::vector<int32_t>& widths) {
+void CCollectDivDlg::ShowWidths() {
   chosenList_->clear();
-  for (int32_t w : widths) chosenList_->addItem(MakeItem(w));
+  for (int32_t w : draft_.Widths().Values()) chosenList_->addItem(MakeItem(w));
   if (chosenList_->count() > 0) chosenList_->setCurrentRow(0);
   deleteButton_->setEnabled(SelectedRow(chosenList_) >= 0);
 }
 
 void CCollectDivDlg::InsertChosen(int32_t width) {
   const int row = SelectedRow(chosenList_) + 1;
+  draft_.Widths().Insert(row, width);
   chosenList_->insertItem(row, MakeItem(width));
   chosenList_->setCurrentRow(row);
 }
 
 void CCollectDivDlg::RefreshLabels() {
-  unallocatedValue_->setText(QString::number(unallocated_));
-  totalValue_->setText(QString::number(TotalLength()));
-  unallocatedHeightValue_->setText(QString::number(unallocatedHeight_));
-  totalHeightValue_->setText(QString::number(totalHeight_));
-  addRemainderButton_->setEnabled(unallocated_ > 0);
+  unallocatedValue_->setText(QString::number(draft_.Widths().Unallocated()));
+  totalValue_->setText(QString::number(draft_.Widths().Total()));
+  unallocatedHeightValue_->setText(QString::number(draft_.Heights().Unallocated()));
+  totalHeightValue_->setText(QString::number(draft_.Heights().Total()));
+  addRemainderButton_->setEnabled(draft_.Widths().Unallocated() > 0);
 }
 
 void CCollectDivDlg::RefreshAvailable() {
@@ -364,15 +305,10 @@ void CCollectDivDlg::RefreshAvailable() {
   const int previousRow = SelectedRow(availableList_);
   const int32_t previous = previousRow >= 0 ? ValueAt(availableList_, previousRow) : 0;
   availableList_->clear();
-  for (int k = 1; k <= kOfferCount && int64_t{k} * kOfferStep <= unallocated_; ++k)
-    availableList_->addItem(MakeItem(k * kOfferStep));
-  const int count = availableList_->count();
-  if (count > 0) {
-    int row = 0;
-    if (previousRow >= 0) row = std::min(count, previous / kOfferStep) - 1;
-    availableList_->setCurrentRow(std::max(row, 0));
-  }
-  addButton_->setEnabled(count > 0);
+  for (int32_t size : draft_.OfferedSizes()) availableList_->addItem(MakeItem(size));
+  const int row = draft_.OfferIndexAfter(previous);
+  if (row >= 0) availableList_->setCurrentRow(row);
+  addButton_->setEnabled(row >= 0);
 }
 
 void CCollectDivDlg::RefreshExactButton() { addExactButton_->setEnabled(exactCheck_->isChecked()); }
@@ -386,26 +322,20 @@ void CCollectDivDlg::RefreshAll() {
 void CCollectDivDlg::OnAdd() {
   const int row = SelectedRow(availableList_);
   if (row < 0) return;
-  const int32_t width = ValueAt(availableList_, row);
-  InsertChosen(width);
-  unallocated_ -= width;
+  InsertChosen(ValueAt(availableList_, row));
   RefreshAll();
 }
 
 void CCollectDivDlg::OnDelete() {
-  const int row = SelectedRow(chosenList_);
-  if (row < 0) return;
-  unallocated_ += ValueAt(chosenList_, row);
-  delete chosenList_->takeItem(row);
-  if (chosenList_->count() > 0) chosenList_->setCurrentRow(std::min(row, chosenList_->count() - 1));
-  RefreshAll();
+  if (DeleteSelected(chosenList_, draft_.Widths())) RefreshAll();
 }
 
 void CCollectDivDlg::OnAddRemainder() {
-  if (unallocated_ > 0) {
-    chosenList_->addItem(MakeItem(static_cast<int32_t>(unallocated_)));
+  if (draft_.Widths().Unallocated() > 0) {
+    const auto rest = static_cast<int32_t>(draft_.Widths().Unallocated());
+    draft_.Widths().Append(rest);
+    chosenList_->addItem(MakeItem(rest));
     chosenList_->setCurrentRow(chosenList_->count() - 1);
-    unallocated_ = 0;
   }
   RefreshAll();
 }
@@ -417,29 +347,28 @@ void CCollectDivDlg::OnExactCheckClicked(bool checked) {
 
 void CCollectDivDlg::OnAddExact() {
   const std::optional<int64_t> value = ParseWholeNumber(exactEdit_->text());
-  if (!value || *value < 1 || *value > unallocated_) {
+  if (!draft_.ExactSizeFits(value)) {
     ShowMessage(Lang::kExactSizeOutOfRange, Lang::kInvalidSizeCaption, MessageButtons::Ok, this);
     exactEdit_->setFocus();
     exactEdit_->selectAll();
     return;
   }
   InsertChosen(static_cast<int32_t>(*value));
-  unallocated_ -= *value;
   exactCheck_->setChecked(false);
   exactEdit_->selectAll();
   RefreshAll();
 }
 
 void CCollectDivDlg::OnClear() {
+  draft_.Widths().Clear();
   chosenList_->clear();
   deleteButton_->setEnabled(false);
-  unallocated_ = TotalLength();
   RefreshAll();
 }
 
 void CCollectDivDlg::OnAutoFill() {
-  SetChosen(AutomaticWidths());
-  unallocated_ = TotalLength() - Sum(ChosenWidths());
+  draft_.Widths().Reset(draft_.Widths().Total(), draft_.AutomaticWidths());
+  ShowWidths();
   RefreshAll();
 }
 
@@ -449,17 +378,17 @@ void CCollectDivDlg::OnAddHeight() {
   const auto refuse = [this](const QString& why) {
     ShowMessageText(why, UiText(Lang::kInvalidHeightCaption), MessageButtons::Ok, this);
   };
-  if (!value) {
+  const CDivisionDraft::SizeCheck check = draft_.CheckHeight(value);
+  if (check == CDivisionDraft::SizeCheck::kNoNumber) {
     refuse(text.isEmpty() ? UiText(Lang::kEnterHeightMm) : UiText(Lang::kHeightNotWholeNumber).arg(text));
-  } else if (*value < 1) {
-    // A piece of no length would be priced as a panel of its own.
+  } else if (check == CDivisionDraft::SizeCheck::kNotPositive) {
     refuse(UiText(Lang::kHeightNotPositive));
-  } else if (*value > totalHeight_) {
+  } else if (check == CDivisionDraft::SizeCheck::kAboveTotal) {
     ShowMessage(Lang::kHeightAboveTotal, Lang::kInvalidHeightCaption, MessageButtons::Ok, this);
-  } else if (*value > unallocatedHeight_) {
+  } else if (check == CDivisionDraft::SizeCheck::kAboveRemaining) {
     ShowMessage(Lang::kHeightAboveRemaining, Lang::kInvalidHeightCaption, MessageButtons::Ok, this);
   } else {
-    unallocatedHeight_ -= static_cast<int32_t>(*value);
+    draft_.Heights().Append(static_cast<int32_t>(*value));
     heightList_->addItem(MakeItem(static_cast<int32_t>(*value)));
     heightEdit_->clear();
     RefreshLabels();
@@ -470,45 +399,26 @@ void CCollectDivDlg::OnAddHeight() {
 }
 
 void CCollectDivDlg::OnDeleteHeight() {
-  const int row = SelectedRow(heightList_);
-  if (row < 0) return;
-  unallocatedHeight_ += ValueAt(heightList_, row);
-  delete heightList_->takeItem(row);
-  if (heightList_->count() > 0) heightList_->setCurrentRow(std::min(row, heightList_->count() - 1));
-  RefreshLabels();
-}
-
-bool CCollectDivDlg::RebuildObject() {
-  const std::vector<int32_t> widths = ChosenWidths();
-  if (kind_ == Kind::kWall) {
-    if (!wall_->DivideManually(widths, CWallCollection::Completion::kFillToEnd)) return false;
-  } else if (kind_ == Kind::kStrip) {
-    if (!strip_->DivideManually(widths)) return false;
-  }
-  appliedWidths_ = ObjectPanels();
-  return true;
+  if (DeleteSelected(heightList_, draft_.Heights())) RefreshLabels();
 }
 
 void CCollectDivDlg::accept() {
-  if (unallocated_ < 0) {
+  const CDivisionDraft::Completion completion = draft_.State();
+  if (completion == CDivisionDraft::Completion::kOverfull) {
     // Only a wall that an outline edit shortened under its panels gets here:
     // rebuilt from this list it would stay overfull.
-    ShowMessageText(UiText(Lang::kPanelsTooLong).arg(-unallocated_), UiText(Lang::kAttentionCaption),
-                    MessageButtons::Ok, this);
+    ShowMessageText(UiText(Lang::kPanelsTooLong).arg(-draft_.Widths().Unallocated()),
+                    UiText(Lang::kAttentionCaption), MessageButtons::Ok, this);
     return;
   }
-  if (unallocated_ > 0 &&
+  if (completion == CDivisionDraft::Completion::kShort &&
       ShowMessage(Lang::kLengthNotAllocated, Lang::kAttentionCaption, MessageButtons::YesNo, this) != kMessageYes)
     return;
-  if (!RebuildObject()) {
+  if (!draft_.Apply(&appliedWidths_)) {
     ShowMessageText(UiText(Lang::kTooManyPanels), UiText(Lang::kErrorCaption), MessageButtons::Ok, this);
     return;
   }
-  // The list holds the pieces from the last one up; the height left over is
-  // the first piece.
-  heights_.clear();
-  for (int row = heightList_->count() - 1; row >= 0; --row) heights_.push_back(ValueAt(heightList_, row));
-  if (unallocatedHeight_ != 0) heights_.insert(heights_.begin(), unallocatedHeight_);
+  heights_ = draft_.CutPieces();
   CZamoDialog::accept();
 }
 

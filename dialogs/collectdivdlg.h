@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "divisiondraft.h"
 #include "zamodialog.h"
 
 class CFloorStrip;
@@ -19,7 +20,8 @@ class QPushButton;
 // object's automatic division); Apply rebuilds the object from that list
 // through the model's own manual division, which completes whatever the list
 // leaves short. For a strip the dialog also collects the cut of its panels
-// across their length (the heights).
+// across their length (the heights). The lists and what they leave
+// unallocated are kept by a CDivisionDraft; the dialog shows them.
 //
 // Use: SetObject, then SetHeight for a strip, exec(). The object is changed
 // only by Apply, all at once; Cancel leaves it as it was. The object must
@@ -60,8 +62,6 @@ class CCollectDivDlg : public CZamoDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  enum class Kind { kNone, kWall, kStrip };
-
   void OnAdd();
   void OnDelete();
   void OnAddRemainder();
@@ -72,23 +72,15 @@ class CCollectDivDlg : public CZamoDialog {
   void OnAddHeight();
   void OnDeleteHeight();
 
-  int32_t TotalLength() const;
-  std::vector<int32_t> ObjectPanels() const;
-  std::vector<int32_t> ChosenWidths() const;
-  // The automatic division of the whole object, built on a scratch copy so
-  // that the object stays untouched until Apply.
-  std::vector<int32_t> AutomaticWidths() const;
   // Inserts after the selected chosen entry (at the top when none is) and
   // selects the new entry, so that successive adds keep their order.
   void InsertChosen(int32_t width);
-  void SetChosen(const std::vector<int32_t>& widths);
+  // The chosen list anew from the draft's widths, the first one selected.
+  void ShowWidths();
   void RefreshLabels();
   void RefreshAvailable();
   void RefreshExactButton();
   void RefreshAll();
-  // Rebuilds the object from the list; false (object unchanged) when the
-  // model refuses the list.
-  bool RebuildObject();
 
   QLabel* unallocatedValue_;
   QLabel* totalValue_;
@@ -109,14 +101,7 @@ class CCollectDivDlg : public CZamoDialog {
   QPushButton* addHeightButton_;
   QPushButton* deleteHeightButton_;
 
-  Kind kind_ = Kind::kNone;
-  CWallCollection* wall_ = nullptr;
-  CFloorStrip* strip_ = nullptr;
-  // Signed: a list longer than the object (a wall an outline edit shortened)
-  // shows how much too long it is.
-  int64_t unallocated_ = 0;
-  int32_t totalHeight_ = 0;
-  int32_t unallocatedHeight_ = 0;
+  CDivisionDraft draft_;
   std::vector<int32_t> heights_;
   std::vector<int32_t> appliedWidths_;
 };
