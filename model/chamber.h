@@ -150,8 +150,8 @@ class CChamber {
   // the floor).
   void FillAllWalls();
   // The door state of one outline panel as the door commands record it:
-  // kind (1, 2 or 6 to 11), door variant (0 to 3), then the opening height,
-  // which is stored for kind 11 only. Refuses an index that names no wall
+  // kind (a ZamoPanelKind), door variant (0 to 3), then the opening height,
+  // which is stored for kOpening only. Refuses an index that names no wall
   // or panel, and any value outside its domain; changes nothing then.
   bool SetPanelDoor(int wallIndex, int panelIndex, int32_t kind, int32_t doorVariant, int32_t openingHeight,
                     EditRefusal* why = nullptr);

@@ -74,9 +74,10 @@ class CWallCollection {
   // The panels add up exactly to |length|.
   bool IsFullyDivided() const;
 
-  // Appends a panel of `width` (kind 1 for 1200, else 2) at offset = the
-  // divided length so far. The run's length is not checked: a manual list may
-  // overfill a run, which then never counts as fully divided. False for a
+  // Appends a panel of `width` (kPanelStandard for 1200, else
+  // kPanelOtherWidth) at offset = the divided length so far. The run's length
+  // is not checked: a manual list may overfill a run, which then never counts
+  // as fully divided. False for a
   // width <= 0, a run already holding model_limits::kMaxPanelsPerRun panels,
   // or a divided length that would pass model_limits::kMaxLength.
   // Takes time in the panel count (it sums the run); see DivideManually.
