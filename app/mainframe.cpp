@@ -23,7 +23,6 @@
 #include "dialoghost.h"
 #include "languageentries.h"
 #include "messages.h"
-#include "filecommands.h"
 #include "newcameradlg.h"
 #include "translatemenu.h"
 #include "updatehandover.h"
@@ -139,7 +138,7 @@ void CMainFrame::UpdateCommandStates() {
   const CChildView* view = ActiveView();
   for (const auto& [command, action] : actions_) {
     bool enabled = CanDispatch(command);
-    if (command == Cmd::kUndo) enabled = enabled && CanUndoEdit(view->Document());
+    if (command == Cmd::kUndo) enabled = enabled && view->Document().CanUndoEdit();
     if (command == Cmd::kRedo) enabled = enabled && view->Document().CanRedo();
     action->setEnabled(enabled);
     if (const std::optional<ViewMode> mode = ModeOf(command)) {

@@ -16,7 +16,7 @@
 #include "cameradocument.h"
 #include "camerafile.h"
 #include "controlids.h"
-#include "editop.h"
+#include "editops.h"
 #include "languageentries.h"
 #include "messages.h"
 #include "sendcameradlg.h"
@@ -50,14 +50,16 @@ QString OneLine(QString text) {
 std::optional<CArchiveRow> ReadRow(const QString& path) {
   CameraFileContents contents;
   if (LoadCameraFile(QFile::encodeName(path).toStdString(), contents)) return std::nullopt;
-  const auto create = std::find_if(contents.records.begin(), contents.records.end(),
-                                   [](const EditRecord& record) { return record.op == kOpCreateCamera; });
-  if (create == contents.records.end() || create->data.size() < 4) return std::nullopt;
+  const auto record = std::find_if(contents.records.begin(), contents.records.end(),
+                                   [](const EditRecord& each) { return each.op == CreateCameraOp::kOp; });
+  if (record == contents.records.end()) return std::nullopt;
+  const std::optional<CreateCameraOp> create = Decode<CreateCameraOp>(*record);
+  if (!create) return std::nullopt;
   // Sums in 64 bits: the values come from a file.
-  const int64_t thickness = create->data[3];
-  const int64_t length = create->data[0] + thickness;
-  const int64_t width = create->data[1] + thickness;
-  const int64_t height = create->data[2] + 2 * thickness;
+  const int64_t thickness = create->thickness;
+  const int64_t length = create->width + thickness;
+  const int64_t width = create->depth + thickness;
+  const int64_t height = create->height + 2 * thickness;
   return CArchiveRow{QStringLiteral("%1 X %2 X %3").arg(length).arg(width).arg(height), QString::number(thickness),
                      OneLine(FromUtf16(contents.article)), OneLine(FromUtf16(contents.description))};
 }

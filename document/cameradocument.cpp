@@ -5,6 +5,13 @@
 #include "editop.h"
 #include "editreplay.h"
 
+namespace {
+
+// A window's zoom and place, which no edit changes.
+bool IsPlaceRecord(const EditRecord& record) { return record.op == kOpScale || record.op == kOpOrigin; }
+
+}  // namespace
+
 CCameraDocument::CCameraDocument() : camera_(std::make_unique<CChamber>()) {}
 
 CCameraDocument::~CCameraDocument() = default;
@@ -55,21 +62,62 @@ size_t CCameraDocument::UndoFloor() const {
 
 bool CCameraDocument::CanUndo() const { return contents_.records.size() > UndoFloor(); }
 
-bool CCameraDocument::Undo() {
-  if (!CanUndo()) return false;
+void CCameraDocument::TakeBackLast() {
   redo_.push_back(std::move(contents_.records.back()));
   contents_.records.pop_back();
+}
+
+void CCameraDocument::PutBackNext() {
+  contents_.records.push_back(std::move(redo_.back()));
+  redo_.pop_back();
+}
+
+void CCameraDocument::AfterUndoOrRedo() {
   Rebuild();
   modified_ = !MatchesSavedLog();
+}
+
+bool CCameraDocument::Undo() {
+  if (!CanUndo()) return false;
+  TakeBackLast();
+  AfterUndoOrRedo();
   return true;
 }
 
 bool CCameraDocument::Redo() {
   if (redo_.empty()) return false;
-  contents_.records.push_back(std::move(redo_.back()));
-  redo_.pop_back();
-  Rebuild();
-  modified_ = !MatchesSavedLog();
+  PutBackNext();
+  AfterUndoOrRedo();
+  return true;
+}
+
+bool CCameraDocument::CanUndoEdit() const {
+  if (!CanUndo()) return false;
+  const auto& records = contents_.records;
+  for (size_t i = records.size(); i-- > 0;) {
+    if (records[i].op == kOpCreateCamera || records[i].op == kOpCameraFlags) return false;
+    if (!IsPlaceRecord(records[i])) return true;
+  }
+  return false;
+}
+
+bool CCameraDocument::UndoEdit() {
+  if (!CanUndoEdit()) return false;
+  bool tookEdit = false;
+  while (!tookEdit && CanUndo()) {
+    tookEdit = !IsPlaceRecord(contents_.records.back());
+    TakeBackLast();
+  }
+  AfterUndoOrRedo();
+  return true;
+}
+
+bool CCameraDocument::RedoEdit() {
+  if (redo_.empty()) return false;
+  do {
+    PutBackNext();
+  } while (IsPlaceRecord(contents_.records.back()) && !redo_.empty());
+  AfterUndoOrRedo();
   return true;
 }
 

@@ -11,7 +11,7 @@
 #include "atomicfile.h"
 #include "camerafile.h"
 #include "chamber.h"
-#include "editrecord.h"
+#include "editops.h"
 
 // Everything a camera window holds apart from its widgets: the camera, the
 // edit log that built it (which is also its file and its undo history), the
@@ -22,12 +22,13 @@
 // Texts are UTF-16 code units, exactly as the camera file stores them
 // (convert with Utf16ToUtf8 / Utf8ToUtf16 of textcodec.h for display).
 //
-// Edits: a command builds an EditRecord (editrecord.h) and hands it to
+// Edits: a command builds an EditRecord (editops.h) and hands it to
 // Apply, which performs it on the live camera through the replay action of
 // its code and appends it only when the model accepted it, so the screen
 // and a reload cannot differ. A command that shows a dialog builds the
-// record from the state the dialog leaves (the division records 5, 16 and
-// 19 carry a run's panels, and a strip's pieces, as they stand). Applied
+// record from the state the dialog leaves (kOpDivideWall,
+// kOpDividePartition and kOpDivideFloorStrip carry a run's panels, and a
+// strip's pieces, as they stand). Applied
 // after the dialog, such a record puts the same state in place again and
 // changes nothing on a fully divided run; on a run left short (a cancelled
 // division of an undivided wall) it adds the one completion step that
@@ -61,27 +62,39 @@ class CCameraDocument {
 
   // The new camera command: Create with the inner sizes (the dialog's outer
   // length and width less t, height less 2t), then noFloor and the geometry
-  // lock. Records 0 and, when either flag is set, 12. Refuses what Create
-  // refuses, and a document that already holds a camera (kNotEmpty);
-  // nothing changes then.
+  // lock: kOpCreateCamera and, when either flag is set, kOpCameraFlags.
+  // Refuses what Create refuses, and a document that already holds a
+  // camera (kNotEmpty); nothing changes then.
   bool CreateCamera(std::u16string article, std::u16string description, int32_t width, int32_t depth,
                     int32_t height, int32_t thickness, bool noFloor, bool geometryLocked,
                     EditRefusal* why = nullptr);
 
-  // Performs an editing record (codes 1 to 6, 11, 13 to 20) on the camera
-  // and appends it; clears the redo records. False, with camera and log
-  // unchanged, when the model refuses it or for the codes that only
-  // creation (0, 12) and saving (9, 10) make (kBadArgument).
+  // Performs an editing record on the camera and appends it; clears the
+  // redo records. False, with camera and log unchanged, when the model
+  // refuses it or for the codes that only creation (kOpCreateCamera,
+  // kOpCameraFlags) and saving (kOpScale, kOpOrigin) make (kBadArgument).
   bool Apply(const EditRecord& record, EditRefusal* why = nullptr);
 
   // Undo is possible while the log holds more than the creation record and
-  // the flags record 12 right after it; it moves the last record to the
-  // redo records and rebuilds the camera from the rest.
+  // the flags record right after it; it moves the last record to the redo
+  // records and rebuilds the camera from the rest.
   bool CanUndo() const;
   bool Undo();
   // Redo puts the last undone record back on the log and rebuilds.
   bool CanRedo() const { return !redo_.empty(); }
   bool Redo();
+
+  // Undo and redo as the user sees them, one edit a step. The scale and
+  // origin records a loaded file brought keep a window's place, which is
+  // no edit: UndoEdit takes back the last edit together with the place
+  // records after it, RedoEdit puts undone records back up to and
+  // including the next edit. Each rebuilds once; both leave the document
+  // unmodified when the log comes back to what was saved or loaded.
+  // The rebuilt camera has the log's place, not the window's: a window
+  // keeps its own.
+  bool CanUndoEdit() const;
+  bool UndoEdit();
+  bool RedoEdit();
 
   // Reads a camera file and rebuilds the camera from its records (scale and
   // origin records included). A file damaged after its creation record
@@ -93,13 +106,17 @@ class CCameraDocument {
   // Replaces the document by whatever `bytes` hold, even nothing.
   CameraFileReadResult LoadBytes(std::string_view bytes);
 
-  // Writes the texts, the log and the current scale and origin (records 9
-  // and 10, which are not added to the log) through a temporary file.
+  // Writes the texts, the log and the current scale and origin (kOpScale
+  // and kOpOrigin records, which are not added to the log) through a
+  // temporary file.
   FileError Save(const std::string& path);
   std::string SaveBytes() const;
 
  private:
   void Rebuild();
+  void TakeBackLast();
+  void PutBackNext();
+  void AfterUndoOrRedo();
   std::vector<EditRecord> ViewRecords() const;
   size_t UndoFloor() const;
   bool MatchesSavedLog() const;

@@ -4,29 +4,30 @@
 
 // Operation codes of the edit log: the number that opens every record of a
 // camera file. Codes are stored as they stand, so they never change meaning;
-// replay skips a code it does not know (7 and 8 were never made), which is
-// what lets the codes from 12 on travel in files that older copies of the
-// program read.
+// replay skips a code it does not know (none was ever made between
+// kOpPanelDoor and kOpScale), which is what lets the codes from
+// kOpCameraFlags on travel in files that older copies of the program read.
+// Each code's fields and word layout are its struct in editops.h.
 enum EditOp : int32_t {
-  kOpCreateCamera = 0,        // width, depth, height, thickness
-  kOpSplitWall = 1,           // wall, from-first-end flag, distance
-  kOpMoveWall = 2,            // wall (its index before the move), direction byte, distance
-  kOpFillAllWalls = 3,        // no data
-  kOpAutoFillWall = 4,        // wall
-  kOpDivideWall = 5,          // wall, n, n panel widths
-  kOpPanelDoor = 6,           // wall, panel, kind, door variant, opening height
-  kOpScale = 9,               // scale as one double, low word first (written on save only)
-  kOpOrigin = 10,             // origin x, origin y in pixels (written on save only)
-  kOpClearWall = 11,          // wall
-  kOpCameraFlags = 12,        // noFloor [, geometryLocked]
-  kOpAddPartition = 13,       // start x, start y, length, orientation byte
-  kOpDeletePartition = 14,    // partition
-  kOpAutoFillPartition = 15,  // partition
-  kOpDividePartition = 16,    // partition, n, n panel widths
-  kOpClearPartition = 17,     // partition
-  kOpPartitionPanelDoor = 18, // partition, panel, kind, door variant, opening height
-  kOpDivideFloorStrip = 19,   // strip, n, n panel widths, m, m piece lengths
-  kOpResizePanel = 20,        // wall, panel, new width
+  kOpCreateCamera = 0,
+  kOpSplitWall = 1,
+  kOpMoveWall = 2,
+  kOpFillAllWalls = 3,
+  kOpAutoFillWall = 4,
+  kOpDivideWall = 5,
+  kOpPanelDoor = 6,
+  kOpScale = 9,    // written on save only
+  kOpOrigin = 10,  // written on save only
+  kOpClearWall = 11,
+  kOpCameraFlags = 12,
+  kOpAddPartition = 13,
+  kOpDeletePartition = 14,
+  kOpAutoFillPartition = 15,
+  kOpDividePartition = 16,
+  kOpClearPartition = 17,
+  kOpPartitionPanelDoor = 18,
+  kOpDivideFloorStrip = 19,
+  kOpResizePanel = 20,
 };
 
 // The 32-bit value that ends the records of a camera file (0xFFFECFFE).

@@ -6,7 +6,7 @@
 #include "commandgroups.h"
 #include "commandids.h"
 #include "commandtable.h"
-#include "editrecord.h"
+#include "editops.h"
 #include "languageentries.h"
 #include "messages.h"
 #include "proemheightdlg.h"
@@ -21,9 +21,9 @@ constexpr int32_t kSwingDoor2560MinHeight = 2400;
 enum SwingDoorVariant : int32_t { kSwingDoor2040 = 1, kSwingDoor2300 = 2, kSwingDoor2560 = 3 };
 
 // Records the selected panel's new door state and so puts it in place:
-// record 6 on an outline wall, 18 on a partition. The variant and the
-// opening height a command does not set are carried over from the panel,
-// so that the record holds what the panel then shows.
+// kOpPanelDoor on an outline wall, kOpPartitionPanelDoor on a partition.
+// The variant and the opening height a command does not set are carried
+// over from the panel, so that the record holds what the panel then shows.
 void RecordPanelKind(CChildView& view, int32_t kind, int32_t doorVariant, int32_t openingHeight) {
   const CViewSelection& selection = view.Selection();
   const CChamber& camera = view.Camera();

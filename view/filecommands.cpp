@@ -13,7 +13,6 @@
 #include "dialoghost.h"
 #include "languageentries.h"
 #include "messages.h"
-#include "editop.h"
 
 namespace {
 
@@ -24,31 +23,18 @@ QString WithCameraSuffix(const QString& path) {
   return QFileInfo(path).suffix().isEmpty() ? path + QLatin1Char('.') + kCameraSuffix : path;
 }
 
-bool IsViewRecord(int32_t op) { return op == kOpScale || op == kOpOrigin; }
-
 // Undo and redo rebuild the camera from its log, which knows nothing of
-// the window's zoom and pan: those stay as they were. Both pass over the
-// scale and origin records a loaded file brought, so that each step takes
-// back or puts back one edit the user can see.
+// the window's zoom and pan: those stay as they were.
 void Undo(CChildView& view) {
-  CCameraDocument& document = view.Document();
-  if (!CanUndoEdit(document)) return;
   const CPixelMapping mapping = view.Camera().StoredView();
-  while (document.CanUndo()) {
-    const bool edit = !IsViewRecord(document.Log().back().op);
-    document.Undo();
-    if (edit) break;
-  }
+  if (!view.Document().UndoEdit()) return;
   view.Camera().StoredView() = mapping;
   view.DocumentChanged();
 }
 
 void Redo(CChildView& view) {
-  CCameraDocument& document = view.Document();
-  if (!document.CanRedo()) return;
   const CPixelMapping mapping = view.Camera().StoredView();
-  while (document.Redo() && IsViewRecord(document.Log().back().op)) {
-  }
+  if (!view.Document().RedoEdit()) return;
   view.Camera().StoredView() = mapping;
   view.DocumentChanged();
 }
@@ -73,16 +59,6 @@ QString SuggestedFileName(const CChildView& view, const QString& suffix) {
   name = name.trimmed();
   if (name.isEmpty() || name.startsWith(QLatin1Char('.'))) name = UiText(Lang::kCameraFileName);
   return name + QLatin1Char('.') + suffix;
-}
-
-bool CanUndoEdit(const CCameraDocument& document) {
-  if (!document.CanUndo()) return false;
-  const std::span<const EditRecord> log = document.Log();
-  for (size_t i = log.size(); i-- > 0;) {
-    if (log[i].op == kOpCreateCamera || log[i].op == kOpCameraFlags) return false;
-    if (!IsViewRecord(log[i].op)) return true;
-  }
-  return false;
 }
 
 QString ArchiveFolder() {

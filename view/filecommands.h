@@ -2,7 +2,6 @@
 
 #include <QString>
 
-class CCameraDocument;
 class CChildView;
 
 // Where the save dialog starts: beside the camera's file (or in the data
@@ -18,11 +17,6 @@ bool SaveCameraAs(CChildView& view, SaveTarget target);
 // article (or the file's base name), with the characters no file name may
 // hold replaced.
 QString SuggestedFileName(const CChildView& view, const QString& suffix);
-
-// Whether undo has an edit to take back. The scale and origin records of a
-// loaded file keep the window's place, which is no edit: undo passes over
-// them to the last edit before them.
-bool CanUndoEdit(const CCameraDocument& document);
 
 // The archive folder of the data folder, created when missing.
 QString ArchiveFolder();

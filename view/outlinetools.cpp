@@ -6,7 +6,7 @@
 #include "chamber.h"
 #include "childview.h"
 #include "editmessages.h"
-#include "editrecord.h"
+#include "editops.h"
 #include "languageentries.h"
 #include "messages.h"
 #include "movewcdlg.h"

@@ -7,7 +7,7 @@
 #include "commandgroups.h"
 #include "commandids.h"
 #include "commandtable.h"
-#include "editrecord.h"
+#include "editops.h"
 #include "partitionplacement.h"
 #include "partitiontool.h"
 #include "runcommands.h"

@@ -5,7 +5,7 @@
 
 #include "chamber.h"
 #include "childview.h"
-#include "editrecord.h"
+#include "editops.h"
 #include "languageentries.h"
 #include "messages.h"
 #include "modellimits.h"

@@ -11,7 +11,7 @@
 #include "commandids.h"
 #include "commandtable.h"
 #include "editmessages.h"
-#include "editrecord.h"
+#include "editops.h"
 #include "languageentries.h"
 #include "messages.h"
 #include "modifynonstanddlg.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cameradocument.h"
-#include "editrecord.h"
+#include "editops.h"
 
 namespace {
 

@@ -160,6 +160,39 @@ TEST(CameraDocumentTest, UndoRightAfterLoadingDropsTheOriginRecordFirst) {
   EXPECT_TRUE(loaded.Camera().WallAt(0)->IsFullyDivided());
 }
 
+TEST(CameraDocumentTest, UndoEditPassesOverThePlaceALoadedFileBrought) {
+  CCameraDocument document;
+  CreateSampleCamera(document);
+  ApplyOrFail(document, FillAllWallsRecord());
+  CCameraDocument loaded;
+  loaded.LoadBytes(document.SaveBytes());
+  ASSERT_EQ(Ops(loaded), (std::vector<int32_t>{kOpCreateCamera, kOpFillAllWalls, kOpScale, kOpOrigin}));
+
+  ASSERT_TRUE(loaded.UndoEdit());
+  EXPECT_EQ(Ops(loaded), std::vector<int32_t>{kOpCreateCamera});
+  EXPECT_FALSE(loaded.Camera().WallAt(0)->IsFullyDivided());
+  EXPECT_TRUE(loaded.IsModified());
+  EXPECT_FALSE(loaded.CanUndoEdit());
+  EXPECT_FALSE(loaded.UndoEdit());
+
+  ASSERT_TRUE(loaded.RedoEdit());
+  EXPECT_EQ(Ops(loaded), (std::vector<int32_t>{kOpCreateCamera, kOpFillAllWalls}));
+  EXPECT_TRUE(loaded.Camera().WallAt(0)->IsFullyDivided());
+  ASSERT_TRUE(loaded.RedoEdit());  // the place records alone
+  EXPECT_FALSE(loaded.CanRedo());
+  EXPECT_FALSE(loaded.IsModified());
+
+  // A file of nothing but the camera and its place has no edit to take back.
+  CCameraDocument bare;
+  CreateSampleCamera(bare, false, true);
+  CCameraDocument placed;
+  placed.LoadBytes(bare.SaveBytes());
+  EXPECT_TRUE(placed.CanUndo());
+  EXPECT_FALSE(placed.CanUndoEdit());
+  EXPECT_FALSE(placed.UndoEdit());
+  EXPECT_EQ(placed.Log().size(), 4u);
+}
+
 TEST(CameraDocumentTest, AnOriginBeyondWhatAReloadTakesIsSavedAtTheNearestOneThatLoads) {
   CCameraDocument document;
   CreateSampleCamera(document);

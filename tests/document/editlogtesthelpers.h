@@ -11,7 +11,7 @@
 #include "cameradocument.h"
 #include "camerajson.h"
 #include "editop.h"
-#include "editrecord.h"
+#include "editops.h"
 
 // Everything a camera shows and prices (the dump without its log, which a
 // save and reload lengthens by a scale and an origin record).

@@ -3,9 +3,12 @@
 // damaged or foreign file never builds a camera the window could not.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <span>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "editlogtesthelpers.h"
@@ -101,6 +104,35 @@ INSTANTIATE_TEST_SUITE_P(
         SkippedCase{"ResizeOfAMissingPanel", ResizePanelRecord(0, 7, 600)},
         SkippedCase{"ResizeBeyondTheLimits", ResizePanelRecord(0, 2, kHuge)}),
     [](const ::testing::TestParamInfo<SkippedCase>& param) { return param.param.name; });
+
+// Each code's layout read back: re-encoding what Decode gives is the record
+// itself, and the record one word short is refused.
+template <class... Ops>
+void ExpectEveryLayoutReadsBack(std::span<const EditRecord> log, std::type_identity<std::tuple<Ops...>>) {
+  const auto expect = [log](auto op) {
+    using Op = decltype(op);
+    const auto record = std::find_if(log.begin(), log.end(), [](const EditRecord& r) { return r.op == Op::kOp; });
+    ASSERT_NE(record, log.end()) << "no record of code " << Op::kOp;
+    const std::optional<Op> decoded = Decode<Op>(*record);
+    ASSERT_TRUE(decoded.has_value()) << "code " << Op::kOp;
+    EXPECT_EQ(Encode(*decoded), *record) << "code " << Op::kOp;
+    if (record->data.empty()) return;
+    EditRecord shorter = *record;
+    shorter.data.pop_back();
+    EXPECT_FALSE(Decode<Op>(shorter).has_value()) << "code " << Op::kOp << " one word short";
+  };
+  (expect(Ops{}), ...);
+}
+
+TEST(EditReplayTest, EveryOperationDecodesWhatItEncodes) {
+  CCameraDocument rich;
+  BuildRichCamera(rich);
+  CCameraDocument loaded;  // brings the scale and origin records
+  loaded.LoadBytes(rich.SaveBytes());
+  std::vector<EditRecord> log(loaded.Log().begin(), loaded.Log().end());
+  log.push_back(ClearPartitionRecord(0));
+  ExpectEveryLayoutReadsBack(log, std::type_identity<AllEditOps>{});
+}
 
 TEST(EditReplayTest, ReplayStartsFromTheConstructionValues) {
   const auto camera = ReplayEditLog({});
