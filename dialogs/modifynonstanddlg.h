@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "zamo_abi.h"
 #include "zamodialog.h"
 
 class QRadioButton;
@@ -13,7 +14,7 @@ class CModifyNonStandDlg : public CZamoDialog {
   Q_OBJECT
 
  public:
-  static constexpr int32_t kStep = 300;
+  static constexpr int32_t kStep = kPanelWidthStep;
   // Longer panels cannot be rounded up: the next standard width would exceed
   // the widest panel.
   static constexpr int32_t kMaxRoundUpLength = 1200;

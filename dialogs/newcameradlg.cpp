@@ -20,10 +20,10 @@
 #include "languageentries.h"
 #include "messages.h"
 #include "numbertext.h"
+#include "zamo_abi.h"
 
 namespace {
 
-constexpr int32_t kSideStep = 300;
 constexpr int kSideCount = 15;
 
 QComboBox* MakeSizeBox(QWidget* parent, int id) {
@@ -141,7 +141,7 @@ CNewCameraDlg::CNewCameraDlg(QWidget* parent) : CZamoDialog(parent) {
 
 QStringList CNewCameraDlg::SideSizes(int32_t thickness) {
   QStringList sizes;
-  for (int i = 0; i < kSideCount; ++i) sizes << QString::number(kMinInnerSize + 2 * thickness + kSideStep * i);
+  for (int i = 0; i < kSideCount; ++i) sizes << QString::number(kMinInnerSize + 2 * thickness + kPanelWidthStep * i);
   return sizes;
 }
 

@@ -5,6 +5,7 @@
 #include "chamber.h"
 #include "listaccess.h"
 #include "modellimits.h"
+#include "zamo_abi.h"
 
 using model_limits::kMaxLength;
 using model_limits::kMaxPanelsPerRun;
@@ -13,8 +14,7 @@ namespace {
 
 constexpr int32_t kEdgeLong = 900;    // edge panel beyond the thickness
 constexpr int32_t kEdgeShort = 600;
-constexpr int32_t kPieceStep = 300;   // middle panels are multiples of this
-constexpr int32_t kMiddleSteps = 4;   // up to 4 * 300 = 1200
+constexpr int32_t kMiddleSteps = 4;   // middle panels: kPanelWidthStep times 1 to 4
 constexpr int32_t kCompletionWidths[] = {1200, 900, 600};
 
 }  // namespace
@@ -70,7 +70,7 @@ bool CFloorStrip::AutoDivide() {
   AppendUnchecked(static_cast<int32_t>(first));
   if (rest >= 1) {
     for (int32_t k = kMiddleSteps; k >= 1; --k) {
-      const int32_t width = k * kPieceStep;
+      const int32_t width = k * kPanelWidthStep;
       while (rest >= width) {
         AppendUnchecked(width);
         rest -= width;
@@ -81,9 +81,9 @@ bool CFloorStrip::AutoDivide() {
       // when that is a full 1200, the two share it as 900 + (rest + 300).
       CFloorPanel& previous = panels_.back();
       if (previous.Width() == kStandardPanelWidth) {
-        previous.SetWidth(kStandardPanelWidth - kPieceStep);
-        divided_ -= kPieceStep;
-        AppendUnchecked(static_cast<int32_t>(rest + kPieceStep));
+        previous.SetWidth(kStandardPanelWidth - kPanelWidthStep);
+        divided_ -= kPanelWidthStep;
+        AppendUnchecked(static_cast<int32_t>(rest + kPanelWidthStep));
       } else {
         previous.SetWidth(static_cast<int32_t>(previous.Width() + rest));
         divided_ += rest;
