@@ -123,10 +123,9 @@ int RenderPage(CliContext& context, const CliOptions& options, CCameraDocument& 
 }  // namespace
 
 int RunRenderCommand(CliContext& context) {
-  CliOptions options;
-  std::string problem;
-  if (!ParseCliOptions(context.args, kOptions, &options, &problem)) return context.BadInput(problem);
-  if (options.positionals.size() != 1) return context.BadInput("give one camera file");
+  const std::optional<CliOptions> parsed = ParseCommandArgs(context, kOptions, CliPositionals::kOneCameraFile);
+  if (!parsed) return kExitBadInput;
+  const CliOptions& options = *parsed;
   const std::string* outputArg = options.Value("-o");
   if (!outputArg || outputArg->empty()) return context.BadInput("-o OUT.png|bmp|svg|pdf is missing");
   const std::string output = context.ResolvePath(*outputArg);
