@@ -5,6 +5,8 @@
 
 #include "chamber.h"
 #include "drawhelpers.h"
+#include "languageentries.h"
+#include "languagetable.h"
 #include "modellimits.h"
 #include "planrenderer.h"
 
@@ -66,7 +68,7 @@ void DrawStrip(const CPlanRenderer& renderer, const CChamber& camera, CDrawConte
 }
 
 std::string HeaderLine(const std::string& label, int64_t value) {
-  return label + ": " + std::to_string(value) + " мм.";
+  return label + ": " + std::to_string(value) + " " + ModuleLanguage().GetTextOrBuiltin(Lang::kMillimetres);
 }
 
 }  // namespace

@@ -340,7 +340,7 @@ void CChildView::mouseMoveEvent(QMouseEvent* event) {
     SetMapping(mapping);
   }
   const ModelPoint mm = Mapping().ToModel({at.x(), at.y()});
-  positionText_ = QStringLiteral("X: %1 мм  Y: %2 мм").arg(mm.x).arg(mm.y);
+  positionText_ = UiText(Lang::kStatusPosition).arg(mm.x).arg(mm.y);
   Q_EMIT PositionChanged(positionText_);
   QWidget::mouseMoveEvent(event);
 }
