@@ -428,7 +428,18 @@ inline constexpr int kNewProfileResourceCaption = 363;
 inline constexpr int kPriceListProgress = 364;
 inline constexpr int kPriceListSaving = 365;
 
+// The camera in 3-D: the menu item and toolbar tip, the window's buttons
+// ("%1" the corner's number) and its key hint, and the options that put
+// the picture on the printed page and in the detailed estimate.
+inline constexpr int k3dView = 366;
+inline constexpr int k3dViewFromCorner = 367;
+inline constexpr int k3dFit = 368;
+inline constexpr int k3dTransparentLid = 369;
+inline constexpr int k3dHint = 370;
+inline constexpr int k3dInTitleBlock = 371;
+inline constexpr int k3dInEstimate = 372;
+
 // The highest entry the file must hold.
-inline constexpr int kLastEntry = 365;
+inline constexpr int kLastEntry = 372;
 
 }  // namespace Lang
