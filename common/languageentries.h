@@ -439,7 +439,74 @@ inline constexpr int k3dHint = 370;
 inline constexpr int k3dInTitleBlock = 371;
 inline constexpr int k3dInEstimate = 372;
 
+// The Edit and Tools menus, Save As, recent files, the camera price item and the language choice.
+inline constexpr int kMenuEditTitle = 373;
+inline constexpr int kMenuUndo = 374;
+inline constexpr int kMenuRedo = 375;
+inline constexpr int kMenuUndoNamed = 376;
+inline constexpr int kMenuRedoNamed = 377;
+inline constexpr int kMenuDeleteSelected = 378;
+inline constexpr int kMenuSaveCameraAs = 379;
+inline constexpr int kMenuRecentFiles = 380;
+inline constexpr int kMenuRecentEmpty = 381;
+inline constexpr int kMenuCameraPrice = 382;
+inline constexpr int kMenuServiceTitle = 383;
+inline constexpr int kMenuSettings = 384;
+inline constexpr int kMenuLanguageTitle = 385;
+inline constexpr int kLanguageFirstName = 386;
+inline constexpr int kLanguageSecondName = 387;
+inline constexpr int kLanguageAfterRestart = 388;
+
+// What an edit is called in the Undo and Redo items.
+inline constexpr int kEditNameCorner = 389;
+inline constexpr int kEditNameMoveWall = 390;
+inline constexpr int kEditNameFillAll = 391;
+inline constexpr int kEditNameWallDivision = 392;
+inline constexpr int kEditNamePartitionDivision = 393;
+inline constexpr int kEditNameDoor = 394;
+inline constexpr int kEditNameClearDivision = 395;
+inline constexpr int kEditNameAddPartition = 396;
+inline constexpr int kEditNameDeletePartition = 397;
+inline constexpr int kEditNameFloorDivision = 398;
+inline constexpr int kEditNamePanelSize = 399;
+
+// Toolbar tips that no menu item lends.
+inline constexpr int kToolMoveWallMode = 400;
+inline constexpr int kToolPrintCamera = 401;
+
+// The settings dialog, and what sending says while no factory address is set.
+inline constexpr int kSettingsCaption = 402;
+inline constexpr int kSettingsMailAddress = 403;
+inline constexpr int kSettingsUpdateHost = 404;
+inline constexpr int kSettingsUpdatePort = 405;
+inline constexpr int kSettingsOpenReports = 406;
+inline constexpr int kSettingsThickness = 407;
+inline constexpr int kSettingsLanguage = 408;
+inline constexpr int kSettingsBadMailAddress = 409;
+inline constexpr int kSettingsBadUpdateHost = 410;
+inline constexpr int kMailAddressNotSet = 411;
+inline constexpr int kSendNeedsContact = 412;
+
+// The update check before the updater takes over.
+inline constexpr int kUpdateCaption = 413;
+inline constexpr int kUpdateUpToDate = 414;
+inline constexpr int kUpdateNewerFiles = 415;
+inline constexpr int kUpdateAskInstall = 416;
+inline constexpr int kUpdateNoConnection = 417;
+inline constexpr int kUpdateIndexUnreadable = 418;
+inline constexpr int kUpdateNotWritable = 419;
+
+// The start screen: the heat-load and material hints, and opening a camera file.
+inline constexpr int kHintHeatLoad = 420;
+inline constexpr int kHintMaterialProfiles = 421;
+inline constexpr int kStartOpenCamera = 422;
+inline constexpr int kHintOpenCamera = 423;
+inline constexpr int kStartOtherFile = 424;
+
+// The material dialog asks before another profile replaces unsaved edits.
+inline constexpr int kMaterialDropEdits = 425;
+
 // The highest entry the file must hold.
-inline constexpr int kLastEntry = 372;
+inline constexpr int kLastEntry = 425;
 
 }  // namespace Lang
