@@ -506,7 +506,33 @@ inline constexpr int kStartOtherFile = 424;
 // The material dialog asks before another profile replaces unsaved edits.
 inline constexpr int kMaterialDropEdits = 425;
 
+// Plan editing: the questions and refusals of the editing commands, the
+// limits of typed sizes and counts, the narrow floor strip offer.
+inline constexpr int kAskRunsLoseDivision = 426;
+inline constexpr int kAskRedivideDropsDoors = 427;
+inline constexpr int kDirectionOutward = 428;
+inline constexpr int kDirectionInward = 429;
+inline constexpr int kMoveAtMost = 430;
+inline constexpr int kMoveOtherWayOnly = 431;
+inline constexpr int kWallEndFixed = 432;
+inline constexpr int kPartitionTooLong = 433;
+inline constexpr int kPartitionOffsetRange = 434;
+inline constexpr int kNotADoorPanel = 435;
+inline constexpr int kCornerDistanceRange = 436;
+inline constexpr int kNothingToUndo = 437;
+inline constexpr int kNothingToRedo = 438;
+inline constexpr int kNonStandardOuterSize = 439;
+inline constexpr int kDealerCoefficientTooHigh = 440;
+inline constexpr int kCountNotPositive = 441;
+inline constexpr int kWidthWithinRun = 442;
+inline constexpr int kNarrowFloorStripsOffer = 443;
+inline constexpr int kNotCameraFile = 444;
+inline constexpr int kNoSuchPartition = 445;
+inline constexpr int kNoSuchWall = 446;
+inline constexpr int kNoSuchPanel = 447;
+inline constexpr int kNoSuchFloorStrip = 448;
+
 // The highest entry the file must hold.
-inline constexpr int kLastEntry = 425;
+inline constexpr int kLastEntry = 448;
 
 }  // namespace Lang
