@@ -532,7 +532,31 @@ inline constexpr int kNoSuchWall = 446;
 inline constexpr int kNoSuchPanel = 447;
 inline constexpr int kNoSuchFloorStrip = 448;
 
+// Exact dimensions: the inside sizes switch and the header's clear sizes,
+// what the status bar names under the pointer, the live distance of a wall
+// drag and of a partition, typed lengths.
+inline constexpr int kMenuInsideDimensions = 449;
+inline constexpr int kHeaderClear = 450;
+inline constexpr int kStatusWallClear = 451;
+inline constexpr int kStatusPanelKind = 452;
+inline constexpr int kPanelKindStandard = 453;
+inline constexpr int kPanelKindOtherWidth = 454;
+inline constexpr int kPanelKindDoor = 455;
+inline constexpr int kPanelKindOpening = 456;
+inline constexpr int kStatusFloorStripSize = 457;
+inline constexpr int kDragDistance = 458;
+inline constexpr int kMoveDirectionNote = 459;
+inline constexpr int kMenuSetLength = 460;
+inline constexpr int kSetLengthCaption = 461;
+inline constexpr int kSetLengthLabel = 462;
+inline constexpr int kMoveWallStart = 463;
+inline constexpr int kMoveWallEnd = 464;
+inline constexpr int kPartitionFromWall = 465;
+inline constexpr int kPartitionOffsetLabel = 466;
+inline constexpr int kMenuSetCameraLength = 467;
+inline constexpr int kMenuSetCameraWidth = 468;
+
 // The highest entry the file must hold.
-inline constexpr int kLastEntry = 448;
+inline constexpr int kLastEntry = 468;
 
 }  // namespace Lang
