@@ -556,7 +556,47 @@ inline constexpr int kPartitionOffsetLabel = 466;
 inline constexpr int kMenuSetCameraLength = 467;
 inline constexpr int kMenuSetCameraWidth = 468;
 
+// The printed page's title block, the print settings, the print preview and
+// PDF export, the picture filters, where a report went, the quotation's
+// added cells, the detailed estimate and the price lists' currency.
+inline constexpr int kPrintDateLabel = 469;
+inline constexpr int kPrintOuterSizes = 470;
+inline constexpr int kPrintInnerSizes = 471;
+inline constexpr int kPrintThickness = 472;
+inline constexpr int kPrintInnerVolume = 473;
+inline constexpr int kPrintScale = 474;
+inline constexpr int kPrintSheet = 475;
+inline constexpr int kPrintFitToPage = 476;
+inline constexpr int kPrintScaleRatioLabel = 477;
+inline constexpr int kMenuPrintPreview = 478;
+inline constexpr int kMenuExportPdf = 479;
+inline constexpr int kPdfFileFilter = 480;
+inline constexpr int kSvgFileFilter = 481;
+inline constexpr int kReportSavedStatus = 482;
+inline constexpr int kReportNotOpened = 483;
+inline constexpr int kReportOpenDisabled = 484;
+inline constexpr int kReportOpenFailed = 485;
+inline constexpr int kQuoteNumberLabel = 486;
+inline constexpr int kQuoteRoubles = 487;
+inline constexpr int kQuoteDealerCoefficient = 488;
+inline constexpr int kQuoteMaterialProfile = 489;
+inline constexpr int kDetailedEstimate = 490;
+inline constexpr int kEstimateUnitPrice = 491;
+inline constexpr int kEstimateLineSum = 492;
+inline constexpr int kEstimateSubtotal = 493;
+inline constexpr int kEstimateWalls = 494;
+inline constexpr int kEstimatePartitions = 495;
+inline constexpr int kEstimateCornerPosts = 496;
+inline constexpr int kEstimateCeiling = 497;
+inline constexpr int kEstimateFloor = 498;
+inline constexpr int kEstimateDoors = 499;
+inline constexpr int kEstimateVolumeDiscount = 500;
+inline constexpr int kEstimateDealerDiscount = 501;
+inline constexpr int kEstimateVat = 502;
+inline constexpr int kPriceListRoubles = 503;
+inline constexpr int kPriceListEuros = 504;
+
 // The highest entry the file must hold.
-inline constexpr int kLastEntry = 468;
+inline constexpr int kLastEntry = 504;
 
 }  // namespace Lang
