@@ -67,8 +67,12 @@ void DrawStrip(const CPlanRenderer& renderer, const CChamber& camera, CDrawConte
   }
 }
 
-std::string HeaderLine(const std::string& label, int64_t value) {
-  return label + ": " + std::to_string(value) + " " + ModuleLanguage().GetTextOrBuiltin(Lang::kMillimetres);
+// "<label>: <outer> mm (clear <inside> mm)".
+std::string HeaderLine(const std::string& label, int64_t outer, int64_t inside) {
+  const CLanguageTable& language = ModuleLanguage();
+  const std::string mm = " " + language.GetTextOrBuiltin(Lang::kMillimetres);
+  return label + ": " + std::to_string(outer) + mm + " (" + language.GetTextOrBuiltin(Lang::kHeaderClear) + " " +
+         std::to_string(inside) + mm + ")";
 }
 
 }  // namespace
@@ -100,11 +104,12 @@ void CPlanRenderer::Draw(const CChamber& camera, CDrawContext& dc, const Drawing
   // after it leave a label font, which on a vertical partition would turn
   // the header upwards and off the window.
   dc.Select(resources_.dimensionFontHorizontal);
-  // The outer sizes: the reference rectangle plus one thickness, the height
-  // plus floor and ceiling.
+  // The reference line runs through the middle of the walls: the outer
+  // sizes are its extents plus one thickness, the clear ones minus one; the
+  // height is the clear one, floor and ceiling add a thickness each.
   const int64_t t = camera.Thickness();
   dc.Text(kHeaderLines[0], header.title);
-  dc.Text(kHeaderLines[1], HeaderLine(header.heightLabel, int64_t{camera.Height()} + 2 * t));
-  dc.Text(kHeaderLines[2], HeaderLine(header.widthLabel, int64_t{camera.Depth()} + t));
-  dc.Text(kHeaderLines[3], HeaderLine(header.lengthLabel, int64_t{camera.Width()} + t));
+  dc.Text(kHeaderLines[1], HeaderLine(header.heightLabel, int64_t{camera.Height()} + 2 * t, camera.Height()));
+  dc.Text(kHeaderLines[2], HeaderLine(header.widthLabel, int64_t{camera.Depth()} + t, int64_t{camera.Depth()} - t));
+  dc.Text(kHeaderLines[3], HeaderLine(header.lengthLabel, int64_t{camera.Width()} + t, int64_t{camera.Width()} - t));
 }

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "chamber.h"
+#include "insidedimensions.h"
 #include "modellimits.h"
 #include "sizes.h"
 
@@ -155,7 +156,43 @@ int64_t RightEdge(const CChamber& camera, std::span<CWallCollection* const> wall
   return right;
 }
 
+// `outer` redrawn between `a` and `b` along its chain, with extension lines
+// from `face` (across) out to where the outer ones end.
+DimensionRecord BetweenFaces(const DimensionRecord& outer, bool alongX, int64_t a, int64_t b, int64_t face) {
+  const auto across = [alongX](ModelPoint p) { return int64_t{alongX ? p.y : p.x}; };
+  const int64_t extensionEnd = across(outer.extension1.to);
+  const int64_t linePos = across(outer.dimensionLine.from);
+  const int64_t high = std::max(a, b);
+  const int64_t low = std::min(a, b);
+  DimensionRecord r = outer;
+  r.extension1 = {At(alongX, high, face), At(alongX, high, extensionEnd)};
+  r.extension2 = {At(alongX, low, face), At(alongX, low, extensionEnd)};
+  r.dimensionLine = {At(alongX, low, linePos), At(alongX, high, linePos)};
+  r.dot1 = Box(alongX, low - kDotHalf, linePos - kDotHalf, low + kDotHalf, linePos + kDotHalf);
+  r.dot2 = Box(alongX, high - kDotHalf, linePos - kDotHalf, high + kDotHalf, linePos + kDotHalf);
+  r.value = SaturateInt32(high - low);
+  r.textAt = At(alongX, high - (high - low) / 2, across(outer.textAt));
+  return r;
+}
+
 }  // namespace
+
+std::vector<DimensionRecord> CSizes::MeasureInside() const {
+  std::vector<DimensionRecord> records = Measure();
+  const CChamber* camera = Camera();
+  if (!camera || records.size() != walls_.size()) return records;
+  const std::vector<ModelPoint> corners = InnerCorners(*camera);
+  const size_t count = corners.size();
+  for (size_t k = 0; k < records.size(); ++k) {
+    const int index = camera->IndexOfWall(walls_[k]);
+    if (index < 0) continue;
+    const ModelPoint a = corners[static_cast<size_t>(index)];
+    const ModelPoint b = corners[(static_cast<size_t>(index) + 1) % count];
+    const bool alongX = !records[k].verticalText;
+    records[k] = BetweenFaces(records[k], alongX, alongX ? a.x : a.y, alongX ? b.x : b.y, alongX ? a.y : a.x);
+  }
+  return records;
+}
 
 std::vector<DimensionRecord> CTopSizes::Measure() const { return MeasureSide(*this, kTopRule); }
 std::vector<DimensionRecord> CBottomSizes::Measure() const { return MeasureSide(*this, kBottomRule); }

@@ -49,6 +49,10 @@ class CPlanRenderer {
   // inch; a value below 1, and a print renderer, are left alone.
   void SetScreenResolution(int32_t logPixelsY);
   bool Printing() const { return printing_; }
+  // Whether the dimension chains show the clear sizes between the inner
+  // faces instead of the outer ones; the header shows both either way.
+  bool InsideDimensions() const { return insideDimensions_; }
+  void SetInsideDimensions(bool inside) { insideDimensions_ = inside; }
 
   // Draws the plan: the floor strips, the outline segments with their
   // panels, doors and posts, the dimension chains (left, right, bottom,
@@ -60,4 +64,5 @@ class CPlanRenderer {
   CPixelMapping mapping_;
   DrawResources resources_;
   bool printing_ = false;
+  bool insideDimensions_ = false;
 };

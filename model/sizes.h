@@ -61,9 +61,14 @@ class CSizes {
   // The dimension records of this side, in list order; none for an empty
   // list or a side without a camera.
   virtual std::vector<DimensionRecord> Measure() const = 0;
+  // The same chain measured between the inner faces: each listed wall's
+  // clear length (InsideLength), its extension lines from the inner face
+  // out to where the outer chain's end, its line and text where the outer
+  // chain has them.
+  std::vector<DimensionRecord> MeasureInside() const;
   // Draws the side's chains with the renderer's dimension pen and font:
-  // extension lines, dimension line, a dot at each end, the value. Nothing
-  // for an empty list.
+  // extension lines, dimension line, a dot at each end, the value; inside
+  // sizes when the renderer is set to them. Nothing for an empty list.
   virtual void Draw(const CPlanRenderer& renderer, CDrawContext& dc) const;
 
  protected:

@@ -36,10 +36,10 @@ void DrawRecords(const CPlanRenderer& renderer, CDrawContext& dc, std::span<cons
 }  // namespace
 
 void CSizes::Draw(const CPlanRenderer& renderer, CDrawContext& dc) const {
-  DrawRecords(renderer, dc, Measure());
+  DrawRecords(renderer, dc, renderer.InsideDimensions() ? MeasureInside() : Measure());
 }
 
 void CRightSizes::Draw(const CPlanRenderer& renderer, CDrawContext& dc) const {
-  DrawRecords(renderer, dc, Measure());
+  DrawRecords(renderer, dc, renderer.InsideDimensions() ? MeasureInside() : Measure());
   DrawRecords(renderer, dc, MeasureFloorCuts());
 }

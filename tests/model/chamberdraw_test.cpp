@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "insidedimensions.h"
 #include "modeltesthelpers.h"
 #include "planrenderer.h"
 #include "recordingdrawcontext.h"
@@ -169,9 +170,11 @@ TEST(ChamberDrawTest, PlanIsDrawnFloorFirstThenWallsChainsPartitionsAndHeader) {
   ASSERT_NE(dc.FindRectangle({292, 212, 308, 408}), nullptr);
   ASSERT_NE(TextAt(dc, "1000", {310, 310}), nullptr);
 
-  // The header: the outer sizes, in the chains' horizontal font.
+  // The header: the outer and the clear sizes, in the chains' horizontal
+  // font.
   const std::vector<DrawCall> header(calls.end() - 4, calls.end());
-  const Texts texts{"Габаритные размеры камеры:", "Высота: 2400 мм.", "Ширина: 2100 мм.", "Длина: 3100 мм."};
+  const Texts texts{"Габаритные размеры камеры:", "Высота: 2400 мм. (в свету 2200 мм.)",
+                    "Ширина: 2100 мм. (в свету 1900 мм.)", "Длина: 3100 мм. (в свету 2900 мм.)"};
   for (size_t i = 0; i < 4; ++i) {
     EXPECT_EQ(header[i].text, texts[i]);
     EXPECT_EQ(header[i].from, (PixelPoint{10, static_cast<int32_t>(10 + 20 * i)}));
@@ -234,11 +237,49 @@ TEST(ChamberDrawTest, ChainsOfAnLShapedCameraFollowItsSteps) {
             (Texts{"2100", "900", "1200", "1000", "1100", "2600", "3100"}));
 }
 
+TEST(ChamberDrawTest, InsideDimensionsMeasureBetweenTheInnerFaces) {
+  CPlanRenderer inside = kScreen;
+  inside.SetInsideDimensions(true);
+  struct Case {
+    const char* name;
+    bool lShaped;
+    Texts values;  // left, right, floor cuts, bottom, top
+  };
+  const Case cases[] = {
+      {"rectangle", false, {"1900", "1900", "2100", "2900", "2900"}},
+      // Down the right: from the top's inner face (y 50) to the step's
+      // (850), on to the bottom's (1950); the floor cuts stay as they are.
+      {"L-shape", true, {"1900", "800", "1100", "1000", "1100", "2400", "2900"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto camera = MakeCamera(3000, 2000, 100);
+    if (c.lShaped) {
+      ASSERT_TRUE(camera->SplitWall(1, false, 900));
+      ASSERT_TRUE(camera->MoveWall(2, 500));
+    }
+    CRecordingDrawContext dc;
+    inside.Draw(*camera, dc, kHeader);
+    EXPECT_EQ(DimensionTexts(dc, inside.Resources()), c.values);
+    // Each wall's clear length is what its chain shows.
+    EXPECT_EQ(InsideLength(*camera, 0), 2900);
+    EXPECT_EQ(ChamberDimensions::Values(camera->Left().MeasureInside()), (std::vector<int32_t>{1900}));
+  }
+  // The top chain's line ends where the inner faces meet the top wall.
+  auto camera = MakeCamera(3000, 2000, 100);
+  const std::vector<DimensionRecord> top = camera->Top().MeasureInside();
+  ASSERT_EQ(top.size(), 1u);
+  EXPECT_EQ(top[0].dimensionLine.from.x, 50);
+  EXPECT_EQ(top[0].dimensionLine.to.x, 2950);
+  EXPECT_EQ(top[0].extension1.from.y, 50);
+}
+
 TEST(ChamberDrawTest, EmptyCameraDrawsOnlyItsHeader) {
   CChamber camera;
   CRecordingDrawContext dc;
   kScreen.Draw(camera, dc, kHeader);
-  EXPECT_EQ(dc.Texts(), (Texts{"Габаритные размеры камеры:", "Высота: 0 мм.", "Ширина: 0 мм.", "Длина: 0 мм."}));
+  EXPECT_EQ(dc.Texts(), (Texts{"Габаритные размеры камеры:", "Высота: 0 мм. (в свету 0 мм.)", "Ширина: 0 мм. (в свету 0 мм.)",
+                                 "Длина: 0 мм. (в свету 0 мм.)"}));
   EXPECT_EQ(dc.Calls().size(), 4u);
 }
 
