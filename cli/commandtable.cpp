@@ -2,6 +2,7 @@
 
 int RunNewCommand(CliContext& context);
 int RunDumpCommand(CliContext& context);
+int RunEditCommand(CliContext& context);
 int RunRenderCommand(CliContext& context);
 int RunReportCommand(CliContext& context);
 int RunPriceListCommand(CliContext& context);
@@ -17,6 +18,13 @@ constexpr CliCommand kCommands[] = {
      "[--lock-geometry] [--fill] -o FILE.kry",
      RunNewCommand},
     {"dump", "FILE.kry", RunDumpCommand},
+    {"edit",
+     "IN.kry OPERATION... -o OUT.kry; operations, in order: --fill-all, --fill WALL, --fill-partition P, "
+     "--clear WALL, --door WALL:PANEL:KIND[:HEIGHT], --remove-door WALL:PANEL, --corner WALL:start|end:DISTANCE, "
+     "--move WALL:DISTANCE (positive outward), --set-length WALL:LENGTH[:start|end], "
+     "--partition WALL:OFFSET[:LENGTH], --delete-partition P, --divide WALL:W1,W2,..., "
+     "--divide-floor STRIP:W1,W2,..., --fix-nonstandard WALL:PANEL:WIDTH, --undo, --redo",
+     RunEditCommand},
     {"render", "FILE.kry -o OUT.png|bmp|svg|pdf [--size WxH] [--fit] [--scale S] [--font-points P]",
      RunRenderCommand},
     {"report", "FILE.kry -o OUT.xlsx [--profile N] [--euro] [--dealer FRACTION]", RunReportCommand},

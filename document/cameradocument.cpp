@@ -30,9 +30,20 @@ bool CCameraDocument::CreateCamera(std::u16string article, std::u16string descri
   contents_.article = std::move(article);
   contents_.description = std::move(description);
   contents_.records = std::move(records);
-  redo_.clear();
+  joined_.assign(contents_.records.size(), false);
+  ClearRedo();
   modified_ = true;
   return true;
+}
+
+void CCameraDocument::ClearRedo() {
+  redo_.clear();
+  redoJoined_.clear();
+}
+
+void CCameraDocument::AppendRecord(const EditRecord& record, bool joined) {
+  contents_.records.push_back(record);
+  joined_.push_back(joined);
 }
 
 bool CCameraDocument::Apply(const EditRecord& record, EditRefusal* why) {
@@ -46,8 +57,28 @@ bool CCameraDocument::Apply(const EditRecord& record, EditRefusal* why) {
       break;
   }
   if (!ApplyEditRecord(*camera_, record, why)) return false;
-  contents_.records.push_back(record);
-  redo_.clear();
+  AppendRecord(record, false);
+  ClearRedo();
+  modified_ = true;
+  return true;
+}
+
+bool CCameraDocument::ApplyAll(std::span<const EditRecord> records, EditRefusal* why) {
+  if (records.empty()) return true;
+  if (records.size() == 1) return Apply(records.front(), why);
+  for (const EditRecord& record : records)
+    if (record.op == kOpCreateCamera || record.op == kOpCameraFlags || IsPlaceRecord(record))
+      return Refuse(why, EditRefusal::kBadArgument);
+  // Tried on a copy first, so that a refusal halfway leaves the live camera
+  // (and every pointer the window holds into it) untouched.
+  std::unique_ptr<CChamber> trial = ReplayEditLog(contents_.records);
+  for (const EditRecord& record : records)
+    if (!ApplyEditRecord(*trial, record, why)) return false;
+  for (size_t i = 0; i < records.size(); ++i) {
+    ApplyEditRecord(*camera_, records[i]);
+    AppendRecord(records[i], i > 0);
+  }
+  ClearRedo();
   modified_ = true;
   return true;
 }
@@ -65,11 +96,15 @@ bool CCameraDocument::CanUndo() const { return contents_.records.size() > UndoFl
 void CCameraDocument::TakeBackLast() {
   redo_.push_back(std::move(contents_.records.back()));
   contents_.records.pop_back();
+  redoJoined_.push_back(!joined_.empty() && joined_.back());
+  if (!joined_.empty()) joined_.pop_back();
 }
 
 void CCameraDocument::PutBackNext() {
   contents_.records.push_back(std::move(redo_.back()));
   redo_.pop_back();
+  joined_.push_back(!redoJoined_.empty() && redoJoined_.back());
+  if (!redoJoined_.empty()) redoJoined_.pop_back();
 }
 
 void CCameraDocument::AfterUndoOrRedo() {
@@ -103,10 +138,11 @@ bool CCameraDocument::CanUndoEdit() const {
 
 bool CCameraDocument::UndoEdit() {
   if (!CanUndoEdit()) return false;
-  bool tookEdit = false;
-  while (!tookEdit && CanUndo()) {
-    tookEdit = !IsPlaceRecord(contents_.records.back());
+  while (CanUndo()) {
+    const bool edit = !IsPlaceRecord(contents_.records.back());
+    const bool joined = !joined_.empty() && joined_.back();
     TakeBackLast();
+    if (edit && !joined) break;
   }
   AfterUndoOrRedo();
   return true;
@@ -116,7 +152,7 @@ bool CCameraDocument::RedoEdit() {
   if (redo_.empty()) return false;
   do {
     PutBackNext();
-  } while (IsPlaceRecord(contents_.records.back()) && !redo_.empty());
+  } while (!redo_.empty() && (IsPlaceRecord(contents_.records.back()) || redoJoined_.back()));
   AfterUndoOrRedo();
   return true;
 }
@@ -143,7 +179,8 @@ FileError CCameraDocument::Load(const std::string& path, CameraFileReadResult* r
   contents_ = std::move(contents);
   camera_ = std::move(camera);
   ++generation_;
-  redo_.clear();
+  joined_.assign(contents_.records.size(), false);
+  ClearRedo();
   savedRecords_ = contents_.records;
   modified_ = false;
   return {};
@@ -151,11 +188,12 @@ FileError CCameraDocument::Load(const std::string& path, CameraFileReadResult* r
 
 CameraFileReadResult CCameraDocument::LoadBytes(std::string_view bytes) {
   const CameraFileReadResult read = ReadCameraFile(bytes, contents_);
-  redo_.clear();
+  ClearRedo();
   Rebuild();
   savedRecords_ = contents_.records;
   modified_ = false;
   return read;
+  joined_.assign(contents_.records.size(), false);
 }
 
 std::vector<EditRecord> CCameraDocument::ViewRecords() const {

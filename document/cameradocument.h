@@ -74,6 +74,11 @@ class CCameraDocument {
   // refuses it or for the codes that only creation (kOpCreateCamera,
   // kOpCameraFlags) and saving (kOpScale, kOpOrigin) make (kBadArgument).
   bool Apply(const EditRecord& record, EditRefusal* why = nullptr);
+  // One edit the user sees that is made of several records (fill all
+  // objects on a camera partly divided, a corner on a divided wall): all
+  // are performed or none (false, the reason of the first refused one,
+  // nothing changed), and UndoEdit / RedoEdit take them as one step.
+  bool ApplyAll(std::span<const EditRecord> records, EditRefusal* why = nullptr);
 
   // Undo is possible while the log holds more than the creation record and
   // the flags record right after it; it moves the last record to the redo
@@ -119,6 +124,8 @@ class CCameraDocument {
   void AfterUndoOrRedo();
   std::vector<EditRecord> ViewRecords() const;
   size_t UndoFloor() const;
+  void ClearRedo();
+  void AppendRecord(const EditRecord& record, bool joined);
   bool MatchesSavedLog() const;
 
   CameraFileContents contents_;
@@ -128,3 +135,8 @@ class CCameraDocument {
   uint64_t generation_ = 0;
   bool modified_ = false;
 };
+  // Per record of the log (of redo_): whether it belongs to the same edit
+  // as the record before it. Files know nothing of it: after a load every
+  // record is an edit of its own.
+  std::vector<bool> joined_;
+  std::vector<bool> redoJoined_;

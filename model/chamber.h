@@ -214,8 +214,15 @@ class CChamber {
   // (kRunWouldVanish); a chain that would not close, as for a step whose
   // neighbours run the same way (kOpenChain); walls that would cross or
   // touch (kWallsWouldCross); results beyond the limits (kBeyondLimits).
+  // A neighbour whose run changes length loses its panels, doors included:
+  // they would no longer fit it.
   bool MoveWall(int index, int32_t distance, EditRefusal* why = nullptr);
   bool MoveWall(const CWallCollection* wall, int32_t distance, EditRefusal* why = nullptr);
+  // What MoveWall would answer, without moving anything.
+  EditRefusal CheckMoveWall(int index, int32_t distance) const;
+  // The neighbours of segment `index` whose runs a move lengthens or
+  // shortens (and so clears); none for segment 0 or no segment.
+  std::vector<int> RunsReshapedByMove(int index) const;
   // Grows (delta > 0) or shrinks the magnitude of segment `index` and of the
   // first segment in chain order that is parallel to it, runs the other way
   // and is longer than delta. The opposite segment is divided anew; doors and
@@ -250,6 +257,8 @@ class CChamber {
 
  private:
   struct OutlinePiece;
+  struct MovePlan;
+  EditRefusal PlanMove(int index, int32_t distance, MovePlan* plan) const;
   EditRefusal CheckOutline(std::span<const OutlinePiece> pieces) const;
   std::vector<OutlinePiece> Pieces() const;
   int64_t SumUpTo(const CWallCollection* wall, Orientation orientation) const;

@@ -111,60 +111,96 @@ bool CChamber::SplitWall(const CWallCollection* wall, bool before, int32_t dista
   return SplitWall(index, before, distance, why);
 }
 
-bool CChamber::MoveWall(int index, int32_t distance, EditRefusal* why) {
-  if (index == 0 && !walls_.empty()) return Refuse(why, EditRefusal::kFirstSegment);
-  CWallCollection* wall = WallAt(index);
-  if (!wall) return Refuse(why, EditRefusal::kNoSuchWall);
-  if (!WithinLength(distance)) return Refuse(why, EditRefusal::kBeyondLimits);
+struct CChamber::MovePlan {
+  int prevIndex = -1;
+  int nextIndex = -1;
+  bool prevBends = false;
+  bool nextBends = false;
+  int64_t prevLength = 0;
+  int64_t nextLength = 0;
+  int insertAt = -1;
+  int64_t insertLength = 0;
+};
 
+EditRefusal CChamber::PlanMove(int index, int32_t distance, MovePlan* plan) const {
+  if (index == 0 && !walls_.empty()) return EditRefusal::kFirstSegment;
+  const CWallCollection* wall = WallAt(index);
+  if (!wall) return EditRefusal::kNoSuchWall;
+  if (!WithinLength(distance)) return EditRefusal::kBeyondLimits;
+
+  MovePlan p;
   const int count = WallCount();
-  const int prevIndex = index - 1;
-  const int nextIndex = (index + 1) % count;
-  CWallCollection& prev = *walls_[static_cast<size_t>(prevIndex)];
-  CWallCollection& next = *walls_[static_cast<size_t>(nextIndex)];
-  const bool prevBends = prev.GetOrientation() != wall->GetOrientation();
-  const bool nextBends = next.GetOrientation() != wall->GetOrientation();
-  if (!prevBends && !nextBends) return Refuse(why, EditRefusal::kNothingToBend);
+  p.prevIndex = index - 1;
+  p.nextIndex = (index + 1) % count;
+  const CWallCollection& prev = *walls_[static_cast<size_t>(p.prevIndex)];
+  const CWallCollection& next = *walls_[static_cast<size_t>(p.nextIndex)];
+  p.prevBends = prev.GetOrientation() != wall->GetOrientation();
+  p.nextBends = next.GetOrientation() != wall->GetOrientation();
+  if (!p.prevBends && !p.nextBends) return EditRefusal::kNothingToBend;
 
   const int64_t d = distance;
   const int64_t t = thickness_;
   const auto shrink = [d](int64_t length) { return length >= 0 ? length - d : length + d; };
-  const int64_t prevLength = prevBends ? shrink(prev.Length()) : prev.Length();
-  const int64_t nextLength = nextBends ? shrink(next.Length()) : next.Length();
-  if (!KeepsDirection(prev.Length(), prevLength) || !KeepsDirection(next.Length(), nextLength))
-    return Refuse(why, EditRefusal::kRunWouldVanish);
+  p.prevLength = p.prevBends ? shrink(prev.Length()) : prev.Length();
+  p.nextLength = p.nextBends ? shrink(next.Length()) : next.Length();
+  if (!KeepsDirection(prev.Length(), p.prevLength) || !KeepsDirection(next.Length(), p.nextLength))
+    return EditRefusal::kRunWouldVanish;
   // Where a neighbour is collinear, a connecting segment takes up the move.
-  int insertAt = -1;
-  int64_t insertLength = 0;
-  if (prevBends && !nextBends) {
-    insertAt = index + 1;
-    insertLength = prev.ExtendedLength() > 0 ? d - t : t - d;
-  } else if (nextBends && !prevBends) {
-    insertAt = index;
-    insertLength = next.ExtendedLength() > 0 ? d - t : t - d;
+  if (p.prevBends && !p.nextBends) {
+    p.insertAt = index + 1;
+    p.insertLength = prev.ExtendedLength() > 0 ? d - t : t - d;
+  } else if (p.nextBends && !p.prevBends) {
+    p.insertAt = index;
+    p.insertLength = next.ExtendedLength() > 0 ? d - t : t - d;
   }
   // The connecting segment's "d - t" carries the move only while it has a
   // run of its own: for d <= t it would vanish or point backwards.
-  if (insertAt >= 0 && d <= t) return Refuse(why, EditRefusal::kRunWouldVanish);
+  if (p.insertAt >= 0 && d <= t) return EditRefusal::kRunWouldVanish;
 
   std::vector<OutlinePiece> pieces = Pieces();
-  pieces[static_cast<size_t>(prevIndex)].length = prevLength;
-  pieces[static_cast<size_t>(nextIndex)].length = nextLength;
-  if (insertAt >= 0)
-    pieces.insert(pieces.begin() + insertAt, OutlinePiece{Perpendicular(wall->GetOrientation()), insertLength});
-  if (const EditRefusal r = CheckOutline(pieces); r != EditRefusal::kNone) return Refuse(why, r);
+  pieces[static_cast<size_t>(p.prevIndex)].length = p.prevLength;
+  pieces[static_cast<size_t>(p.nextIndex)].length = p.nextLength;
+  if (p.insertAt >= 0)
+    pieces.insert(pieces.begin() + p.insertAt, OutlinePiece{Perpendicular(wall->GetOrientation()), p.insertLength});
+  if (const EditRefusal r = CheckOutline(pieces); r != EditRefusal::kNone) return r;
+  if (plan) *plan = p;
+  return EditRefusal::kNone;
+}
 
-  prev.SetLength(static_cast<int32_t>(prevLength));
-  next.SetLength(static_cast<int32_t>(nextLength));
-  if (insertAt >= 0) {
+EditRefusal CChamber::CheckMoveWall(int index, int32_t distance) const { return PlanMove(index, distance, nullptr); }
+
+std::vector<int> CChamber::RunsReshapedByMove(int index) const {
+  std::vector<int> reshaped;
+  const CWallCollection* wall = WallAt(index);
+  if (!wall || index == 0) return reshaped;
+  const int next = (index + 1) % WallCount();
+  for (const int neighbour : {index - 1, next})
+    if (walls_[static_cast<size_t>(neighbour)]->GetOrientation() != wall->GetOrientation())
+      reshaped.push_back(neighbour);
+  return reshaped;
+}
+
+bool CChamber::MoveWall(int index, int32_t distance, EditRefusal* why) {
+  MovePlan p;
+  if (const EditRefusal r = PlanMove(index, distance, &p); r != EditRefusal::kNone) return Refuse(why, r);
+  CWallCollection& prev = *walls_[static_cast<size_t>(p.prevIndex)];
+  CWallCollection& next = *walls_[static_cast<size_t>(p.nextIndex)];
+  // A neighbour whose run changed length would keep panels that no longer
+  // fit it (drawn beyond its post, priced as they stand): it loses its
+  // division and is divided again like any undivided run.
+  if (p.prevLength != prev.Length()) prev.ClearPanels();
+  if (p.nextLength != next.Length()) next.ClearPanels();
+  prev.SetLength(static_cast<int32_t>(p.prevLength));
+  next.SetLength(static_cast<int32_t>(p.nextLength));
+  const Orientation across = Perpendicular(walls_[static_cast<size_t>(index)]->GetOrientation());
+  if (p.insertAt >= 0) {
     auto link = std::make_unique<CWallCollection>();
-    link->InitWithCorner(static_cast<int32_t>(insertLength), thickness_, this,
-                         Perpendicular(wall->GetOrientation()));
-    InsertWall(insertAt, std::move(link));
+    link->InitWithCorner(static_cast<int32_t>(p.insertLength), thickness_, this, across);
+    InsertWall(p.insertAt, std::move(link));
   }
   // The chain hangs on the start of segment 0, which is the end of the last
   // segment: when that one moves, the origin moves with it on the screen.
-  if (index == count - 1) storedView_.ShiftOriginByModel(d, 0);
+  if (index == WallCount() - 1 - (p.insertAt >= 0 ? 1 : 0)) storedView_.ShiftOriginByModel(distance, 0);
   AfterOutlineMove();
   return true;
 }
