@@ -31,6 +31,10 @@ DrawFont CDrawContext::SelectFont(const DrawFont& font) {
   return previous;
 }
 
+void CDrawContext::Polygon(std::span<const PixelPoint> points) {
+  for (size_t i = 0; i < points.size() && points.size() > 1; ++i) Line(points[i], points[(i + 1) % points.size()]);
+}
+
 int32_t MulDiv(int32_t a, int32_t b, int32_t c) {
   if (c == 0) return -1;
   const int64_t product = int64_t{a} * b;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -109,6 +110,10 @@ class CDrawContext {
   virtual void Line(PixelPoint from, PixelPoint to) = 0;
   // The ellipse inscribed in `box`, filled and outlined.
   virtual void Ellipse(const PixelRect& box) = 0;
+  // The closed polygon through `points`, filled with the brush and outlined
+  // with the pen (the 3-D picture's faces). A surface that fills no
+  // polygons draws the outline with Line.
+  virtual void Polygon(std::span<const PixelPoint> points);
   // UTF-8 text with the font, the top-left corner of its first character
   // cell at `at` (turned about `at` for a font with an escapement).
   virtual void Text(PixelPoint at, std::string_view text) = 0;

@@ -196,6 +196,22 @@ void CPainterDrawContext::Ellipse(const PixelRect& box) {
   painter_.drawEllipse(outline);
 }
 
+void CPainterDrawContext::Polygon(std::span<const PixelPoint> points) {
+  if (points.size() < 3) return;
+  UseShapePen();
+  // The faces of a picture are few-cornered: no allocation for them.
+  constexpr size_t kInline = 8;
+  QPoint inlinePoints[kInline];
+  std::vector<QPoint> many;
+  QPoint* corners = inlinePoints;
+  if (points.size() > kInline) {
+    many.resize(points.size());
+    corners = many.data();
+  }
+  for (size_t i = 0; i < points.size(); ++i) corners[i] = QPoint(points[i].x, points[i].y);
+  painter_.drawPolygon(corners, static_cast<int>(points.size()));
+}
+
 const CPainterDrawContext::LaidOutText& CPainterDrawContext::LaidOut(std::string_view text) {
   auto& cache = texts_[font_];
   if (cache.size() > kMaxCachedTexts) cache.clear();

@@ -34,6 +34,7 @@ class CPainterDrawContext : public CDrawContext {
   void Rectangle(const PixelRect& rect) override;
   void Line(PixelPoint from, PixelPoint to) override;
   void Ellipse(const PixelRect& box) override;
+  void Polygon(std::span<const PixelPoint> points) override;
   void Text(PixelPoint at, std::string_view text) override;
   void TextInRect(const PixelRect& rect, std::string_view text) override;
   int32_t DeviceCaps(DeviceCap cap) const override;
