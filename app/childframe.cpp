@@ -4,9 +4,6 @@
 #include <QGridLayout>
 #include <QScrollBar>
 
-#include <algorithm>
-#include <limits>
-
 #include "childview.h"
 
 namespace {
@@ -52,17 +49,11 @@ void CChildFrame::OnScrollAction(QScrollBar* bar, int action) {
   if (action == QAbstractSlider::SliderSingleStepSub) step = kLineStep;
   if (action == QAbstractSlider::SliderSingleStepAdd) step = -kLineStep;
   if (step == 0) return;
-  CPixelMapping mapping = view_->Mapping();
-  const auto moved = [step](int32_t origin) {
-    return static_cast<int32_t>(std::clamp<int64_t>(int64_t{origin} + step, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
-  };
   if (bar == horizontal_) {
-    mapping.SetOriginX(moved(mapping.OriginX()));
+    view_->PanBy(step, 0);
   } else {
-    mapping.SetOriginY(moved(mapping.OriginY()));
+    view_->PanBy(0, step);
   }
-  view_->SetMapping(mapping);
 }
 
 void CChildFrame::UpdateTitle() {

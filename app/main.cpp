@@ -16,6 +16,7 @@
 #include "languageentries.h"
 #include "languagetable.h"
 #include "messages.h"
+#include "settings.h"
 #include "zamoapp.h"
 
 namespace {
@@ -31,11 +32,13 @@ int main(int argc, char** argv) {
   // The program ends when its main window closes, not when the start
   // screen (the first window) does.
   QApplication::setQuitOnLastWindowClosed(false);
-  // The program speaks Russian (the language file's first language); Qt's
-  // own buttons and file and print dialogs should too.
+  // The program speaks the language chosen in its settings (the language
+  // file's first, Russian, or its second, English); Qt's own buttons and
+  // file and print dialogs follow. Qt itself speaks English.
+  const int language = InterfaceLanguage();
   QTranslator qtTexts;
-  if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+  if (language == 0 && qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                                    QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     QApplication::installTranslator(&qtTexts);
   }
 
@@ -85,7 +88,7 @@ int main(int argc, char** argv) {
   // texts.
   FileError languageError;
   const QFileInfo languageFile(QString::fromUtf8(CLanguageTable::kFileName));
-  if (!ModuleLanguage().Load(0, &languageError) && languageError && languageFile.exists()) {
+  if (!ModuleLanguage().Load(language, &languageError) && languageError && languageFile.exists()) {
     ShowMessageText(UiText(Lang::kLanguageFileUnreadable)
                         .arg(languageFile.absoluteFilePath(), QString::fromStdString(languageError.problem)),
                     UiText(Lang::kErrorCaption));

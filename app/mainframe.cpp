@@ -2,11 +2,15 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QDir>
+#include <QFileInfo>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -21,10 +25,15 @@
 #include "commandids.h"
 #include "commandmenus.h"
 #include "dialoghost.h"
+#include "editopnames.h"
+#include "filecommands.h"
 #include "languageentries.h"
 #include "messages.h"
 #include "newcameradlg.h"
+#include "settings.h"
+#include "settingsdlg.h"
 #include "translatemenu.h"
+#include "updatecheck.h"
 #include "updatehandover.h"
 
 namespace {
@@ -46,6 +55,7 @@ std::optional<ViewMode> ModeOf(int command) {
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QStringLiteral("Zamo"));
   setWindowIcon(ProgramIcon());
+  updateFolder_ = QCoreApplication::applicationDirPath();
   mdi_ = new QMdiArea(this);
   mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -88,15 +98,42 @@ void CMainFrame::RegisterFrameCommands() {
     const QString path = ChooseArchiveCamera(this);
     if (!path.isEmpty()) OpenCamera(path, false);
   };
+  frameCommands_[kLoadCamera] = [this] {
+    const QString path = ChooseCameraFile(this);
+    if (!path.isEmpty()) OpenCamera(path, false);
+  };
+  frameCommands_[kSettings] = [this] {
+    CSettingsDlg settings(this);
+    DialogHost().Run(settings);
+  };
+  frameCommands_[kLanguageFirst] = [this] { ChooseLanguage(0); };
+  frameCommands_[kLanguageSecond] = [this] { ChooseLanguage(1); };
   frameCommands_[kToolbar] = [this] { toolBar_->setVisible(!toolBar_->isVisible()); };
   frameCommands_[kStatusBar] = [this] { statusBar()->setVisible(!statusBar()->isVisible()); };
   frameCommands_[kCascade] = [this] { mdi_->cascadeSubWindows(); };
-  frameCommands_[kTile] = [this] { mdi_->tileSubWindows(); };
+  frameCommands_[kTile] = [this] {
+    mdi_->tileSubWindows();
+    // Each tile shows its whole plan.
+    for (CChildFrame* child : Children()) child->View()->FitToWindow();
+  };
   frameCommands_[kArrangeIcons] = [this] { ArrangeIcons(); };
 }
 
+namespace {
+
+// Camera window commands that need no camera: with no camera window open
+// they run on a window of their own that is never shown.
+bool NeedsNoCamera(int command) {
+  using namespace Cmd;
+  return command == kPriceSettings || command == kMaterials || command == kPriceList80 ||
+         command == kPriceList100;
+}
+
+}  // namespace
+
 bool CMainFrame::CanDispatch(int command) const {
   if (ActiveView() && CChildView::HasCommand(command)) return true;
+  if (NeedsNoCamera(command)) return true;
   // Closing needs a camera window to close.
   if (command == Cmd::kCloseCamera) return ActiveChild() != nullptr;
   return frameCommands_.count(command) != 0;
@@ -106,6 +143,12 @@ bool CMainFrame::Dispatch(int command) {
   bool handled = false;
   if (CChildView* view = ActiveView(); view && CChildView::HasCommand(command)) {
     handled = view->RunCommand(command);
+  } else if (NeedsNoCamera(command)) {
+    if (!spareView_) {
+      spareView_ = new CChildView(this);
+      spareView_->hide();
+    }
+    handled = spareView_->RunCommand(command);
   } else if (command == Cmd::kCloseCamera) {
     if (CChildFrame* child = ActiveChild()) {
       child->close();
@@ -141,6 +184,9 @@ void CMainFrame::UpdateCommandStates() {
     if (command == Cmd::kUndo) enabled = enabled && view->Document().CanUndoEdit();
     if (command == Cmd::kRedo) enabled = enabled && view->Document().CanRedo();
     action->setEnabled(enabled);
+    if (command == Cmd::kUndo || command == Cmd::kRedo) NameUndoItem(action, command, view);
+    if (command == Cmd::kLanguageFirst || command == Cmd::kLanguageSecond)
+      action->setChecked(InterfaceLanguage() == (command == Cmd::kLanguageFirst ? 0 : 1));
     if (const std::optional<ViewMode> mode = ModeOf(command)) {
       // The mode buttons stay down while their mode is on.
       action->setCheckable(true);
@@ -151,12 +197,47 @@ void CMainFrame::UpdateCommandStates() {
   }
 }
 
+void CMainFrame::NameUndoItem(QAction* action, int command, const CChildView* view) {
+  // The item names the edit it would take back or put back.
+  const bool undo = command == Cmd::kUndo;
+  std::optional<int32_t> op;
+  if (view) op = undo ? view->Document().UndoEditOp() : view->Document().RedoEditOp();
+  const int name = op ? EditOpNameEntry(*op) : 0;
+  const QString text = name != 0 ? UiText(undo ? Lang::kMenuUndoNamed : Lang::kMenuRedoNamed).arg(UiText(name))
+                                 : UiText(undo ? Lang::kMenuUndo : Lang::kMenuRedo);
+  if (action->parent() == toolBar_) {
+    action->setToolTip(text);
+  } else {
+    action->setText(text);
+  }
+  action->setStatusTip(text);
+}
+
+void CMainFrame::ChooseLanguage(int language) {
+  if (language == InterfaceLanguage()) return;
+  SetInterfaceLanguage(language);
+  ShowMessage(Lang::kLanguageAfterRestart, Lang::kMenuLanguageTitle, MessageButtons::Ok, this);
+}
+
 // ---- menus, toolbar, shortcuts, status bar ---------------------------------------
+
+namespace {
+
+// A menu item's text as a tip: without its mnemonic mark and its key.
+QString TipOf(const QAction* action) {
+  QString text = action->text().section(QLatin1Char('\t'), 0, 0);
+  text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+  return text.trimmed();
+}
+
+}  // namespace
 
 void CMainFrame::BuildMenus() {
   using namespace Cmd;
-  const auto item = [this](QMenu* menu, int command, int entry) {
-    return Track(AddCommandItem(*menu, command, UiText(entry)));
+  const auto item = [this](QMenu* menu, int command, int entry, const QKeySequence& key = QKeySequence()) {
+    QAction* action = Track(AddCommandItem(*menu, command, UiText(entry)));
+    if (!key.isEmpty()) action->setShortcut(key);
+    return action;
   };
   const auto toggle = [&](QMenu* menu, int command, int entry) {
     QAction* action = item(menu, command, entry);
@@ -164,17 +245,43 @@ void CMainFrame::BuildMenus() {
     action->setChecked(true);
     return action;
   };
-  // The items both menus have.
+  // The items both menus have. Open and New work with no camera window:
+  // the main window opens one.
   const auto newCamera = [&](QMenu* file) {
     QAction* action = item(file, kNewCamera, Lang::kKeyedMenuNewCamera);
     action->setText(action->text() + QStringLiteral("\tCtrl+N"));
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  };
+  const auto openItems = [&](QMenu* file) {
+    item(file, kLoadCamera, Lang::kMenuLoadCamera, QKeySequence(Qt::CTRL | Qt::Key_O));
+    QMenu* recent = file->addMenu(UiText(Lang::kMenuRecentFiles));
+    recentMenus_ << recent;
+    connect(recent, &QMenu::aboutToShow, this, &CMainFrame::RefreshRecentFiles);
   };
   const auto archiveMenu = [&](QMenu* bar) {
     QMenu* archive = bar->addMenu(UiText(Lang::kMenuArchiveTitle));
     item(archive, kAddToArchive, Lang::kMenuAddToArchive);
     item(archive, kLoadFromArchive, Lang::kMenuLoadFromArchive);
     return archive;
+  };
+  const auto pricesMenu = [&](QMenu* bar) {
+    QMenu* prices = bar->addMenu(UiText(Lang::kMenuPricesTitle));
+    item(prices, kCameraPrice, Lang::kMenuCameraPrice, QKeySequence(Qt::Key_F9));
+    prices->addSeparator();
+    item(prices, kPriceSettings, Lang::kMenuPricesSettings);
+    item(prices, kMaterials, Lang::kMenuMaterials);
+    item(prices, kPriceList80, Lang::kMenuPriceList80);
+    item(prices, kPriceList100, Lang::kMenuPriceList100);
+  };
+  const auto serviceMenu = [&](QMenu* bar) {
+    QMenu* service = bar->addMenu(UiText(Lang::kMenuServiceTitle));
+    item(service, kSettings, Lang::kMenuSettings);
+    QMenu* language = service->addMenu(UiText(Lang::kMenuLanguageTitle));
+    for (const int command : {kLanguageFirst, kLanguageSecond}) {
+      QAction* choice = item(language, command, command == kLanguageFirst ? Lang::kLanguageFirstName
+                                                                          : Lang::kLanguageSecondName);
+      choice->setCheckable(true);
+    }
   };
   const auto helpMenu = [&](QMenu* bar) {
     QMenu* help = bar->addMenu(UiText(Lang::kKeyedMenuHelp));
@@ -187,6 +294,7 @@ void CMainFrame::BuildMenus() {
   mainMenu_->setObjectName(QString::number(MenuId::kMain));
   QMenu* file = mainMenu_->addMenu(UiText(Lang::kKeyedMenuFile));
   newCamera(file);
+  openItems(file);
   file->addSeparator();
   item(file, kCloseCamera, Lang::kKeyedMenuCloseCamera);
   item(file, kExit, Lang::kMenuExit);
@@ -195,6 +303,8 @@ void CMainFrame::BuildMenus() {
   QMenu* view = mainMenu_->addMenu(UiText(Lang::kKeyedMenuView));
   toggle(view, kToolbar, Lang::kKeyedMenuToolbar);
   toggle(view, kStatusBar, Lang::kKeyedMenuStatusBar);
+  pricesMenu(mainMenu_);
+  serviceMenu(mainMenu_);
   helpMenu(mainMenu_);
 
   // The camera menu, translated. Its shortcuts are the camera windows'.
@@ -202,71 +312,126 @@ void CMainFrame::BuildMenus() {
   cameraMenu_->setObjectName(QString::number(MenuId::kCamera));
   file = cameraMenu_->addMenu(UiText(Lang::kKeyedMenuFile));
   newCamera(file);
-  item(file, kSaveCamera, Lang::kMenuSaveCamera)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  item(file, kLoadCamera, Lang::kMenuLoadCamera)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  item(file, kSaveCamera, Lang::kMenuSaveCamera, QKeySequence(Qt::CTRL | Qt::Key_S));
+  item(file, kSaveCameraAs, Lang::kMenuSaveCameraAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  openItems(file);
   item(file, kCloseCamera, Lang::kKeyedMenuCloseCamera);
   file->addSeparator();
   item(file, kExportCamera, Lang::kMenuExportCamera);
   file->addSeparator();
   item(file, kExit, Lang::kMenuExit);
+  QMenu* edit = cameraMenu_->addMenu(UiText(Lang::kMenuEditTitle));
+  item(edit, kUndo, Lang::kMenuUndo, QKeySequence(Qt::CTRL | Qt::Key_Z));
+  item(edit, kRedo, Lang::kMenuRedo)->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y),
+                                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  edit->addSeparator();
+  item(edit, kDeleteSelection, Lang::kMenuDeleteSelected, QKeySequence(QKeySequence::Delete));
+  item(edit, kFillAllObjects, Lang::kMenuFillAllObjects);
   view = cameraMenu_->addMenu(UiText(Lang::kMenuViewTitle));
   toggle(view, kToolbar, Lang::kMenuToolbar);
   toggle(view, kStatusBar, Lang::kMenuStatusBar);
   view->addSeparator();
-  item(view, kFitToWindow, Lang::kMenuFitToWindow)->setShortcut(QKeySequence(Qt::Key_F));
+  item(view, kFitToWindow, Lang::kMenuFitToWindow, QKeySequence(Qt::Key_F));
+  item(view, k3dView, Lang::k3dView);
   item(archiveMenu(cameraMenu_), kSendCamera, Lang::kMenuSend);
-  QMenu* prices = cameraMenu_->addMenu(UiText(Lang::kMenuPricesTitle));
-  item(prices, kPriceSettings, Lang::kMenuPricesSettings);
-  item(prices, kMaterials, Lang::kMenuMaterials);
-  item(prices, kPriceList80, Lang::kMenuPriceList80);
-  item(prices, kPriceList100, Lang::kMenuPriceList100);
-  QMenu* window = cameraMenu_->addMenu(UiText(Lang::kKeyedMenuWindow));
-  item(window, kCascade, Lang::kKeyedMenuCascade);
-  item(window, kTile, Lang::kKeyedMenuTile);
-  item(window, kArrangeIcons, Lang::kKeyedMenuArrangeIcons);
+  pricesMenu(cameraMenu_);
+  serviceMenu(cameraMenu_);
+  windowMenu_ = cameraMenu_->addMenu(UiText(Lang::kKeyedMenuWindow));
+  item(windowMenu_, kCascade, Lang::kKeyedMenuCascade);
+  item(windowMenu_, kTile, Lang::kKeyedMenuTile);
+  item(windowMenu_, kArrangeIcons, Lang::kKeyedMenuArrangeIcons);
+  connect(windowMenu_, &QMenu::aboutToShow, this, &CMainFrame::RefreshWindowList);
   helpMenu(cameraMenu_);
   TranslateMenu(cameraMenu_);
+
+  // Every item says in the status bar what it does, in the interface
+  // language.
+  for (const auto& [command, action] : actions_) action->setStatusTip(TipOf(action));
+  RefreshRecentFiles();
 }
 
 void CMainFrame::BuildToolBar() {
   using namespace Cmd;
-  toolBar_ = addToolBar(QStringLiteral("Toolbar"));
+  toolBar_ = addToolBar(UiText(Lang::kMenuToolbar));
   toolBar_->setObjectName(QString::number(MenuId::kMain));
   toolBar_->setMovable(false);
   toolBar_->setIconSize(QSize(24, 24));
-  const auto button = [this](int command, const QString& toolTip, const QString& statusTip = QString()) {
+  const auto button = [this](int command, int tipEntry) {
     auto* action = new QAction(ToolbarIcon(command), QString(), toolBar_);
     action->setData(command);
     action->setObjectName(QString::number(command));
-    action->setToolTip(toolTip);
-    action->setStatusTip(statusTip);
+    action->setToolTip(UiText(tipEntry));
+    action->setStatusTip(UiText(tipEntry));
     toolBar_->addAction(action);
     return Track(action);
   };
-  button(kNewCamera, QStringLiteral("New"), QStringLiteral("Create a new document"));
+  button(kNewCamera, Lang::kMenuNewCamera);
   toolBar_->addSeparator();
-  button(kCornerMode, UiText(Lang::kToolCornerMode), UiText(Lang::kToolCornerMode));
-  button(kMoveWallMode, QString());
-  button(kPartitionMode, UiText(Lang::kToolPartitionMode), UiText(Lang::kToolPartitionMode));
-  button(kUndo, QString());
-  button(kRedo, QString());
-  button(kCameraPrice, QString());
-  button(kPrintCamera, QString());
+  button(kCornerMode, Lang::kToolCornerMode);
+  button(kMoveWallMode, Lang::kToolMoveWallMode);
+  button(kPartitionMode, Lang::kToolPartitionMode);
+  button(kUndo, Lang::kMenuUndo);
+  button(kRedo, Lang::kMenuRedo);
+  button(kCameraPrice, Lang::kMenuCameraPrice);
+  button(kPrintCamera, Lang::kToolPrintCamera);
+  button(k3dView, Lang::k3dView);
 }
 
 void CMainFrame::BuildShortcuts() {
-  // Undo, redo and print live on the toolbar, which can be hidden: their
-  // keys belong to the window.
-  const auto shortcut = [this](int command, const QList<QKeySequence>& keys) {
-    auto* action = new QAction(this);
-    action->setData(command);
-    action->setShortcuts(keys);
-    addAction(action);
-    Track(action);
-  };
-  shortcut(Cmd::kUndo, {QKeySequence(Qt::CTRL | Qt::Key_Z)});
-  shortcut(Cmd::kRedo, {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-  shortcut(Cmd::kPrintCamera, {QKeySequence(Qt::CTRL | Qt::Key_P)});
+  // Print lives on the toolbar, which can be hidden: its key belongs to the
+  // window.
+  auto* action = new QAction(this);
+  action->setData(Cmd::kPrintCamera);
+  action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  addAction(action);
+  Track(action);
+}
+
+void CMainFrame::RefreshRecentFiles() {
+  const QStringList files = RecentFiles();
+  for (QMenu* menu : std::as_const(recentMenus_)) {
+    menu->clear();
+    for (qsizetype i = 0; i < files.size(); ++i) {
+      const QString path = files[i];
+      // Numbered as mnemonics, the file name first: the folder is the tip.
+      QAction* action = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+      action->setToolTip(QDir::toNativeSeparators(path));
+      action->setStatusTip(QDir::toNativeSeparators(path));
+      connect(action, &QAction::triggered, this, [this, path] { OpenRecentFile(path); });
+    }
+    if (files.isEmpty()) menu->addAction(UiText(Lang::kMenuRecentEmpty))->setEnabled(false);
+  }
+}
+
+void CMainFrame::OpenRecentFile(const QString& path) {
+  // A camera already open is brought forward rather than opened twice.
+  for (CChildFrame* child : Children()) {
+    if (child->View()->FilePath() == path) {
+      mdi_->setActiveSubWindow(child);
+      return;
+    }
+  }
+  OpenCamera(path, false);
+}
+
+void CMainFrame::RefreshWindowList() {
+  for (QAction* action : windowMenu_->actions())
+    if (action->property("zamoWindowItem").toBool()) delete action;
+  const QList<CChildFrame*> children = Children();
+  if (!children.isEmpty()) windowMenu_->addSeparator()->setProperty("zamoWindowItem", true);
+  for (qsizetype i = 0; i < children.size(); ++i) {
+    CChildFrame* child = children[i];
+    QAction* action =
+        windowMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(child->View()->Title()));
+    action->setProperty("zamoWindowItem", true);
+    action->setCheckable(true);
+    action->setChecked(child == ActiveChild());
+    action->setStatusTip(TipOf(action));
+    QPointer<CChildFrame> target = child;
+    connect(action, &QAction::triggered, this, [this, target] {
+      if (target) mdi_->setActiveSubWindow(target);
+    });
+  }
 }
 
 void CMainFrame::BuildStatusBar() {
@@ -397,8 +562,11 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 }
 
 void CMainFrame::UpdateProgram() {
-  // The updater replaces the program's files: unsaved cameras are asked
-  // about first, and Cancel keeps everything running.
+  // Nothing is closed before the host has said there is something newer
+  // and the user wants it. The updater replaces the program's files:
+  // unsaved cameras are asked about next, and Cancel keeps everything
+  // running.
+  if (!ConfirmUpdate(this, updateFolder_)) return;
   if (!SaveAllModified()) return;
   if (StartUpdater() == UpdaterStart::kNotAttempted) return;
   CloseAllConfirmed();

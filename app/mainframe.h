@@ -16,7 +16,8 @@ class QToolBar;
 
 // The main window: camera windows in an MDI area, the menu bar (the main
 // menu 128 while no camera window is active, the camera menu 129 while one
-// is), toolbar 128 and the status bar.
+// is), toolbar 128 and the status bar. Open, New, the prices and the archive
+// work with or without a camera window.
 //
 // Every command, from a menu, the toolbar, a shortcut or a camera window's
 // context menu, goes through Dispatch: the active camera window first
@@ -59,6 +60,15 @@ class CMainFrame : public QMainWindow {
   QToolBar* ToolBar() const { return toolBar_; }
   // The items of `command` in the menus, the toolbar and the shortcuts.
   QList<QAction*> Actions(int command) const;
+  // The folder the update replaces files in (the program's own).
+  void SetUpdateFolder(const QString& folder) { updateFolder_ = folder; }
+
+  // The recent files sub-menus of both File menus, and the Window menu
+  // (which lists the camera windows when it opens).
+  QList<QMenu*> RecentMenus() const { return recentMenus_; }
+  QMenu* WindowMenu() const { return windowMenu_; }
+  // Fills the recent files sub-menus from the settings.
+  void RefreshRecentFiles();
 
  Q_SIGNALS:
   // The program should end with `exitCode` (exit, or the update hand-over).
@@ -79,6 +89,10 @@ class CMainFrame : public QMainWindow {
   void UpdateCommandStates();
   void UpdateStatus();
   void ArrangeIcons();
+  void RefreshWindowList();
+  void OpenRecentFile(const QString& path);
+  void NameUndoItem(QAction* action, int command, const CChildView* view);
+  void ChooseLanguage(int language);
   void Exit();
   void UpdateProgram();
   void CloseAllConfirmed();
@@ -87,6 +101,10 @@ class CMainFrame : public QMainWindow {
   QMenu* mainMenu_;
   QMenu* cameraMenu_;
   QToolBar* toolBar_ = nullptr;
+  QMenu* windowMenu_ = nullptr;
+  QList<QMenu*> recentMenus_;
+  CChildView* spareView_ = nullptr;
+  QString updateFolder_;
   QLabel* positionLabel_ = nullptr;
   QLabel* selectionLabel_ = nullptr;
   bool cameraMenuShown_ = false;

@@ -32,6 +32,13 @@ std::unique_ptr<QSettings> OpenZamoSettings() {
   return std::make_unique<QSettings>(QStringLiteral("Kryvel"), QStringLiteral("Zamo"));
 }
 
+bool ReadVersionValue(const QString& valueName, QString& version) {
+  const QVariant value = OpenZamoSettings()->value(valueName);
+  if (!value.isValid()) return false;
+  version = value.toString();
+  return true;
+}
+
 void WriteVersionValue(const QString& valueName, const QString& text) {
   if (!WriteValue(valueName, text)) WarnCannotWrite();
 }
@@ -58,3 +65,87 @@ QString ModuleFileName(const QString& baseName) {
 }
 
 QString DefaultPluginFolder() { return QStringLiteral(ZAMO_PLUGIN_DIR); }
+
+namespace {
+
+const QString kLanguageKey = QStringLiteral("Interface/Language");
+const QString kRecentFilesKey = QStringLiteral("Interface/RecentFiles");
+const QString kLastFolderKey = QStringLiteral("Interface/LastFolder");
+const QString kThicknessKey = QStringLiteral("Interface/DefaultThickness");
+const QString kRecipientKey = QStringLiteral("Mail/Recipient");
+const QString kUpdateHostKey = QStringLiteral("Update/Host");
+const QString kUpdatePortKey = QStringLiteral("Update/Port");
+// The pricing library reads this one when a report is done.
+const QString kOpenReportsKey = QStringLiteral("Reports/OpenAfterSave");
+const QString kDefaultUpdateHost = QStringLiteral("update.kryvel.ru");
+constexpr int kThinPanel = 80;
+constexpr int kThickPanel = 100;
+
+// A user's choice that cannot be stored costs nothing but the choice: the
+// program runs on with the value it has.
+void Store(const QString& key, const QVariant& value) {
+  auto settings = OpenZamoSettings();
+  settings->setValue(key, value);
+  settings->sync();
+}
+
+int IntSetting(const QString& key, int fallback) {
+  bool ok = false;
+  const int value = OpenZamoSettings()->value(key).toInt(&ok);
+  return ok ? value : fallback;
+}
+
+}  // namespace
+
+int InterfaceLanguage() {
+  const int language = IntSetting(kLanguageKey, 0);
+  return language >= 0 && language < kLanguageCount ? language : 0;
+}
+
+void SetInterfaceLanguage(int language) { Store(kLanguageKey, language); }
+
+QStringList RecentFiles() {
+  QStringList files = OpenZamoSettings()->value(kRecentFilesKey).toStringList();
+  files.removeAll(QString());
+  files.removeDuplicates();
+  return files.mid(0, kMaxRecentFiles);
+}
+
+void AddRecentFile(const QString& path) {
+  if (path.isEmpty()) return;
+  QStringList files = RecentFiles();
+  files.removeAll(path);
+  files.prepend(path);
+  Store(kRecentFilesKey, files.mid(0, kMaxRecentFiles));
+}
+
+QString LastFileFolder() { return OpenZamoSettings()->value(kLastFolderKey).toString(); }
+
+void SetLastFileFolder(const QString& folder) { Store(kLastFolderKey, folder); }
+
+QString FactoryMailAddress() { return OpenZamoSettings()->value(kRecipientKey).toString().trimmed(); }
+
+void SetFactoryMailAddress(const QString& address) { Store(kRecipientKey, address.trimmed()); }
+
+QString UpdateHost() {
+  const QString host = OpenZamoSettings()->value(kUpdateHostKey).toString().trimmed();
+  return host.isEmpty() ? kDefaultUpdateHost : host;
+}
+
+int UpdatePort() {
+  const int port = IntSetting(kUpdatePortKey, kDefaultUpdatePort);
+  return port > 0 && port <= kMaxUpdatePort ? port : kDefaultUpdatePort;
+}
+
+void SetUpdateHost(const QString& host, int port) {
+  Store(kUpdateHostKey, host.trimmed());
+  Store(kUpdatePortKey, port);
+}
+
+bool OpenReportsAutomatically() { return OpenZamoSettings()->value(kOpenReportsKey, true).toBool(); }
+
+void SetOpenReportsAutomatically(bool open) { Store(kOpenReportsKey, open); }
+
+int DefaultPanelThickness() { return IntSetting(kThicknessKey, kThinPanel) == kThickPanel ? kThickPanel : kThinPanel; }
+
+void SetDefaultPanelThickness(int thickness) { Store(kThicknessKey, thickness == kThickPanel ? kThickPanel : kThinPanel); }

@@ -156,4 +156,14 @@ inline constexpr int kAddress = 1030;
 inline constexpr int kAdditional = 1031;
 }  // namespace SendCamera
 
+// The settings dialog, this program's own.
+namespace Settings {
+inline constexpr int kMailAddress = 1501;
+inline constexpr int kUpdateHost = 1502;
+inline constexpr int kUpdatePort = 1503;
+inline constexpr int kOpenReports = 1504;
+inline constexpr int kThickness = 1505;
+inline constexpr int kLanguage = 1506;
+}  // namespace Settings
+
 }  // namespace Ctl

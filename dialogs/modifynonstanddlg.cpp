@@ -31,7 +31,12 @@ CModifyNonStandDlg::CModifyNonStandDlg(QWidget* parent) : CZamoDialog(parent) {
   choices->addWidget(roundDown_);
   choices->addWidget(roundUp_);
   layout->addLayout(choices);
+  outcome_ = new QLabel(this);
+  outcome_->setObjectName(QStringLiteral("outerSize"));
+  layout->addWidget(outcome_);
   layout->addStretch();
+  for (QRadioButton* choice : {keep_, roundDown_, roundUp_})
+    connect(choice, &QRadioButton::toggled, this, [this] { ShowOutcome(); });
   layout->addWidget(MakeApplyCancelButtons());
   setMinimumWidth(320);
 }
@@ -45,13 +50,24 @@ void CModifyNonStandDlg::OnInitDialog() {
   roundDown_->setEnabled(RoundedDown(length_) > 0);
   // No choice is made for the user: OK at once keeps the panel.
   for (QRadioButton* choice : {keep_, roundDown_, roundUp_}) choice->setChecked(false);
+  ShowOutcome();
+}
+
+int32_t CModifyNonStandDlg::ChosenLength() const {
+  if (roundDown_->isChecked()) return RoundedDown(length_);
+  if (roundUp_->isChecked()) return RoundedUp(length_);
+  return length_;
+}
+
+QString CModifyNonStandDlg::PreviewText() const { return outcome_->text(); }
+
+void CModifyNonStandDlg::ShowOutcome() {
+  const int32_t chosen = ChosenLength();
+  const auto size = chosen != length_ && preview_ ? preview_(chosen) : std::nullopt;
+  outcome_->setText(size ? UiText(Lang::kNonStandardOuterSize).arg(size->first).arg(size->second) : QString());
 }
 
 void CModifyNonStandDlg::accept() {
-  if (roundDown_->isChecked()) {
-    length_ = RoundedDown(length_);
-  } else if (roundUp_->isChecked()) {
-    length_ = RoundedUp(length_);
-  }
+  length_ = ChosenLength();
   CZamoDialog::accept();
 }

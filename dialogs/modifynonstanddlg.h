@@ -1,10 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
+#include <utility>
 
 #include "zamo_abi.h"
 #include "zamodialog.h"
 
+class QLabel;
 class QRadioButton;
 
 // Replaces a non-standard panel length by a multiple of 300 mm: keep it, or
@@ -22,6 +26,13 @@ class CModifyNonStandDlg : public CZamoDialog {
   explicit CModifyNonStandDlg(QWidget* parent = nullptr);
 
   void SetLength(int32_t length) { length_ = length; }
+  // What the camera's outer size (length, width in mm) becomes for a panel
+  // width, shown under the choices before Apply: resizing a panel moves a
+  // wall. Nothing for a width the camera cannot take.
+  using OuterSizeFor = std::function<std::optional<std::pair<int32_t, int32_t>>(int32_t width)>;
+  void SetOuterSizePreview(OuterSizeFor preview) { preview_ = std::move(preview); }
+  // The preview's text as it stands (empty while "keep" or nothing is chosen).
+  QString PreviewText() const;
   // After OK: the chosen length; unchanged when "keep" or nothing was chosen.
   int32_t Length() const { return length_; }
 
@@ -37,5 +48,10 @@ class CModifyNonStandDlg : public CZamoDialog {
   QRadioButton* keep_;
   QRadioButton* roundDown_;
   QRadioButton* roundUp_;
+  QLabel* outcome_;
+  OuterSizeFor preview_;
   int32_t length_ = 0;
+
+  int32_t ChosenLength() const;
+  void ShowOutcome();
 };

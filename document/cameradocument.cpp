@@ -157,6 +157,25 @@ bool CCameraDocument::RedoEdit() {
   return true;
 }
 
+std::optional<int32_t> CCameraDocument::UndoEditOp() const {
+  if (!CanUndoEdit()) return std::nullopt;
+  // An edit of several records is named by its first one; the records
+  // joined to it follow it.
+  const auto& records = contents_.records;
+  for (size_t i = records.size(); i-- > 0;) {
+    const bool joined = i < joined_.size() && joined_[i];
+    if (!IsPlaceRecord(records[i]) && !joined) return records[i].op;
+  }
+  return std::nullopt;
+}
+
+std::optional<int32_t> CCameraDocument::RedoEditOp() const {
+  // Redo puts records back from the end of redo_.
+  for (size_t i = redo_.size(); i-- > 0;)
+    if (!IsPlaceRecord(redo_[i])) return redo_[i].op;
+  return std::nullopt;
+}
+
 // Undo and redo that come back to the log as it was saved or loaded leave
 // nothing to save.
 bool CCameraDocument::MatchesSavedLog() const { return savedRecords_ && *savedRecords_ == contents_.records; }

@@ -100,6 +100,11 @@ class CCameraDocument {
   bool CanUndoEdit() const;
   bool UndoEdit();
   bool RedoEdit();
+  // The operation code of the edit UndoEdit would take back, and of the
+  // one RedoEdit would put back (what the Undo and Redo items name);
+  // nullopt when there is none.
+  std::optional<int32_t> UndoEditOp() const;
+  std::optional<int32_t> RedoEditOp() const;
 
   // Reads a camera file and rebuilds the camera from its records (scale and
   // origin records included). A file damaged after its creation record

@@ -5,6 +5,7 @@
 
 #include "languageentries.h"
 #include "languagetable.h"
+#include "settings.h"
 #include "mailhandover.h"
 #include "zamo_abi.h"
 
@@ -16,7 +17,7 @@ QString Text(const char* utf8) { return utf8 ? QString::fromUtf8(utf8) : QString
 // (the current folder), read at the first call; without one, the built-in
 // texts serve.
 void LoadLanguageOnce() {
-  static const bool loaded = ModuleLanguage().Load(0);
+  static const bool loaded = ModuleLanguage().Load(InterfaceLanguage());
   (void)loaded;
 }
 

@@ -19,7 +19,7 @@ CProfileList& ModuleProfiles() {
 
 void OnLoad() {
   WriteVersionValue(ModuleFileName(QStringLiteral("Material")), QStringLiteral("1.0.0"));
-  ModuleLanguage().Load(0);
+  ModuleLanguage().Load(InterfaceLanguage());
   LoadProfilesWarning(ModuleProfiles(), kMaterialFileName);
 }
 

@@ -48,7 +48,7 @@ CQuotixModule& CQuotixModule::Instance() {
 }
 
 void CQuotixModule::Load() {
-  ModuleLanguage().Load(0);
+  ModuleLanguage().Load(InterfaceLanguage());
   WriteVersionValue(ModuleFileName(QStringLiteral("Quotix")), QString::fromLatin1(kVersion));
   session_.Prices().Clear();
   session_.SetPricesReadError(session_.Prices().Read(CPriceTable::kFileName));

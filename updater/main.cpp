@@ -4,7 +4,7 @@
 // own; only its error messages are shown.
 //
 // Settings (the program's own settings, group "Update"):
-//   Update/Host            update host name                 (default kDefaultHost)
+//   Update/Host            update host name (settings.h: UpdateHost)
 //   Update/Port            its TCP port                     (default 80)
 //   Update/TimeoutSeconds  longest wait without progress; a download must
 //                          also bring 1 KiB in every such window (default 30)
@@ -19,6 +19,8 @@
 //   --host NAME, --port N     instead of the settings
 //   --target-dir DIR          write into DIR instead of the program's folder
 //   --event-prefix NAME       events NAME and NAME2 instead of the program's
+//   --data-dir DIR            data files (language, tables, pictures) into
+//                             DIR instead of the current folder
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
@@ -35,16 +37,11 @@
 
 namespace {
 
-const QString kDefaultHost = QStringLiteral("update.kryvel.ru");
-constexpr int kDefaultPort = 80;
 constexpr int kDefaultTimeoutSeconds = 30;
 constexpr int kDefaultDeadlineSeconds = 10 * 60;
 constexpr qint64 kLongestSetSeconds = 24 * 3600;
 constexpr qint64 kDefaultMaxBytes = 256ll * 1024 * 1024;
-constexpr int kMaxPort = 65535;
 
-const QString kHostKey = QStringLiteral("Update/Host");
-const QString kPortKey = QStringLiteral("Update/Port");
 const QString kTimeoutKey = QStringLiteral("Update/TimeoutSeconds");
 const QString kDeadlineKey = QStringLiteral("Update/DeadlineSeconds");
 const QString kMaxBytesKey = QStringLiteral("Update/MaxBytes");
@@ -73,9 +70,9 @@ class CProgramEnvironment : public CUpdateEnvironment {
   }
 
   bool InstalledVersion(const std::string& name, std::string& version) override {
-    const QVariant value = OpenZamoSettings()->value(QString::fromUtf8(name));
-    if (!value.isValid()) return false;
-    version = value.toString().toStdString();
+    QString value;
+    if (!ReadVersionValue(QString::fromUtf8(name), value)) return false;
+    version = value.toStdString();
     return true;
   }
 
@@ -92,7 +89,9 @@ class CProgramEnvironment : public CUpdateEnvironment {
     const QFileInfo updated(QDir(programFolder_).filePath(QStringLiteral("zamo")));
     const QString program =
         updated.isFile() && updated.isExecutable() ? updated.absoluteFilePath() : FindProgram(QStringLiteral("zamo"));
-    return !program.isEmpty() && QProcess::startDetached(program, {}, QDir::currentPath());
+    // Back on the data folder it ran on.
+    return !program.isEmpty() &&
+           QProcess::startDetached(program, {QStringLiteral("--data-dir"), QDir::currentPath()}, QDir::currentPath());
   }
 
   void SetProgramFolder(const QString& folder) { programFolder_ = folder; }
@@ -115,22 +114,22 @@ int main(int argc, char** argv) {
   const QCommandLineOption portOption(QStringLiteral("port"), QString(), QStringLiteral("n"));
   const QCommandLineOption targetOption(QStringLiteral("target-dir"), QString(), QStringLiteral("dir"));
   const QCommandLineOption eventOption(QStringLiteral("event-prefix"), QString(), QStringLiteral("name"));
-  parser.addOptions({hostOption, portOption, targetOption, eventOption});
+  const QCommandLineOption dataOption(QStringLiteral("data-dir"), QString(), QStringLiteral("dir"));
+  parser.addOptions({hostOption, portOption, targetOption, eventOption, dataOption});
   // Unknown arguments are ignored: the program starts the updater without any.
   parser.parse(QCoreApplication::arguments());
 
   const auto settings = OpenZamoSettings();
   UpdateOptions options;
-  QString host = settings->value(kHostKey).toString();
-  if (host.isEmpty()) host = kDefaultHost;
+  QString host = UpdateHost();
   if (parser.isSet(hostOption)) host = parser.value(hostOption);
   options.host = host.toStdString();
 
-  qint64 port = PositiveSetting(*settings, kPortKey, kDefaultPort, kMaxPort);
+  qint64 port = UpdatePort();
   if (parser.isSet(portOption)) {
     bool ok = false;
     const int given = parser.value(portOption).toInt(&ok);
-    if (ok && given > 0 && given <= kMaxPort) port = given;
+    if (ok && given > 0 && given <= kMaxUpdatePort) port = given;
   }
   options.port = static_cast<uint16_t>(port);
   options.timeout =
@@ -142,6 +141,9 @@ int main(int argc, char** argv) {
   const QString target =
       parser.isSet(targetOption) ? parser.value(targetOption) : QCoreApplication::applicationDirPath();
   options.targetDir = QDir(target).absolutePath().toStdString();
+  // The program starts the updater in its data folder.
+  const QString data = parser.isSet(dataOption) ? parser.value(dataOption) : QDir::currentPath();
+  options.dataDir = QDir(data).absolutePath().toStdString();
 
   std::string connectedEvent = kUpdateConnectedEvent;
   std::string writtenEvent = kUpdateDoneEvent;

@@ -101,60 +101,118 @@ class CDownloadFailures {
 
 }  // namespace
 
-UpdateReport RunUpdate(const UpdateOptions& options, CUpdateEnvironment& environment) {
-  UpdateReport report;
-  const Clock::time_point deadline = Clock::now() + options.deadline;
+bool BelongsInDataFolder(std::string_view name) {
+  const size_t dot = name.rfind('.');
+  if (dot == std::string_view::npos) return false;
+  std::string suffix(name.substr(dot + 1));
+  for (char& c : suffix) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  return suffix == "language" || suffix == "data" || suffix == "jpg" || suffix == "jpeg" || suffix == "png" ||
+         suffix == "bmp";
+}
 
-  uint32_t address = 0;
+IndexFetch FetchIndex(const UpdateOptions& options, Clock::time_point deadline) {
+  IndexFetch result;
   CSocket socket;
   for (const uint32_t candidate : ResolveIPv4(options.host)) {
     if (Clock::now() >= deadline) break;
     socket = ConnectTo(candidate, options.port, StepLimit(options.timeout, deadline));
     if (socket.IsValid()) {
-      address = candidate;
+      result.address = candidate;
       break;
     }
   }
-  if (!socket.IsValid()) {
-    environment.ShowError(UpdateText::kNoConnection, UpdateText::kUpdateErrorTitle);
-    report.outcome = UpdateOutcome::kNoConnection;
+  if (!socket.IsValid()) return result;
+  const Fetched index = Fetch(socket, kIndexPath, options, std::min(options.maxBytes, kMaxIndexBytes), deadline);
+  result.receive = index.body.status;
+  if (!index.sent) {
+    result.status = IndexStatus::kNotRequested;
+  } else if (index.body.status == ReceiveStatus::kTooLarge) {
+    result.status = IndexStatus::kTooLarge;
+  } else if (index.body.status == ReceiveStatus::kDeadline) {
+    result.status = IndexStatus::kDeadline;
+  } else if (!index.body.Ok()) {
+    result.status = IndexStatus::kNotReceived;
+  } else {
+    // One entry more than accepted tells an index that goes on.
+    result.entries = ParseIndex(index.body.View(), kMaxIndexEntries + 1);
+    result.status = result.entries.size() > kMaxIndexEntries ? IndexStatus::kTooLarge : IndexStatus::kOk;
+    if (result.status != IndexStatus::kOk) result.entries.clear();
+  }
+  return result;
+}
+
+std::vector<IndexEntry> NewerEntries(const std::vector<IndexEntry>& entries,
+                                     const InstalledVersionLookup& installedVersion) {
+  std::vector<IndexEntry> newer;
+  for (const IndexEntry& entry : entries) {
+    const std::string name = CleanEntryName(entry.name);
+    if (!IsPlainFileName(name)) continue;
+    std::string installed;
+    if (installedVersion(name, installed) && CompareVersions(installed, entry.version) >= 0) continue;
+    newer.push_back(entry);
+  }
+  return newer;
+}
+
+namespace {
+
+// What stopped an update before any file: its message.
+void TellIndexFailure(const IndexFetch& index, CUpdateEnvironment& environment) {
+  switch (index.status) {
+    case IndexStatus::kNoConnection:
+      environment.ShowError(UpdateText::kNoConnection, UpdateText::kUpdateErrorTitle);
+      break;
+    case IndexStatus::kNotRequested:
+      environment.ShowError(UpdateText::kRequestFailed, UpdateText::kUpdateErrorTitle);
+      break;
+    case IndexStatus::kTooLarge:
+      environment.ShowError(UpdateText::kIndexTooLarge, UpdateText::kUpdateErrorTitle);
+      break;
+    case IndexStatus::kDeadline:
+      environment.ShowError(UpdateText::kDeadlinePassed, UpdateText::kUpdateErrorTitle);
+      break;
+    case IndexStatus::kNotReceived:
+      environment.ShowError(ReceiveFailureText(index.receive), UpdateText::kErrorTitle);
+      break;
+    case IndexStatus::kOk:
+      break;
+  }
+}
+
+UpdateOutcome OutcomeOf(IndexStatus status) {
+  switch (status) {
+    case IndexStatus::kNoConnection: return UpdateOutcome::kNoConnection;
+    case IndexStatus::kNotRequested: return UpdateOutcome::kIndexNotRequested;
+    case IndexStatus::kTooLarge: return UpdateOutcome::kIndexTooLarge;
+    default: return UpdateOutcome::kIndexNotReceived;
+  }
+}
+
+// The user is never left without the program: it starts again after a
+// failed update as after a good one.
+void Restart(CUpdateEnvironment& environment, UpdateReport& report) {
+  if (environment.StartProgram()) return;
+  environment.ShowError(UpdateText::kCannotStartProgram, UpdateText::kUpdateErrorTitle);
+  report.outcome = UpdateOutcome::kProgramNotStarted;
+}
+
+}  // namespace
+
+UpdateReport RunUpdate(const UpdateOptions& options, CUpdateEnvironment& environment) {
+  UpdateReport report;
+  const Clock::time_point deadline = Clock::now() + options.deadline;
+
+  const IndexFetch index = FetchIndex(options, deadline);
+  if (index.status != IndexStatus::kNoConnection) environment.SignalConnected();
+  if (index.status != IndexStatus::kOk) {
+    report.outcome = OutcomeOf(index.status);
+    report.deadlinePassed = index.status == IndexStatus::kDeadline;
+    TellIndexFailure(index, environment);
+    Restart(environment, report);
     return report;
   }
-  environment.SignalConnected();
-
-  std::vector<IndexEntry> entries;
-  {
-    const Fetched index = Fetch(socket, kIndexPath, options, std::min(options.maxBytes, kMaxIndexBytes), deadline);
-    if (!index.sent) {
-      environment.ShowError(UpdateText::kRequestFailed, UpdateText::kUpdateErrorTitle);
-      report.outcome = UpdateOutcome::kIndexNotRequested;
-      return report;
-    }
-    switch (index.body.status) {
-      case ReceiveStatus::kOk:
-        break;
-      case ReceiveStatus::kTooLarge:
-        environment.ShowError(UpdateText::kIndexTooLarge, UpdateText::kUpdateErrorTitle);
-        report.outcome = UpdateOutcome::kIndexTooLarge;
-        return report;
-      case ReceiveStatus::kDeadline:
-        environment.ShowError(UpdateText::kDeadlinePassed, UpdateText::kUpdateErrorTitle);
-        report.deadlinePassed = true;
-        report.outcome = UpdateOutcome::kIndexNotReceived;
-        return report;
-      default:
-        environment.ShowError(ReceiveFailureText(index.body.status), UpdateText::kErrorTitle);
-        report.outcome = UpdateOutcome::kIndexNotReceived;
-        return report;
-    }
-    // One entry more than accepted tells an index that goes on.
-    entries = ParseIndex(index.body.View(), kMaxIndexEntries + 1);
-    if (entries.size() > kMaxIndexEntries) {
-      environment.ShowError(UpdateText::kIndexTooLarge, UpdateText::kUpdateErrorTitle);
-      report.outcome = UpdateOutcome::kIndexTooLarge;
-      return report;
-    }
-  }
+  const uint32_t address = index.address;
+  const std::vector<IndexEntry>& entries = index.entries;
 
   CDownloadFailures failures;
   for (const IndexEntry& entry : entries) {
@@ -198,7 +256,9 @@ UpdateReport RunUpdate(const UpdateOptions& options, CUpdateEnvironment& environ
     }
     report.downloaded.push_back(name);
     // The installed file stays as it was; the others still go in.
-    if (!InstallFile(options.targetDir, name, file.body.View())) {
+    const std::string& folder =
+        BelongsInDataFolder(name) && !options.dataDir.empty() ? options.dataDir : options.targetDir;
+    if (!InstallFile(folder, name, file.body.View())) {
       report.notWritten.push_back(name);
       continue;
     }
@@ -216,11 +276,7 @@ UpdateReport RunUpdate(const UpdateOptions& options, CUpdateEnvironment& environ
     environment.ShowError(WithNames(UpdateText::kLateFiles, report.late), UpdateText::kUpdateErrorTitle);
   }
   environment.SignalFilesWritten();
-  if (!environment.StartProgram()) {
-    environment.ShowError(UpdateText::kCannotStartProgram, UpdateText::kUpdateErrorTitle);
-    report.outcome = UpdateOutcome::kProgramNotStarted;
-    return report;
-  }
   report.outcome = UpdateOutcome::kRestarted;
+  Restart(environment, report);
   return report;
 }

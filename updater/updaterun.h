@@ -2,8 +2,13 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "receiver.h"
+#include "updateindex.h"
 
 // One run of the updater: fetch the host's index, download every file whose
 // installed version is older, put each in place, then hand back to the
@@ -25,7 +30,15 @@ struct UpdateOptions {
   uint64_t maxBytes = 256ull * 1024 * 1024;
   // The folder files are written into (the program's folder).
   std::string targetDir;
+  // The folder of the program's data files (language file, price table,
+  // pictures); those files of an update go there. Empty: targetDir.
+  std::string dataDir;
 };
+
+// Whether an update's file `name` is one of the data folder's (the language
+// file, the price and profile tables, pictures) rather than a program or
+// library of the program's folder.
+bool BelongsInDataFolder(std::string_view name);
 
 class CUpdateEnvironment {
  public:
@@ -71,4 +84,33 @@ struct UpdateReport {
   bool deadlinePassed = false;
 };
 
+// Fetching the host's index alone, under the update's rules (time limits,
+// the deadline, the index's size limits): how the program asks whether
+// anything is newer before it hands over to the updater.
+enum class IndexStatus {
+  kOk,
+  kNoConnection,  // host not found or not answering
+  kNotRequested,  // the request could not be sent
+  kNotReceived,   // no complete answer (see receive)
+  kTooLarge,      // beyond kMaxIndexBytes or kMaxIndexEntries
+  kDeadline,      // the deadline passed first
+};
+
+struct IndexFetch {
+  IndexStatus status = IndexStatus::kNoConnection;
+  ReceiveStatus receive = ReceiveStatus::kOk;  // why it was not received
+  uint32_t address = 0;                        // the address that answered
+  std::vector<IndexEntry> entries;
+};
+
+IndexFetch FetchIndex(const UpdateOptions& options, std::chrono::steady_clock::time_point deadline);
+
+// The entries with a plain file name whose installed version is older or
+// unknown (`installedVersion` gives it; false when none is recorded).
+using InstalledVersionLookup = std::function<bool(const std::string& name, std::string& version)>;
+std::vector<IndexEntry> NewerEntries(const std::vector<IndexEntry>& entries,
+                                     const InstalledVersionLookup& installedVersion);
+
+// The whole update. The program is started again at the end whatever
+// happened, after the messages saying what failed.
 UpdateReport RunUpdate(const UpdateOptions& options, CUpdateEnvironment& environment);

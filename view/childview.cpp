@@ -3,12 +3,15 @@
 #include <QDialog>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cstdlib>
+#include <limits>
 
 #include "commandids.h"
 #include "commandmenus.h"
@@ -21,6 +24,7 @@
 #include "painterdrawcontext.h"
 #include "planfit.h"
 #include "planimage.h"
+#include "settings.h"
 #include "translatemenu.h"
 
 namespace {
@@ -81,6 +85,7 @@ bool CChildView::OpenFile(const QString& path) {
     return false;
   }
   filePath_ = QFileInfo(path).absoluteFilePath();
+  AddRecentFile(filePath_);
   fitPending_ = true;
   AfterCameraReplaced();
   FitWhenTooLarge();
@@ -99,6 +104,7 @@ bool CChildView::SaveTo(const QString& path) {
     return false;
   }
   filePath_ = QFileInfo(path).absoluteFilePath();
+  AddRecentFile(filePath_);
   Q_EMIT Changed();
   return true;
 }
@@ -145,7 +151,7 @@ bool CChildView::MaySave() {
                       MessageButtons::YesNoCancel, this);
   if (answer == kMessageNo) return true;
   if (answer != kMessageYes) return false;
-  return SaveCameraAs(*this, SaveTarget::kFile);
+  return SaveCamera(*this);
 }
 
 QString CChildView::Title() const {
@@ -189,6 +195,16 @@ bool CChildView::FitToWindow() {
 void CChildView::ZoomAt(QPoint pixel, bool zoomIn) {
   CPixelMapping mapping = Mapping();
   if (mapping.ZoomAbout(pixel.x(), pixel.y(), zoomIn)) SetMapping(mapping);
+}
+
+void CChildView::PanBy(int dx, int dy) {
+  CPixelMapping mapping = Mapping();
+  const auto moved = [](int32_t origin, int step) {
+    return static_cast<int32_t>(std::clamp<int64_t>(int64_t{origin} + step, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+  };
+  mapping.SetOrigin(moved(mapping.OriginX(), dx), moved(mapping.OriginY(), dy));
+  SetMapping(mapping);
 }
 
 int CChildView::ContextMenuFor(QPoint pixel) {
@@ -269,7 +285,50 @@ void CChildView::paintEvent(QPaintEvent*) {
     CPainterDrawContext dc(painter);
     renderer_.Draw(Camera(), dc, header_);
   }
+  PaintSelection(painter);
   PaintMoveSelection(painter);
+}
+
+void CChildView::PaintSelection(QPainter& painter) const {
+  // A translucent band over the selected wall or partition and a frame
+  // around the selected panel: the plan stays readable under them.
+  const auto pixelRect = [this](const ModelRect& body) {
+    const PixelPoint a = Mapping().ToPixel({body.Left(), body.Top()});
+    const PixelPoint b = Mapping().ToPixel({body.Right(), body.Bottom()});
+    return QRect(QPoint(a.x, a.y), QPoint(b.x, b.y)).normalized();
+  };
+  const CChamber& camera = Camera();
+  const QColor highlight(0, 120, 215);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(highlight.red(), highlight.green(), highlight.blue(), 60));
+  if (const int wall = selection_.WallIndex(camera); wall >= 0) {
+    painter.drawRect(pixelRect(camera.WallRect(wall)).adjusted(-2, -2, 2, 2));
+  } else if (const CPartition* partition = selection_.Partition()) {
+    painter.drawRect(pixelRect(partition->Rect()).adjusted(-2, -2, 2, 2));
+  }
+  const CWallCollection* run = selection_.PanelOwner();
+  if (!selection_.Panel() || !run) return;
+  const int wall = camera.IndexOfWall(run);
+  const auto* partition = dynamic_cast<const CPartition*>(run);
+  if (wall < 0 && !partition) return;
+  // The panel's start: the run's start moved along the run by the widths of
+  // the panels before it.
+  ModelPoint start = wall >= 0 ? camera.WallStart(wall) : partition->Start();
+  int64_t along = 0;
+  for (int i = 0; i <= selection_.PanelIndex(); ++i) along += run->PanelStep(i);
+  const int32_t width = run->PanelStep(selection_.PanelIndex() + 1);
+  const auto shifted = [](int32_t value, int64_t by) {
+    return static_cast<int32_t>(std::clamp<int64_t>(value + by, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+  };
+  if (run->IsVertical()) {
+    start.y = shifted(start.y, along);
+  } else {
+    start.x = shifted(start.x, along);
+  }
+  painter.setPen(QPen(highlight, 2));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(pixelRect(SegmentRect(start, width, run->Thickness(), run->GetOrientation())).adjusted(-2, -2, 2, 2));
 }
 
 void CChildView::PaintMoveSelection(QPainter& painter) const {
@@ -345,7 +404,33 @@ void CChildView::mouseMoveEvent(QMouseEvent* event) {
   QWidget::mouseMoveEvent(event);
 }
 
+void CChildView::keyPressEvent(QKeyEvent* event) {
+  const QPoint middle = rect().center();
+  switch (event->key()) {
+    case Qt::Key_Left: PanBy(kKeyPanStep, 0); break;
+    case Qt::Key_Right: PanBy(-kKeyPanStep, 0); break;
+    case Qt::Key_Up: PanBy(0, kKeyPanStep); break;
+    case Qt::Key_Down: PanBy(0, -kKeyPanStep); break;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: ZoomAt(middle, true); break;
+    case Qt::Key_Minus:
+    case Qt::Key_Underscore: ZoomAt(middle, false); break;
+    case Qt::Key_Escape:
+      for (size_t i = 0; i < tools_.size(); ++i)
+        if (tools_[i]) EndMode(static_cast<ViewMode>(i));
+      break;
+    default:
+      QWidget::keyPressEvent(event);
+      return;
+  }
+  event->accept();
+}
+
 void CChildView::LeftDown(QPoint pixel) {
+  // With no mode on, a click selects what it hits, as a right click does.
+  if (std::none_of(tools_.begin(), tools_.end(), [](const auto& tool) { return tool != nullptr; })) {
+    if (document_.HasCamera()) ContextMenuFor(pixel);
+  }
   for (size_t i = 0; i < tools_.size(); ++i) {
     if (!tools_[i]) continue;
     // The tool may run dialogs; it is held here meanwhile so that it

@@ -16,9 +16,11 @@ class QDialog;
 
 // The camera window: one camera and its edit log (a CCameraDocument), shown
 // as the plan in millimetres. It paints the plan, zooms about the pointer
-// with the wheel, pans with Ctrl held, hands left clicks to the mouse mode
-// that is on, picks what a right click hits and offers that thing's
-// context menu, and runs commands by number (commandtable.h).
+// with the wheel and the + and - keys, pans with Ctrl held and with the
+// arrow keys, hands left clicks to the mouse mode that is on (with no mode
+// on, a left click selects), picks what a right click hits and offers that
+// thing's context menu, draws what is selected highlighted, and runs
+// commands by number (commandtable.h).
 class CChildView : public QWidget {
   Q_OBJECT
 
@@ -107,6 +109,10 @@ class CChildView : public QWidget {
   void ShowContextMenu(QPoint pixel);
   // Mouse-wheel zoom about `pixel`: one step in or out.
   void ZoomAt(QPoint pixel, bool zoomIn);
+  // Moves the plan by (dx, dy) pixels (the scroll arrows and the arrow keys).
+  void PanBy(int dx, int dy);
+  // Pixels the arrow keys move the plan.
+  static constexpr int kKeyPanStep = 50;
 
   // Status bar texts: the pointer in mm, and what is selected.
   QString PositionText() const { return positionText_; }
@@ -125,6 +131,8 @@ class CChildView : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  // Arrows pan, + and - zoom about the middle, Esc ends the mouse modes.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void LeftDown(QPoint pixel);
@@ -135,6 +143,7 @@ class CChildView : public QWidget {
   void FitWhenTooLarge();
   bool PlanFitsWindow() const;
   void PaintMoveSelection(QPainter& painter) const;
+  void PaintSelection(QPainter& painter) const;
 
   CCameraDocument document_;
   CPlanRenderer renderer_;

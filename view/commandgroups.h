@@ -6,8 +6,8 @@ class CCommandTable;
 // the file of its group. ViewCommands() calls them all, in this order; a
 // later group may replace an earlier group's handler for the same number.
 
-// filecommands.cpp: Cmd::kSaveCamera, kAddToArchive, kLoadCamera, kUndo,
-// kRedo.
+// filecommands.cpp: Cmd::kSaveCamera, kSaveCameraAs, kAddToArchive,
+// kLoadCamera, kUndo, kRedo, kDeleteSelection.
 void RegisterFileCommands(CCommandTable& table);
 // printcommands.cpp: Cmd::kPrintCamera, kExportCamera.
 void RegisterPrintCommands(CCommandTable& table);

@@ -18,6 +18,11 @@ inline constexpr int kExit = 57665;
 inline constexpr int kAbout = 57664;
 inline constexpr int kUpdateProgram = 32821;
 inline constexpr int kMakePriceList = 32815;  // in the main menu; nothing handles it
+inline constexpr int kSaveCameraAs = 32901;
+inline constexpr int kSettings = 32902;
+// The interface languages: the first, and the one after it.
+inline constexpr int kLanguageFirst = 32903;
+inline constexpr int kLanguageSecond = 32904;
 
 // Undo and redo. Redo takes the framework's own number for it.
 inline constexpr int kUndo = 32787;
@@ -73,6 +78,8 @@ inline constexpr int kSetSwingDoor2040 = 32802;
 inline constexpr int kSetSwingDoor2300 = 32803;
 inline constexpr int kSetSwingDoor2560 = 32804;
 inline constexpr int kDeleteDoor = 32809;
+// Deletes the selected door, opening or partition.
+inline constexpr int kDeleteSelection = 32905;
 
 }  // namespace Cmd
 

@@ -1,87 +1,60 @@
 // Doors and openings on the selected panel of a wall or a partition.
 #include <QDialog>
 
+#include <optional>
+#include <utility>
+
 #include "chamber.h"
 #include "childview.h"
 #include "commandgroups.h"
 #include "commandids.h"
 #include "commandtable.h"
-#include "editops.h"
+#include "editcommands.h"
+#include "editmessages.h"
 #include "languageentries.h"
 #include "messages.h"
 #include "proemheightdlg.h"
 
 namespace {
 
-// Swing door blocks 2 and 3 need a camera at least this high (mm). The
-// 2560 block stands in a 2400 camera: its frame reaches into the ceiling.
-constexpr int32_t kSwingDoor2300MinHeight = 2300;
-constexpr int32_t kSwingDoor2560MinHeight = 2400;
-
-enum SwingDoorVariant : int32_t { kSwingDoor2040 = 1, kSwingDoor2300 = 2, kSwingDoor2560 = 3 };
-
-// Records the selected panel's new door state and so puts it in place:
-// kOpPanelDoor on an outline wall, kOpPartitionPanelDoor on a partition.
-// The variant and the opening height a command does not set are carried
-// over from the panel, so that the record holds what the panel then shows.
-void RecordPanelKind(CChildView& view, int32_t kind, int32_t doorVariant, int32_t openingHeight) {
+// The run and panel under the last right click, by index.
+std::optional<std::pair<RunRef, int>> SelectedPanel(CChildView& view) {
   const CViewSelection& selection = view.Selection();
   const CChamber& camera = view.Camera();
   const int panel = selection.PanelIndex();
-  if (const int wall = camera.IndexOfWall(selection.PanelOwner()); wall >= 0 && panel >= 0) {
-    view.ApplyEdit(PanelDoorRecord(wall, panel, kind, doorVariant, openingHeight));
-  } else if (const int partition = camera.IndexOfPartition(selection.PanelOwner()); partition >= 0 && panel >= 0) {
-    view.ApplyEdit(PartitionPanelDoorRecord(partition, panel, kind, doorVariant, openingHeight));
-  } else {
-    ShowMessage(Lang::kPanelNotInOwner, Lang::kErrorCaption, MessageButtons::Ok, &view);
-  }
+  if (!selection.Panel() || panel < 0) return std::nullopt;
+  if (const int wall = camera.IndexOfWall(selection.PanelOwner()); wall >= 0)
+    return std::pair{RunRef{RunKind::kWall, wall}, panel};
+  if (const int partition = camera.IndexOfPartition(selection.PanelOwner()); partition >= 0)
+    return std::pair{RunRef{RunKind::kPartition, partition}, panel};
+  ShowMessage(Lang::kPanelNotInOwner, Lang::kErrorCaption, MessageButtons::Ok, &view);
+  return std::nullopt;
 }
 
-void SetSwingDoor(CChildView& view, int32_t variant, int32_t minHeight) {
+void SetDoor(CChildView& view, DoorChoice door) {
   if (!view.Document().HasCamera()) return;
-  if (view.Camera().Height() < minHeight) {
-    ShowMessage(Lang::kCameraTooLowForDoor, Lang::kCameraTooLowCaption, MessageButtons::Ok, &view);
-    return;
-  }
-  if (const CWallPanel* panel = view.Selection().Panel())
-    RecordPanelKind(view, kSwingDoorBlock, variant, panel->OpeningHeight());
-}
-
-// Container and sliding doors take the panels on both sides into their
-// block, so they cannot stand at either end of a run.
-void SetSideDoor(CChildView& view, int32_t kind) {
-  const CViewSelection& selection = view.Selection();
-  const CWallPanel* panel = selection.Panel();
-  if (!panel) return;
-  const int index = selection.PanelIndex();
-  if (index == 0 || index == selection.PanelOwner()->PanelCount() - 1) {
-    ShowMessage(Lang::kDoorOnEndPanel, Lang::kErrorCaption, MessageButtons::Ok, &view);
-    return;
-  }
-  RecordPanelKind(view, kind, panel->DoorVariant(), panel->OpeningHeight());
+  // Without a picked panel the command still says when the camera is too
+  // low for the door.
+  const auto selected = SelectedPanel(view);
+  const EditResult result = edit_commands::SetDoor(view.Document(), selected ? selected->first : RunRef{},
+                                                   selected ? selected->second : -1, door);
+  if (selected || result.reason.entry == Lang::kCameraTooLowForDoor) FinishEdit(view, result);
 }
 
 void SetOpening(CChildView& view) {
   if (!view.Selection().Panel()) return;
   CProemHeightDlg dialog(&view);
   if (view.RunDialog(dialog) != QDialog::Accepted) return;
-  const int32_t height = dialog.Height();
-  const int32_t wallHeight = view.Camera().Height();
-  // The dialog reads whatever was typed; an opening of no height, or one
-  // higher than the wall it is cut into, would be priced as nonsense.
-  if (height < 1 || height > wallHeight) {
-    ShowMessageText(UiText(Lang::kOpeningHeightOutOfRange).arg(wallHeight),
-                    LangText(Lang::kOpeningCaption), MessageButtons::Ok, &view);
-    return;
-  }
-  if (const CWallPanel* panel = view.Selection().Panel())
-    RecordPanelKind(view, kOpening, panel->DoorVariant(), height);
+  if (const auto selected = SelectedPanel(view))
+    FinishEdit(view, edit_commands::SetDoor(view.Document(), selected->first, selected->second,
+                                            DoorChoice::kOpening, dialog.Height()));
 }
 
 void DeleteDoor(CChildView& view) {
   const CWallPanel* panel = view.Selection().Panel();
   if (!panel || !panel->IsDoor()) return;
-  RecordPanelKind(view, kPanelStandard, panel->DoorVariant(), panel->OpeningHeight());
+  if (const auto selected = SelectedPanel(view))
+    FinishEdit(view, edit_commands::RemoveDoor(view.Document(), selected->first, selected->second));
 }
 
 }  // namespace
@@ -89,14 +62,12 @@ void DeleteDoor(CChildView& view) {
 void RegisterDoorCommands(CCommandTable& table) {
   using namespace Cmd;
   table.Add(kSetOpening, SetOpening);
-  table.Add(kSetSwingDoor2040, [](CChildView& view) { SetSwingDoor(view, kSwingDoor2040, 0); });
-  table.Add(kSetSwingDoor2300,
-            [](CChildView& view) { SetSwingDoor(view, kSwingDoor2300, kSwingDoor2300MinHeight); });
-  table.Add(kSetSwingDoor2560,
-            [](CChildView& view) { SetSwingDoor(view, kSwingDoor2560, kSwingDoor2560MinHeight); });
-  table.Add(kSetContainerDoorLeft, [](CChildView& view) { SetSideDoor(view, kContainerDoorLeft); });
-  table.Add(kSetContainerDoorRight, [](CChildView& view) { SetSideDoor(view, kContainerDoorRight); });
-  table.Add(kSetSlidingDoorLeft, [](CChildView& view) { SetSideDoor(view, kSlidingDoorLeft); });
-  table.Add(kSetSlidingDoorRight, [](CChildView& view) { SetSideDoor(view, kSlidingDoorRight); });
+  table.Add(kSetSwingDoor2040, [](CChildView& view) { SetDoor(view, DoorChoice::kSwing2040); });
+  table.Add(kSetSwingDoor2300, [](CChildView& view) { SetDoor(view, DoorChoice::kSwing2300); });
+  table.Add(kSetSwingDoor2560, [](CChildView& view) { SetDoor(view, DoorChoice::kSwing2560); });
+  table.Add(kSetContainerDoorLeft, [](CChildView& view) { SetDoor(view, DoorChoice::kContainerLeft); });
+  table.Add(kSetContainerDoorRight, [](CChildView& view) { SetDoor(view, DoorChoice::kContainerRight); });
+  table.Add(kSetSlidingDoorLeft, [](CChildView& view) { SetDoor(view, DoorChoice::kSlidingLeft); });
+  table.Add(kSetSlidingDoorRight, [](CChildView& view) { SetDoor(view, DoorChoice::kSlidingRight); });
   table.Add(kDeleteDoor, DeleteDoor);
 }

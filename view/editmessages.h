@@ -1,6 +1,10 @@
 #pragma once
 
+#include "editcommands.h"
 #include "editrefusal.h"
+
+class CChildView;
+class QString;
 
 class QWidget;
 
@@ -15,3 +19,20 @@ void ShowEditRefusal(EditRefusal reason, QWidget* parent = nullptr);
 // walls and fixed non-standard panels are refused with a short message.
 // True (and the message shown) when the command must stop.
 bool RefuseLockedGeometry(bool locked, QWidget* parent = nullptr);
+
+// The text of an edit command's message in the program's language.
+QString EditMessageText(const EditMessage& message);
+
+// Asks the user in a Yes/No box.
+class CWindowAsker : public IEditAsker {
+ public:
+  explicit CWindowAsker(QWidget* parent) : parent_(parent) {}
+  bool Confirm(const EditMessage& question) override;
+
+ private:
+  QWidget* parent_;
+};
+
+// After an edit command: a refusal is shown, an applied edit is drawn.
+// Returns whether the edit was applied.
+bool FinishEdit(CChildView& view, const EditResult& result);

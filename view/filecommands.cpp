@@ -1,4 +1,4 @@
-// Save, add to archive, load, undo and redo.
+// Save, save as, add to archive, load, undo, redo and delete.
 #include "filecommands.h"
 
 #include <QDir>
@@ -13,6 +13,7 @@
 #include "dialoghost.h"
 #include "languageentries.h"
 #include "messages.h"
+#include "settings.h"
 
 namespace {
 
@@ -41,14 +42,45 @@ void Redo(CChildView& view) {
 
 void LoadCamera(CChildView& view) {
   if (!view.MaySave()) return;
-  const QString folder = view.FilePath().isEmpty() ? QDir::currentPath() : QFileInfo(view.FilePath()).absolutePath();
-  const QString path =
-      DialogHost().OpenFileName(&view, UiText(Lang::kLoadCameraCaption), folder, UiText(Lang::kCameraFileFilter));
+  const QString path = ChooseCameraFile(&view);
   if (path.isEmpty()) return;
   view.OpenFile(path);
 }
 
+// Delete acts on what is selected: a door or opening goes back to a plain
+// panel before a partition under it is removed, as the context menus offer.
+void DeleteSelection(CChildView& view) {
+  const CWallPanel* panel = view.Selection().Panel();
+  if (panel && panel->IsDoor()) {
+    view.RunCommand(Cmd::kDeleteDoor);
+  } else if (view.Selection().Partition()) {
+    view.RunCommand(Cmd::kDeletePartition);
+  }
+}
+
+// Where a file dialog starts: the folder of the last file chosen, else
+// beside the camera's own file, else the data folder.
+QString StartFolder(const QString& cameraFile) {
+  const QString last = LastFileFolder();
+  if (!last.isEmpty() && QDir(last).exists()) return last;
+  if (!cameraFile.isEmpty()) return QFileInfo(cameraFile).absolutePath();
+  return QDir::currentPath();
+}
+
 }  // namespace
+
+QString ChooseCameraFile(QWidget* parent) {
+  const QString path = DialogHost().OpenFileName(parent, UiText(Lang::kLoadCameraCaption), StartFolder(QString()),
+                                                 UiText(Lang::kCameraFileFilter));
+  if (!path.isEmpty()) SetLastFileFolder(QFileInfo(path).absolutePath());
+  return path;
+}
+
+bool SaveCamera(CChildView& view) {
+  if (!view.Document().HasCamera()) return false;
+  if (view.FilePath().isEmpty()) return SaveCameraAs(view, SaveTarget::kFile);
+  return view.SaveTo(view.FilePath());
+}
 
 QString SuggestedFileName(const CChildView& view, const QString& suffix) {
   // The article names the camera; without one, the file it came from.
@@ -71,16 +103,10 @@ bool SaveCameraAs(CChildView& view, SaveTarget target) {
   // A window whose new camera dialog was cancelled holds nothing a file
   // could bring back.
   if (!view.Document().HasCamera()) return false;
-  QString folder;
-  if (target == SaveTarget::kArchive) {
-    folder = ArchiveFolder();
-  } else if (!view.FilePath().isEmpty()) {
-    folder = QFileInfo(view.FilePath()).absolutePath();
-  } else {
-    folder = QDir::currentPath();
-  }
-  const QString suggested = target == SaveTarget::kFile && !view.FilePath().isEmpty()
-                                ? view.FilePath()
+  const bool archive = target == SaveTarget::kArchive;
+  const QString folder = archive ? ArchiveFolder() : StartFolder(view.FilePath());
+  const QString suggested = !archive && !view.FilePath().isEmpty()
+                                ? QDir(folder).filePath(QFileInfo(view.FilePath()).fileName())
                                 : QDir(folder).filePath(SuggestedFileName(view, kCameraSuffix));
   const QString cameraFilter = UiText(Lang::kCameraFileFilter);
   QString filter = cameraFilter;
@@ -88,11 +114,16 @@ bool SaveCameraAs(CChildView& view, SaveTarget target) {
       &view, UiText(target == SaveTarget::kArchive ? Lang::kAddToArchiveCaption : Lang::kSaveCameraCaption), suggested,
       cameraFilter, &filter);
   if (chosen.isEmpty()) return false;
+  // The archive is a place of its own: it does not become the folder the
+  // next file dialog starts in.
+  if (!archive) SetLastFileFolder(QFileInfo(chosen).absolutePath());
   return view.SaveTo(WithCameraSuffix(chosen));
 }
 
 void RegisterFileCommands(CCommandTable& table) {
-  table.Add(Cmd::kSaveCamera, [](CChildView& view) { SaveCameraAs(view, SaveTarget::kFile); });
+  table.Add(Cmd::kSaveCamera, [](CChildView& view) { SaveCamera(view); });
+  table.Add(Cmd::kSaveCameraAs, [](CChildView& view) { SaveCameraAs(view, SaveTarget::kFile); });
+  table.Add(Cmd::kDeleteSelection, DeleteSelection);
   table.Add(Cmd::kAddToArchive, [](CChildView& view) { SaveCameraAs(view, SaveTarget::kArchive); });
   table.Add(Cmd::kLoadCamera, LoadCamera);
   table.Add(Cmd::kUndo, Undo);

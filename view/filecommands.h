@@ -3,10 +3,20 @@
 #include <QString>
 
 class CChildView;
+class QWidget;
 
 // Where the save dialog starts: beside the camera's file (or in the data
 // folder), or in the camera archive "CamArch/" of the data folder.
 enum class SaveTarget { kFile, kArchive };
+
+// Saves the window's camera into the file it came from (or was last saved
+// to) without a question; a camera without a file asks like SaveCameraAs.
+// False when nothing was saved.
+bool SaveCamera(CChildView& view);
+
+// Asks for a camera file to open, starting in the folder of the last file
+// chosen; empty for cancel.
+QString ChooseCameraFile(QWidget* parent);
 
 // Asks for a file name (camera files, "*.kry") and saves the window's
 // camera there. False when the user cancelled or the file could not be

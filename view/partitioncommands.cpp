@@ -7,7 +7,8 @@
 #include "commandgroups.h"
 #include "commandids.h"
 #include "commandtable.h"
-#include "editops.h"
+#include "editcommands.h"
+#include "editmessages.h"
 #include "partitionplacement.h"
 #include "partitiontool.h"
 #include "runcommands.h"
@@ -24,8 +25,8 @@ void StartPartitionMode(CChildView& view) {
 void DeletePartition(CChildView& view) {
   const int index = view.Selection().PartitionIndex(view.Camera());
   if (index < 0) return;
-  view.ApplyEdit(DeletePartitionRecord(index));
   view.Selection().SetPartition(nullptr);
+  FinishEdit(view, edit_commands::DeletePartition(view.Document(), index));
 }
 
 // The selected outline wall continued straight on as a partition, first
@@ -42,8 +43,7 @@ void ContinueAsPartition(CChildView& view) {
       const std::optional<int32_t> entered = AskPartitionLength(view, gap);
       if (!entered || *entered == 0) continue;
       const PartitionSpec partition = side.ForLength(*entered);
-      view.ApplyEdit(AddPartitionRecord(partition.start.x, partition.start.y, partition.length,
-                                        OrientationByte(partition.orientation)));
+      FinishEdit(view, edit_commands::AddPartition(view.Document(), partition));
       break;
     }
   }

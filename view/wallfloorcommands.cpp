@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include <cstdlib>
+#include <optional>
 
 #include "chamber.h"
 #include "childview.h"
@@ -10,6 +11,7 @@
 #include "commandgroups.h"
 #include "commandids.h"
 #include "commandtable.h"
+#include "editcommands.h"
 #include "editmessages.h"
 #include "editops.h"
 #include "languageentries.h"
@@ -19,26 +21,20 @@
 
 namespace {
 
-// The selected run and the record a command makes for it: the outline
-// wall's code when the run is a wall, the partition's code otherwise.
-struct SelectedRun {
-  CWallCollection* run = nullptr;
-  int wall = -1;
-  int partition = -1;
-};
-
-SelectedRun FindSelectedRun(CChildView& view) {
+// The selected wall or partition, by index.
+std::optional<RunRef> FindSelectedRun(CChildView& view) {
   const CChamber& camera = view.Camera();
-  SelectedRun found;
   if (CWallCollection* wall = view.Selection().Wall()) {
-    found.run = wall;
-    found.wall = camera.IndexOfWall(wall);
+    if (const int index = camera.IndexOfWall(wall); index >= 0) return RunRef{RunKind::kWall, index};
   } else if (CPartition* partition = view.Selection().Partition()) {
-    found.run = partition;
-    found.partition = camera.IndexOfPartition(partition);
+    if (const int index = camera.IndexOfPartition(partition); index >= 0) return RunRef{RunKind::kPartition, index};
   }
-  if (found.wall < 0 && found.partition < 0) found.run = nullptr;
-  return found;
+  return std::nullopt;
+}
+
+const CWallCollection* RunOf(CChildView& view, RunRef run) {
+  return run.kind == RunKind::kWall ? static_cast<const CWallCollection*>(view.Camera().WallAt(run.index))
+                                    : view.Camera().PartitionAt(run.index);
 }
 
 // The dialogs work on a copy: the camera changes only through the record
@@ -62,20 +58,14 @@ void FixNonStandardPanel(CChildView& view) {
   if (!RefuseLockedGeometry(view.Camera().GeometryLocked(), &view)) {
     const int wallIndex = view.Camera().IndexOfWall(wall);
     const int panelIndex = selection.PanelIndex();
-    const int32_t oldWidth = panel->Width();
     CModifyNonStandDlg dialog(&view);
-    dialog.SetLength(oldWidth);
-    if (view.RunDialog(dialog) == QDialog::Accepted) {
-      const int32_t width = dialog.Length();
-      // "Keep" changes nothing: resizing by 0 would still divide the
-      // opposite wall anew.
-      if (width < 1) {
-        ShowMessageText(UiText(Lang::kPanelWidthNotPositive), UiText(Lang::kWarningCaption), MessageButtons::Ok,
-                        &view);
-      } else if (width != oldWidth) {
-        view.ApplyEdit(ResizePanelRecord(wallIndex, panelIndex, width));
-      }
-    }
+    dialog.SetLength(panel->Width());
+    const CCameraDocument& document = view.Document();
+    dialog.SetOuterSizePreview([&document, wallIndex, panelIndex](int32_t width) {
+      return edit_commands::OuterSizeAfterFix(document, wallIndex, panelIndex, width);
+    });
+    if (view.RunDialog(dialog) == QDialog::Accepted)
+      FinishEdit(view, edit_commands::FixNonStandardPanel(view.Document(), wallIndex, panelIndex, dialog.Length()));
   }
   selection.ClearPanel();
   selection.SetWall(nullptr);
@@ -92,7 +82,7 @@ void SplitFloorStrip(CChildView& view) {
   dialog.SetObject(&scratch);
   dialog.SetHeight(strip->PanelLength());
   if (view.RunDialog(dialog) == QDialog::Accepted)
-    view.ApplyEdit(DivideFloorStripRecord(index, dialog.AppliedWidths(), dialog.Heights()));
+    FinishEdit(view, edit_commands::DivideFloorStrip(view.Document(), index, dialog.AppliedWidths(), dialog.Heights()));
   view.Selection().SetStrip(nullptr);
   view.DocumentChanged();
 }
@@ -100,45 +90,36 @@ void SplitFloorStrip(CChildView& view) {
 }  // namespace
 
 void SplitSelectedRun(CChildView& view) {
-  const SelectedRun selected = FindSelectedRun(view);
-  if (selected.wall >= 0) {
-    view.ApplyEdit(AutoFillWallRecord(selected.wall));
-  } else if (selected.partition >= 0) {
-    view.ApplyEdit(AutoFillPartitionRecord(selected.partition));
+  if (const std::optional<RunRef> run = FindSelectedRun(view)) {
+    CWindowAsker asker(&view);
+    FinishEdit(view, edit_commands::FillRun(view.Document(), *run, asker));
   }
 }
 
 void DivideSelectedRun(CChildView& view) {
-  const SelectedRun selected = FindSelectedRun(view);
-  if (!selected.run) return;
+  const std::optional<RunRef> run = FindSelectedRun(view);
+  if (!run) return;
   CWallCollection scratch;
-  CopyPanels(*selected.run, scratch);
+  CopyPanels(*RunOf(view, *run), scratch);
   CCollectDivDlg dialog(&view);
   dialog.SetObject(&scratch);
   if (view.RunDialog(dialog) != QDialog::Accepted) return;
   // The applied widths are the whole division, so the record's single
   // completion step adds nothing, and doors whose panels kept their place
   // stay on them.
-  const std::vector<int32_t>& widths = dialog.AppliedWidths();
-  if (selected.wall >= 0) {
-    view.ApplyEdit(DivideWallRecord(selected.wall, widths));
-  } else {
-    view.ApplyEdit(DividePartitionRecord(selected.partition, widths));
-  }
+  FinishEdit(view, edit_commands::DivideRun(view.Document(), *run, dialog.AppliedWidths()));
 }
 
 void ClearSelectedRun(CChildView& view) {
-  const SelectedRun selected = FindSelectedRun(view);
-  if (selected.wall >= 0) {
-    view.ApplyEdit(ClearWallRecord(selected.wall));
-  } else if (selected.partition >= 0) {
-    view.ApplyEdit(ClearPartitionRecord(selected.partition));
-  }
+  if (const std::optional<RunRef> run = FindSelectedRun(view))
+    FinishEdit(view, edit_commands::ClearRun(view.Document(), *run));
 }
 
 void RegisterWallFloorCommands(CCommandTable& table) {
   using namespace Cmd;
-  table.Add(kFillAllObjects, [](CChildView& view) { view.ApplyEdit(FillAllWallsRecord()); });
+  table.Add(kFillAllObjects, [](CChildView& view) {
+    if (view.Document().HasCamera()) FinishEdit(view, edit_commands::FillAll(view.Document()));
+  });
   table.Add(kSplitCollection, SplitSelectedRun);
   table.Add(kManualDivision, DivideSelectedRun);
   table.Add(kRemoveDivision, ClearSelectedRun);

@@ -63,7 +63,8 @@ class MainFrameTest : public ::testing::Test {
 
 TEST_F(MainFrameTest, MainMenuWithoutACameraWindowTranslatedCameraMenuWithOne) {
   EXPECT_EQ(MenuBarTitles(), (QStringList{QStringLiteral("&Файл"), QStringLiteral("Архив камер"),
-                                          QStringLiteral("&Вид"), QStringLiteral("&Помощь")}));
+                                          QStringLiteral("&Вид"), QStringLiteral("Цены"), QStringLiteral("Сервис"),
+                                          QStringLiteral("&Помощь")}));
   EXPECT_EQ(MenuItem(frame->MainMenu(), Cmd::kStatusBar)->text(), QStringLiteral("&Строка статуса"));
   EXPECT_FALSE(MenuItem(frame->MainMenu(), Cmd::kMakePriceList)->isEnabled());  // nothing handles it
   EXPECT_FALSE(MenuItem(frame->MainMenu(), Cmd::kCloseCamera)->isEnabled());
@@ -71,8 +72,9 @@ TEST_F(MainFrameTest, MainMenuWithoutACameraWindowTranslatedCameraMenuWithOne) {
   EXPECT_TRUE(MenuItem(frame->MainMenu(), Cmd::kNewCamera)->isEnabled());
 
   CChildFrame* child = CameraWindow(QStringLiteral("A"));
-  EXPECT_EQ(MenuBarTitles(), (QStringList{QStringLiteral("Файл"), QStringLiteral("Вид"), QStringLiteral("Архив камер"),
-                                          QStringLiteral("Цены"), QStringLiteral("Окно"), QStringLiteral("Помощь")}));
+  EXPECT_EQ(MenuBarTitles(), (QStringList{QStringLiteral("Файл"), QStringLiteral("Правка"), QStringLiteral("Вид"),
+                                          QStringLiteral("Архив камер"), QStringLiteral("Цены"),
+                                          QStringLiteral("Сервис"), QStringLiteral("Окно"), QStringLiteral("Помощь")}));
   EXPECT_EQ(MenuItem(frame->CameraMenu(), Cmd::kStatusBar)->text(), QStringLiteral("Панель состояния"));
   EXPECT_EQ(MenuItem(frame->CameraMenu(), Cmd::kSaveCamera)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
   EXPECT_TRUE(MenuItem(frame->CameraMenu(), Cmd::kPriceSettings)->isEnabled());

@@ -147,9 +147,9 @@ TEST_F(EditCommandTest, MoveThatWouldMakeWallsCrossSaysWhyAndRecordsNothing) {
   view.RunCommand(Cmd::kMoveWallMode);
   host.OnDialog(TypeAndConfirm({{Ctl::MoveWall::kDistance, QStringLiteral("1500")}}));
   Click(PixelOnWall(view, 1));
+  // The refusal says how far the wall can go that way instead.
   ASSERT_EQ(messages.Messages().size(), 1u);
-  EXPECT_EQ(messages.Messages()[0].text,
-            QStringLiteral("Стены камеры пересеклись бы или соприкоснулись. Выберите другое расстояние."));
+  EXPECT_EQ(messages.Messages()[0].text, QStringLiteral("Стену можно передвинуть внутрь не более чем на 999 мм."));
   EXPECT_EQ(LogSize(), logBefore);
   EXPECT_EQ(State(), before);
   EXPECT_TRUE(host.DialogsDone());
