@@ -318,6 +318,8 @@ void CMainFrame::BuildMenus() {
   item(file, kCloseCamera, Lang::kKeyedMenuCloseCamera);
   file->addSeparator();
   item(file, kExportCamera, Lang::kMenuExportCamera);
+  item(file, kExportPdf, Lang::kMenuExportPdf);
+  item(file, kPrintPreview, Lang::kMenuPrintPreview);
   file->addSeparator();
   item(file, kExit, Lang::kMenuExit);
   QMenu* edit = cameraMenu_->addMenu(UiText(Lang::kMenuEditTitle));

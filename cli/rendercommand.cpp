@@ -1,7 +1,6 @@
 // zamo-cli render: a camera file drawn as the window draws it (PNG, BMP,
-// SVG) or as its printed page (PDF), through the window's own drawing,
-// export and print functions.
-#include <QPrinter>
+// SVG) or as its printed page (PDF, or PNG with --page), through the
+// window's own drawing, export and print functions.
 #include <QString>
 
 #include <array>
@@ -22,12 +21,13 @@
 
 namespace {
 
-constexpr std::array<CliOptionSpec, 5> kOptions{{
+constexpr std::array<CliOptionSpec, 6> kOptions{{
     {"-o", true},
     {"--size", true},
     {"--scale", true},
     {"--font-points", true},
     {"--fit", false},
+    {"--page", false},
 }};
 
 std::optional<double> ParseNumber(std::string_view text) {
@@ -62,7 +62,7 @@ DrawingHeader HeaderTexts() {
 int RenderPicture(CliContext& context, const CliOptions& options, CCameraDocument& document,
                   const std::string& output) {
   if (options.Has("--scale") || options.Has("--font-points"))
-    return context.BadInput("--scale and --font-points are print settings: they go with a .pdf file");
+    return context.BadInput("--scale and --font-points are print settings: they go with --page or a .pdf file");
   QSize size = kDefaultCanvas;
   if (const std::string* text = options.Value("--size")) {
     const std::optional<QSize> given = ParseSize(*text);
@@ -85,35 +85,39 @@ int RenderPicture(CliContext& context, const CliOptions& options, CCameraDocumen
   return kExitOk;
 }
 
-int RenderPage(CliContext& context, const CliOptions& options, CCameraDocument& document,
-               const std::string& output) {
-  if (options.Has("--size")) return context.BadInput("--size goes with a picture: a .pdf file is an A4 page");
+int RenderPage(CliContext& context, const CliOptions& options, CCameraDocument& document, const std::string& output,
+               bool pdf) {
+  if (options.Has("--size")) return context.BadInput("--size goes with a picture: the printed page is an A4 page");
   if (options.Has("--fit") && options.Has("--scale")) return context.BadInput("give --scale or --fit, not both");
-  double fontPoints = kDefaultPrintFontPoints;
+  PrintSettings settings;
   if (const std::string* text = options.Value("--font-points")) {
     const std::optional<double> points = ParseNumber(*text);
     if (!points || *points < CPlanRenderer::kMinPrintFontPoints || *points > CPlanRenderer::kMaxPrintFontPoints)
       return context.BadInput("--font-points: \"" + *text + "\" is not a size from 1 to 1000 points");
-    fontPoints = *points;
+    settings.fontPoints = *points;
+  }
+  // The plan is fitted to the page unless a scale 1:N is given.
+  if (const std::string* text = options.Value("--scale")) {
+    std::string_view number(*text);
+    if (number.substr(0, 2) == "1:") number.remove_prefix(2);
+    const std::optional<int32_t> n = ParseCliInt(number);
+    if (!n || *n < kMinScaleDenominator || *n > kMaxScaleDenominator)
+      return context.BadInput("--scale: \"" + *text + "\" is not a scale 1:N with N from 1 to " +
+                              std::to_string(kMaxScaleDenominator));
+    settings.fitToPage = false;
+    settings.scaleDenominator = *n;
   }
   const CChamber& camera = document.Camera();
-  QPrinter page(QPrinter::HighResolution);
-  SetUpPdfPrinter(page, output);
-  double zoom = kDefaultPrintZoom;
-  if (const std::string* text = options.Value("--scale")) {
-    const std::optional<double> scale = ParseNumber(*text);
-    if (!scale || *scale <= 0) return context.BadInput("--scale: \"" + *text + "\" is not a positive number");
-    zoom = *scale;
-  } else if (options.Has("--fit")) {
-    const std::optional<double> fitted = FitPrintZoom(camera, page, fontPoints);
-    if (!fitted) return context.BadInput("--fit: the camera has nothing to print");
-    zoom = *fitted;
-  }
+  PrintHeading heading;
+  heading.article = Utf16ToUtf8(document.Article());
+  heading.description = Utf16ToUtf8(document.Description());
   // Refused settings are the caller's: say so before anything is printed.
-  if (!CPlanRenderer::ForPrint(camera, page.width(), page.logicalDpiY(), zoom, fontPoints))
-    return context.BadInput("--scale: " + std::to_string(zoom) + " draws the plan beyond the page's reach");
-  const PrintHeading heading{Utf16ToUtf8(document.Article()), Utf16ToUtf8(document.Description())};
-  if (const FileError error = PrintCameraToPdf(camera, heading, output, zoom, fontPoints)) {
+  std::string problem;
+  if (!LayOutPrintPage(camera, heading, settings, 3508, 2480, kPdfResolution, &problem))
+    return context.BadInput(problem);
+  const FileError error = pdf ? PrintCameraToPdf(camera, heading, settings, output)
+                              : PrintCameraToPng(camera, heading, settings, output);
+  if (error) {
     context.err << error.ToString() << '\n';
     return kExitFailure;
   }
@@ -136,6 +140,8 @@ int RunRenderCommand(CliContext& context) {
   const std::string path = context.ResolvePath(options.positionals.front());
   CCameraDocument document;
   if (!LoadCliCamera(context, path, document)) return kExitBadInput;
-  return ext == "pdf" ? RenderPage(context, options, document, output)
-                      : RenderPicture(context, options, document, output);
+  if (options.Has("--page") && ext != "pdf" && ext != "png")
+    return context.BadInput("--page writes the printed page as .pdf or .png");
+  if (ext == "pdf" || options.Has("--page")) return RenderPage(context, options, document, output, ext == "pdf");
+  return RenderPicture(context, options, document, output);
 }

@@ -1,10 +1,13 @@
 #include "printdlg2.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 #include "controlids.h"
 #include "languageentries.h"
@@ -16,7 +19,9 @@ PrintDlg2::PrintDlg2(QWidget* parent) : CZamoDialog(parent) {
   setWindowTitle(UiText(Lang::kPrintSettingsCaption));
   Translate(this, Lang::kPrintSettingsCaption);
 
-  scaleLabel_ = MakeLabel(kScaleLabel, Lang::kPrintScaleLabel);
+  fitBox_ = new QCheckBox(UiText(Lang::kPrintFitToPage), this);
+  fitBox_->setObjectName(QString::fromLatin1(kFitToPageName));
+  scaleLabel_ = MakeLabel(kScaleLabel, Lang::kPrintScaleRatioLabel);
   scaleEdit_ = MakeLineEdit(kScale);
   fontSizeLabel_ = MakeLabel(kFontSizeLabel, Lang::kPanelFontSizeLabel);
   fontSizeEdit_ = MakeLineEdit(kFontSize);
@@ -26,7 +31,14 @@ PrintDlg2::PrintDlg2(QWidget* parent) : CZamoDialog(parent) {
     edit->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
   }
 
+  // The typed scale only counts when the plan is not fitted.
+  connect(fitBox_, &QCheckBox::toggled, this, [this](bool fit) {
+    scaleEdit_->setEnabled(!fit);
+    scaleLabel_->setEnabled(!fit);
+  });
+
   auto* form = new QFormLayout;
+  form->addRow(fitBox_);
   form->addRow(scaleLabel_, scaleEdit_);
   form->addRow(fontSizeLabel_, fontSizeEdit_);
   auto* layout = new QVBoxLayout(this);
@@ -36,25 +48,21 @@ PrintDlg2::PrintDlg2(QWidget* parent) : CZamoDialog(parent) {
       MakeButtons(Lang::kOkButton, UiText(Lang::kSaveButton), Lang::kCancelButton, UiText(Lang::kCancelButtonShort)));
 }
 
-void PrintDlg2::Set(double scale, double panelFontSize) {
-  scale_ = scale;
-  panelFontSize_ = panelFontSize;
-}
-
-void PrintDlg2::Get(double& scale, double& panelFontSize) const {
-  scale = scale_;
-  panelFontSize = panelFontSize_;
-}
-
 void PrintDlg2::OnInitDialog() {
-  scaleEdit_->setText(FormatTwoDecimals(scale_));
-  fontSizeEdit_->setText(FormatTwoDecimals(panelFontSize_));
-  scaleEdit_->selectAll();
-  scaleEdit_->setFocus();
+  fitBox_->setChecked(settings_.fitToPage);
+  scaleEdit_->setEnabled(!settings_.fitToPage);
+  scaleLabel_->setEnabled(!settings_.fitToPage);
+  scaleEdit_->setText(QString::number(settings_.scaleDenominator));
+  fontSizeEdit_->setText(FormatTwoDecimals(settings_.fontPoints));
+  QLineEdit* first = settings_.fitToPage ? fontSizeEdit_ : scaleEdit_;
+  first->selectAll();
+  first->setFocus();
 }
 
 bool PrintDlg2::ReadBox(QLineEdit* box, const QLabel* label, double minimum, double maximum, double* value) {
-  const QString text = box->text().trimmed();
+  QString text = box->text().trimmed();
+  // A scale may be typed whole, "1:50", as well as "50".
+  if (box == scaleEdit_ && text.startsWith(QStringLiteral("1:"))) text = text.mid(2).trimmed();
   const std::optional<double> number = ParseDecimal(text);
   if (number && *number >= minimum && *number <= maximum) {
     *value = *number;
@@ -69,11 +77,13 @@ bool PrintDlg2::ReadBox(QLineEdit* box, const QLabel* label, double minimum, dou
 }
 
 void PrintDlg2::accept() {
-  double scale = 0.0;
+  double scale = settings_.scaleDenominator;
   double fontSize = 0.0;
-  if (!ReadBox(scaleEdit_, scaleLabel_, kMinScale, kMaxScale, &scale)) return;
+  const bool fit = fitBox_->isChecked();
+  if (!fit && !ReadBox(scaleEdit_, scaleLabel_, kMinScaleDenominator, kMaxScaleDenominator, &scale)) return;
   if (!ReadBox(fontSizeEdit_, fontSizeLabel_, kMinFontSize, kMaxFontSize, &fontSize)) return;
-  scale_ = scale;
-  panelFontSize_ = fontSize;
+  settings_.fitToPage = fit;
+  settings_.scaleDenominator = static_cast<int32_t>(std::lround(scale));
+  settings_.fontPoints = fontSize;
   CZamoDialog::accept();
 }

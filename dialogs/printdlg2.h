@@ -1,31 +1,33 @@
 #pragma once
 
+#include "printpage.h"
 #include "zamodialog.h"
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 
-// The print settings: the scale factor of the plan on the page and the size
-// of the panel labels in points. The print command reads the values back
-// whichever button closed the dialog; after Cancel they are the ones it set.
+// The print settings: fit the plan to the page, or print it at a scale the
+// user types as 1:N; and the size of the panel labels in points. The print
+// command reads the values back whichever button closed the dialog; after
+// Cancel they are the ones it set.
 class PrintDlg2 : public CZamoDialog {
   Q_OBJECT
 
  public:
-  // A scale or font outside these bounds would print an empty, a
-  // mirrored or an unreadable page; such values are refused.
-  static constexpr double kMinScale = 0.01;
-  static constexpr double kMaxScale = 100.0;
+  // A font outside these bounds would print an unreadable page; such values
+  // are refused, as are scales outside 1:kMinScaleDenominator to
+  // 1:kMaxScaleDenominator.
   static constexpr double kMinFontSize = 1.0;
   static constexpr double kMaxFontSize = 200.0;
   static constexpr int kMaxChars = 260;
+  // The fit switch has no number of its own among the dialog's controls.
+  static constexpr const char* kFitToPageName = "fitToPage";
 
   explicit PrintDlg2(QWidget* parent = nullptr);
 
-  void Set(double scale, double panelFontSize);
-  void Get(double& scale, double& panelFontSize) const;
-  double Scale() const { return scale_; }
-  double PanelFontSize() const { return panelFontSize_; }
+  void Set(const PrintSettings& settings) { settings_ = settings; }
+  const PrintSettings& Get() const { return settings_; }
 
   void accept() override;
 
@@ -37,10 +39,10 @@ class PrintDlg2 : public CZamoDialog {
   // with a message naming the box, which gets the focus.
   bool ReadBox(QLineEdit* box, const QLabel* label, double minimum, double maximum, double* value);
 
+  QCheckBox* fitBox_;
   QLabel* scaleLabel_;
   QLineEdit* scaleEdit_;
   QLabel* fontSizeLabel_;
   QLineEdit* fontSizeEdit_;
-  double scale_ = 1.0;
-  double panelFontSize_ = 12.0;
+  PrintSettings settings_;
 };

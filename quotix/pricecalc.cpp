@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "innersize.h"
+
 namespace {
 
 constexpr int32_t kThickness80 = 80;
@@ -24,7 +26,6 @@ constexpr int32_t kEdgeWidthSmall = 600;
 // Cameras above this volume get the volume discount (80 mm: strictly above,
 // 100 mm: from it on).
 constexpr double kDiscountVolume = 20.0;
-constexpr double kSameLength = 0.01;
 
 struct CSwingDoor {
   int entry80;
@@ -245,19 +246,7 @@ std::vector<FloorPanelTally> SplitLongPanels(std::span<const FloorPanelTally> ce
 }
 
 double InnerVolume(std::span<const FloorPanelTally> ceiling, const CCameraValues& values) {
-  const double t = values.thickness;
-  double area = 0.0;
-  for (size_t i = 0; i < ceiling.size(); ++i) {
-    const FloorPanelTally& group = ceiling[i];
-    area += static_cast<double>(group.count) * group.width * group.length;
-    // Strips of another length meet the previous one across a wall.
-    if (i > 0 && std::fabs(static_cast<double>(group.length) - ceiling[i - 1].length) > kSameLength) {
-      area -= t * group.length;
-    }
-  }
-  area -= 2.0 * values.lengthA * t;
-  area -= 2.0 * values.lengthB * t;
-  return area / 1e6 * (values.innerHeight / 1000.0);
+  return InnerVolumeFromCeiling(ceiling, values.lengthA, values.lengthB, values.thickness, values.innerHeight);
 }
 
 CCameraPricing PriceCamera(const CPriceTable& prices, const CCameraValues& values, const CCameraInput& input,

@@ -8,12 +8,14 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 
 #include "bitmapfile.h"
 #include "chamber.h"
 #include "languageentries.h"
 #include "languagetable.h"
 #include "painterdrawcontext.h"
+#include "planfit.h"
 #include "planrenderer.h"
 
 namespace {
@@ -58,6 +60,31 @@ bool CanvasSizeAllowed(QSize size, std::string* problem) {
     return false;
   }
   return true;
+}
+
+std::optional<PlanCanvas> PlanExtentCanvas(const CChamber& camera, double scale) {
+  const std::optional<ModelRect> bounds = PlanBounds(camera);
+  if (!bounds || !CPixelMapping::IsValidScale(scale)) return std::nullopt;
+  const FitMargins& m = kScreenFitMargins;
+  const double modelWidth = std::max(1.0, static_cast<double>(bounds->Right()) - bounds->Left());
+  const double modelHeight = std::max(1.0, static_cast<double>(bounds->Bottom()) - bounds->Top());
+  const double roomWidth = kMaxCanvasSide - m.left - m.right;
+  const double roomHeight = kMaxCanvasSide - m.top - m.bottom;
+  // Smaller where the plan would outgrow the largest canvas: by side, then
+  // by the pixels in all.
+  scale = std::min({scale, roomWidth / modelWidth, roomHeight / modelHeight});
+  const double pixels = (modelWidth * scale + m.left + m.right) * (modelHeight * scale + m.top + m.bottom);
+  if (pixels > static_cast<double>(kMaxCanvasPixels)) scale *= std::sqrt(kMaxCanvasPixels / pixels) * 0.99;
+  PlanCanvas canvas;
+  if (!canvas.mapping.SetScale(std::max(scale, CPixelMapping::kMinScale))) return std::nullopt;
+  const int32_t left = canvas.mapping.ToPixelLength(bounds->Left());
+  const int32_t top = canvas.mapping.ToPixelLength(bounds->Top());
+  canvas.mapping.SetOrigin(m.left - left, m.top - top);
+  const int32_t width = canvas.mapping.ToPixelLength(bounds->Right()) - left + 1;
+  const int32_t height = canvas.mapping.ToPixelLength(bounds->Bottom()) - top + 1;
+  canvas.size = QSize(std::clamp(width + m.left + m.right, 1, kMaxCanvasSide),
+                      std::clamp(height + m.top + m.bottom, 1, kMaxCanvasSide));
+  return canvas;
 }
 
 QImage RenderPlanImage(const CPlanRenderer& renderer, const CChamber& camera, const DrawingHeader& header, QSize size,

@@ -3,10 +3,12 @@
 #include <QImage>
 #include <QSize>
 
+#include <optional>
 #include <string>
 
 #include "atomicfile.h"
 #include "drawresources.h"
+#include "pixelmapping.h"
 
 class CChamber;
 class CPlanRenderer;
@@ -36,6 +38,17 @@ bool CanvasSizeAllowed(QSize size, std::string* problem);
 // image that could not be had.
 QImage RenderPlanImage(const CPlanRenderer& renderer, const CChamber& camera, const DrawingHeader& header, QSize size,
                        std::string* problem);
+
+// The canvas and mapping that show the whole plan at `scale` (pixels per
+// mm) with the screen's margins around it, whatever part of it a window
+// shows: the picture export and zamo-cli's fitted pictures. A plan too large
+// for kMaxCanvasSide and kMaxCanvasPixels at that scale is drawn smaller.
+// None for a camera with nothing to draw.
+struct PlanCanvas {
+  CPixelMapping mapping;
+  QSize size;
+};
+std::optional<PlanCanvas> PlanExtentCanvas(const CChamber& camera, double scale);
 
 // Writes the plan as a picture of `size`; the file's extension chooses the
 // kind: .png, .bmp (WriteBitmapFile) or .svg. Written through a temporary

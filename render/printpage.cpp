@@ -1,6 +1,9 @@
 #include "printpage.h"
 
+#include <QBuffer>
+#include <QDate>
 #include <QFile>
+#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -8,23 +11,21 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
 #include "chamber.h"
+#include "innersize.h"
 #include "languageentries.h"
 #include "languagetable.h"
 #include "painterdrawcontext.h"
 #include "planfit.h"
-#include "planrenderer.h"
 
 namespace {
 
-constexpr PixelPoint kVolumeLine{200, 100};
-constexpr PixelPoint kArticleLine{200, 200};
-constexpr PixelPoint kDescriptionLine{200, 300};
-constexpr int32_t kPointsPerInch = 72;
-constexpr int32_t kHeadingPoints = 12;  // the printer's default font
+constexpr double kPointsPerInch = 72.0;
+constexpr double kMillimetresPerInch = 25.4;
 const char* const kDocumentName = "Kryvel camera";
 
 std::string Fixed2(double value) {
@@ -33,37 +34,188 @@ std::string Fixed2(double value) {
   return error == std::errc() ? std::string(buffer, end) : std::string("0.00");
 }
 
+std::string Text(int entry) { return ModuleLanguage().GetTextOrBuiltin(entry); }
+
+std::string Labelled(int entry, const std::string& value) { return Text(entry) + ": " + value; }
+
+std::string SizeTriple(int64_t a, int64_t b, int64_t c) {
+  return std::to_string(a) + " x " + std::to_string(b) + " x " + std::to_string(c);
+}
+
+// "%1" and "%2" of a language text replaced.
+std::string Arguments(std::string text, const std::string& first, const std::string& second) {
+  if (const size_t at = text.find("%1"); at != std::string::npos) text.replace(at, 2, first);
+  if (const size_t at = text.find("%2"); at != std::string::npos) text.replace(at, 2, second);
+  return text;
+}
+
+int32_t PointsToPixels(double points, int32_t dpi) {
+  return std::max<int32_t>(1, static_cast<int32_t>(std::lround(points * dpi / kPointsPerInch)));
+}
+
+// The mapping that puts the middle of `bounds` in the middle of `area` at
+// `scale`; none for a scale the mapping refuses.
+std::optional<CPixelMapping> CentredMapping(const ModelRect& bounds, const PixelRect& area, double scale) {
+  CPixelMapping mapping;
+  if (!mapping.SetScale(scale)) return std::nullopt;
+  const int64_t midX = (static_cast<int64_t>(bounds.Left()) + bounds.Right()) / 2;
+  const int64_t midY = (static_cast<int64_t>(bounds.Top()) + bounds.Bottom()) / 2;
+  const int64_t originX = (static_cast<int64_t>(area.left) + area.right) / 2 - mapping.ToPixelLength(midX);
+  const int64_t originY = (static_cast<int64_t>(area.top) + area.bottom) / 2 - mapping.ToPixelLength(midY);
+  if (!CPixelMapping::IsValidOrigin(originX) || !CPixelMapping::IsValidOrigin(originY)) return std::nullopt;
+  mapping.SetOrigin(static_cast<int32_t>(originX), static_cast<int32_t>(originY));
+  return mapping;
+}
+
+// The largest whole N whose scale 1:N keeps `bounds` inside `area`.
+std::optional<int32_t> FittedDenominator(const ModelRect& bounds, const PixelRect& area, int32_t dpi) {
+  const double modelWidth = std::max<double>(1.0, static_cast<double>(bounds.Right()) - bounds.Left());
+  const double modelHeight = std::max<double>(1.0, static_cast<double>(bounds.Bottom()) - bounds.Top());
+  const double roomWidth = static_cast<double>(area.right) - area.left;
+  const double roomHeight = static_cast<double>(area.bottom) - area.top;
+  if (roomWidth < 1.0 || roomHeight < 1.0) return std::nullopt;
+  const double scale = std::min(roomWidth / modelWidth, roomHeight / modelHeight);
+  const double n = std::ceil(dpi / kMillimetresPerInch / scale - 1e-9);
+  if (!std::isfinite(n) || n > kMaxScaleDenominator) return std::nullopt;
+  return std::max<int32_t>(1, static_cast<int32_t>(n));
+}
+
+std::string Today() { return QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString(); }
+
 }  // namespace
 
 std::string VolumeHeadingLine(const CChamber& camera) {
-  const double t = camera.Thickness();
-  const double volume =
-      (camera.Width() - t) / 1000.0 * ((camera.Depth() - t) / 1000.0) * (camera.Height() / 1000.0);
-  const int64_t thickness = camera.Thickness();
-  return ModuleLanguage().GetTextOrBuiltin(Lang::kVolumeHeadingPrefix) + " " + Fixed2(volume) + " (" +
-         std::to_string(camera.Width() + thickness) + " x " + std::to_string(camera.Depth() + thickness) + " x " +
-         std::to_string(camera.Height() + 2 * thickness) + ")";
+  const CameraSizes sizes = MeasureCameraSizes(camera);
+  return Text(Lang::kVolumeHeadingPrefix) + " " + Fixed2(CameraInnerVolume(camera)) + " (" +
+         SizeTriple(sizes.outerWidth, sizes.outerDepth, sizes.outerHeight) + ")";
 }
 
-bool DrawPrintPage(CDrawContext& dc, const CChamber& camera, const PrintHeading& heading, double zoom,
-                   double fontPoints) {
-  const std::optional<CPlanRenderer> print = CPlanRenderer::ForPrint(camera, dc, zoom, fontPoints);
-  if (!print) return false;
-  dc.Text(kVolumeLine, VolumeHeadingLine(camera));
-  const CLanguageTable& language = ModuleLanguage();
-  dc.Text(kArticleLine, language.GetTextOrBuiltin(Lang::kArticleLabel) + ": " + heading.article);
-  dc.Text(kDescriptionLine, language.GetTextOrBuiltin(Lang::kDescriptionLabel) + ": " + heading.description);
-  print->Draw(camera, dc);
-  return true;
-}
-
-bool PrintCameraPage(QPrinter& printer, const CChamber& camera, const PrintHeading& heading, double zoom,
-                     double fontPoints, std::string* problem) {
-  if (!CPlanRenderer::ForPrint(camera, printer.width(), printer.logicalDpiY(), zoom, fontPoints)) {
-    *problem = "the print settings do not make a printable page (scale " + Fixed2(zoom) + ", font size " +
-               Fixed2(fontPoints) + ")";
-    return false;
+std::optional<PrintPageLayout> LayOutPrintPage(const CChamber& camera, const PrintHeading& heading,
+                                               const PrintSettings& settings, int32_t width, int32_t height,
+                                               int32_t dpi, std::string* problem) {
+  const std::optional<ModelRect> bounds = PlanBounds(camera);
+  if (!bounds || camera.Width() <= 0) {
+    *problem = "the camera has nothing to print";
+    return std::nullopt;
   }
+  if (!std::isfinite(settings.fontPoints) || settings.fontPoints < CPlanRenderer::kMinPrintFontPoints ||
+      settings.fontPoints > CPlanRenderer::kMaxPrintFontPoints) {
+    *problem = "the font size " + Fixed2(settings.fontPoints) + " is not one from 1 to 1000 points";
+    return std::nullopt;
+  }
+  if (!settings.fitToPage &&
+      (settings.scaleDenominator < kMinScaleDenominator || settings.scaleDenominator > kMaxScaleDenominator)) {
+    *problem = "the scale 1:" + std::to_string(settings.scaleDenominator) + " is not one from 1:1 to 1:" +
+               std::to_string(kMaxScaleDenominator);
+    return std::nullopt;
+  }
+  std::optional<CPlanRenderer> renderer = CPlanRenderer::ForPrint(camera, width, dpi, 1.0, settings.fontPoints);
+  if (!renderer || height <= 0) {
+    *problem = "the page has no room to print on";
+    return std::nullopt;
+  }
+
+  PrintPageLayout layout;
+  layout.width = width;
+  layout.height = height;
+  const double titlePoints = std::clamp(settings.fontPoints, kMinTitlePoints, kMaxTitlePoints);
+  const int32_t character = PointsToPixels(titlePoints, dpi);
+  layout.titleFont.height = -character;
+  // A character and half of one again: the cell's own leading and a gap, so
+  // that no line's letters reach into the next one's.
+  layout.lineStep = character + (character + 1) / 2;
+  const int32_t margin = std::max<int32_t>(1, dpi / 10);
+  const int32_t padding = (character + 1) / 2;
+  constexpr int kRows = 5;
+  layout.titleBlock = {margin, margin, width - margin, margin + 2 * padding + kRows * layout.lineStep};
+  int32_t textRight = layout.titleBlock.right - padding;
+  if (heading.picture) {
+    const int32_t side = layout.titleBlock.bottom - layout.titleBlock.top;
+    layout.pictureBox = {layout.titleBlock.right - side, layout.titleBlock.top, layout.titleBlock.right,
+                         layout.titleBlock.bottom};
+    textRight = layout.pictureBox.left - padding;
+  }
+  const int32_t label = PointsToPixels(settings.fontPoints, dpi);
+  // Room for the labels that run on past their points; a huge label font
+  // must not squeeze the plan to nothing.
+  const int32_t edge = std::min(label + label / 2, std::min(width, height) / 12);
+  layout.planArea = {margin + edge, layout.titleBlock.bottom + character + edge, width - margin - edge,
+                     height - margin - edge};
+  if (textRight - layout.titleBlock.left < 4 * character || layout.planArea.right - layout.planArea.left < 1 ||
+      layout.planArea.bottom - layout.planArea.top < 1) {
+    *problem = "the page is too small for the title block and the plan";
+    return std::nullopt;
+  }
+
+  int32_t denominator = settings.scaleDenominator;
+  if (settings.fitToPage) {
+    const std::optional<int32_t> fitted = FittedDenominator(*bounds, layout.planArea, dpi);
+    if (!fitted) {
+      *problem = "the plan cannot be fitted to the page";
+      return std::nullopt;
+    }
+    denominator = *fitted;
+  }
+  const std::optional<CPixelMapping> mapping =
+      CentredMapping(*bounds, layout.planArea, dpi / kMillimetresPerInch / denominator);
+  if (!mapping) {
+    *problem = "the scale 1:" + std::to_string(denominator) + " cannot be drawn on this page";
+    return std::nullopt;
+  }
+  renderer->SetMapping(*mapping);
+  renderer->SetInsideDimensions(settings.insideDimensions);
+  layout.renderer = *renderer;
+  layout.scaleDenominator = denominator;
+
+  const CameraSizes sizes = MeasureCameraSizes(camera);
+  const int32_t left = layout.titleBlock.left + padding;
+  const int32_t right = left + (textRight - left) / 2;
+  const auto row = [&](int n) { return layout.titleBlock.top + padding + n * layout.lineStep; };
+  layout.lines = {
+      {Labelled(Lang::kArticleLabel, heading.article), {left, row(0)}},
+      {Labelled(Lang::kPrintDateLabel, heading.date.empty() ? Today() : heading.date), {right, row(0)}},
+      {Labelled(Lang::kPrintOuterSizes, SizeTriple(sizes.outerWidth, sizes.outerDepth, sizes.outerHeight)),
+       {left, row(1)}},
+      {Labelled(Lang::kPrintScale, "1:" + std::to_string(denominator)), {right, row(1)}},
+      {Labelled(Lang::kPrintInnerSizes, SizeTriple(sizes.innerWidth, sizes.innerDepth, sizes.innerHeight)),
+       {left, row(2)}},
+      {Arguments(Text(Lang::kPrintSheet), std::to_string(heading.page), std::to_string(heading.pageCount)),
+       {right, row(2)}},
+      {Labelled(Lang::kPrintThickness, std::to_string(camera.Thickness())), {left, row(3)}},
+      {Labelled(Lang::kPrintInnerVolume, Fixed2(CameraInnerVolume(camera))), {right, row(3)}},
+      // The description may be long: it has a row of its own.
+      {Labelled(Lang::kDescriptionLabel, heading.description), {left, row(4)}},
+  };
+  return layout;
+}
+
+void DrawPrintPage(CDrawContext& dc, const CChamber& camera, const PrintHeading& heading,
+                   const PrintPageLayout& layout) {
+  // The plan first: the title block's white frame then covers whatever a
+  // large label font lets run up into it, so its lines stay legible.
+  layout.renderer.Draw(camera, dc);
+  dc.SelectBrush(DrawBrush::Solid(Rgb(255, 255, 255)));
+  dc.SelectPen(DrawPen{});
+  dc.Rectangle(layout.titleBlock);
+  if (heading.picture && layout.pictureBox.right > layout.pictureBox.left) {
+    dc.Rectangle(layout.pictureBox);
+    heading.picture(dc, layout.pictureBox);
+  }
+  dc.SelectFont(layout.titleFont);
+  for (const TitleLine& line : layout.lines) dc.Text(line.at, line.text);
+}
+
+bool PlanSuitsLandscape(const CChamber& camera) {
+  const std::optional<ModelRect> bounds = PlanBounds(camera);
+  if (!bounds) return true;
+  return static_cast<int64_t>(bounds->Right()) - bounds->Left() >= static_cast<int64_t>(bounds->Bottom()) - bounds->Top();
+}
+
+bool PrintCameraPage(QPrinter& printer, const CChamber& camera, const PrintHeading& heading,
+                     const PrintSettings& settings, std::string* problem) {
+  const std::optional<PrintPageLayout> layout =
+      LayOutPrintPage(camera, heading, settings, printer.width(), printer.height(), printer.logicalDpiY(), problem);
+  if (!layout) return false;
   printer.setDocName(QString::fromUtf8(kDocumentName));
   QPainter painter;
   if (!painter.begin(&printer)) {
@@ -72,7 +224,7 @@ bool PrintCameraPage(QPrinter& printer, const CChamber& camera, const PrintHeadi
   }
   {
     CPainterDrawContext dc(painter);
-    DrawPrintPage(dc, camera, heading, zoom, fontPoints);
+    DrawPrintPage(dc, camera, heading, *layout);
   }
   if (!painter.end()) {
     *problem = "the printer did not finish the page";
@@ -81,40 +233,74 @@ bool PrintCameraPage(QPrinter& printer, const CChamber& camera, const PrintHeadi
   return true;
 }
 
-void SetUpPdfPrinter(QPrinter& printer, const std::string& path) {
+void SetUpPdfPrinter(QPrinter& printer, const std::string& path, const CChamber& camera) {
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setResolution(kPdfResolution);
   printer.setPageSize(QPageSize(QPageSize::A4));
-  printer.setPageOrientation(QPageLayout::Landscape);
+  printer.setPageOrientation(PlanSuitsLandscape(camera) ? QPageLayout::Landscape : QPageLayout::Portrait);
   printer.setOutputFileName(QString::fromStdString(path));
   printer.setDocName(QString::fromUtf8(kDocumentName));
 }
 
-std::optional<double> FitPrintZoom(const CChamber& camera, const QPrinter& printer, double fontPoints) {
-  const int32_t dpi = printer.logicalDpiY();
-  // The heading's three lines in the default font, and a line of the plan's
-  // font around the page for the texts that run on past their points.
-  const int32_t heading = MulDiv(kHeadingPoints, dpi, kPointsPerInch);
-  const int32_t text =
-      MulDiv(static_cast<int32_t>(std::trunc(std::fmin(std::fmax(fontPoints, 0.0), 1000.0))), dpi, kPointsPerInch);
-  const int32_t edge = text + text / 2;
-  const FitMargins margins{edge, kDescriptionLine.y + 2 * heading, edge, edge};
-  return PrintZoomToFit(camera, printer.width(), printer.height(), margins);
-}
-
-FileError PrintCameraToPdf(const CChamber& camera, const PrintHeading& heading, const std::string& path, double zoom,
-                           double fontPoints) {
+FileError PrintCameraToPdf(const CChamber& camera, const PrintHeading& heading, const PrintSettings& settings,
+                           const std::string& path) {
   QTemporaryDir folder;
   if (!folder.isValid()) return {path, "no temporary folder for the printout"};
   const QString printed = folder.filePath(QStringLiteral("page.pdf"));
   std::string problem;
   {
     QPrinter printer(QPrinter::HighResolution);
-    SetUpPdfPrinter(printer, printed.toStdString());
-    if (!PrintCameraPage(printer, camera, heading, zoom, fontPoints, &problem)) return {path, problem};
+    SetUpPdfPrinter(printer, printed.toStdString(), camera);
+    if (!PrintCameraPage(printer, camera, heading, settings, &problem)) return {path, problem};
   }
   QFile file(printed);
   if (!file.open(QIODevice::ReadOnly)) return {path, "the printout was not written"};
   const QByteArray bytes = file.readAll();
+  return WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+}
+
+QImage RenderPrintPageImage(const CChamber& camera, const PrintHeading& heading, const PrintSettings& settings,
+                            int dpi, std::string* problem) {
+  constexpr double kA4Short = 210.0;
+  constexpr double kA4Long = 297.0;
+  if (dpi < 10 || dpi > 600) {
+    *problem = "a page picture is drawn at 10 to 600 dots per inch";
+    return {};
+  }
+  const bool landscape = PlanSuitsLandscape(camera);
+  const int shortSide = static_cast<int>(std::lround(kA4Short / kMillimetresPerInch * dpi));
+  const int longSide = static_cast<int>(std::lround(kA4Long / kMillimetresPerInch * dpi));
+  const int width = landscape ? longSide : shortSide;
+  const int height = landscape ? shortSide : longSide;
+  const std::optional<PrintPageLayout> layout =
+      LayOutPrintPage(camera, heading, settings, width, height, dpi, problem);
+  if (!layout) return {};
+  QImage image(width, height, QImage::Format_RGB32);
+  if (image.isNull()) {
+    *problem = "no memory for the page's picture";
+    return {};
+  }
+  const int dotsPerMetre = static_cast<int>(std::lround(dpi / 0.0254));
+  image.setDotsPerMeterX(dotsPerMetre);
+  image.setDotsPerMeterY(dotsPerMetre);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  {
+    CPainterDrawContext dc(painter);
+    DrawPrintPage(dc, camera, heading, *layout);
+  }
+  painter.end();
+  return image;
+}
+
+FileError PrintCameraToPng(const CChamber& camera, const PrintHeading& heading, const PrintSettings& settings,
+                           const std::string& path) {
+  std::string problem;
+  const QImage image = RenderPrintPageImage(camera, heading, settings, kPageImageDpi, &problem);
+  if (image.isNull()) return {path, problem};
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, "PNG")) return {path, "the picture could not be encoded"};
   return WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }

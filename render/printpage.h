@@ -1,61 +1,123 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "atomicfile.h"
+#include "drawcontext.h"
+#include "planrenderer.h"
 
 class CChamber;
-class CDrawContext;
+class QImage;
 class QPrinter;
 
-// The printed page of a camera: three heading lines at device pixels
-// (200, 100), (200, 200) and (200, 300) in the printer's default font, then
-// the plan drawn with the print drawing set (origin (500, 1000), a scale
-// that gives the reference width 0.7 of the page's width at zoom 1, every
-// font of `fontPoints`). The window's print command owns the dialogs and
-// calls PrintCameraPage on the printer they configured.
+// The printed page of a camera: a title block across the top of the
+// printable area (article, date, description, outer and inside sizes,
+// thickness, inner volume, scale 1:N, sheet number), then the plan with its
+// dimension chains in the room below, fitted to it or at the scale the user
+// typed. The window's print command, its preview and PDF export and
+// zamo-cli all print through here.
 
-inline constexpr double kDefaultPrintZoom = 1.0;
 inline constexpr double kDefaultPrintFontPoints = 12.0;
-// The page zamo-cli prints to PDF: A4 landscape at this resolution, where
-// the fixed origin leaves room for the heading and the left-hand chain.
+// The page zamo-cli prints to PDF: A4 at this resolution.
 inline constexpr int kPdfResolution = 300;
+// The scales a user may type, 1:N.
+inline constexpr int32_t kMinScaleDenominator = 1;
+inline constexpr int32_t kMaxScaleDenominator = 100000;
+// The title block's font never grows past this: a large label font for the
+// panels must not push the plan off the page.
+inline constexpr double kMaxTitlePoints = 14.0;
+inline constexpr double kMinTitlePoints = 6.0;
 
-// The heading texts that are not the camera's.
+struct PrintSettings {
+  bool fitToPage = true;
+  int32_t scaleDenominator = 100;  // 1:N, used when not fitted
+  double fontPoints = kDefaultPrintFontPoints;
+  // The chains show the clear sizes between the walls' inner faces, as the
+  // window's plan does when switched so.
+  bool insideDimensions = false;
+};
+
+// The texts of the title block that are not the camera's.
 struct PrintHeading {
   std::string article;      // UTF-8
   std::string description;  // UTF-8
+  std::string date;         // as printed; empty: today, dd.mm.yyyy
+  int page = 1;
+  int pageCount = 1;
+  // An optional picture of the camera, drawn into the box it is given at the
+  // right-hand end of the title block. Without one the texts take the
+  // block's whole width.
+  std::function<void(CDrawContext&, const PixelRect&)> picture;
+};
+
+// One line of the title block: its text and where its first character cell
+// starts, device pixels.
+struct TitleLine {
+  std::string text;
+  PixelPoint at;
+};
+
+// Where everything goes on a page, device pixels.
+struct PrintPageLayout {
+  int32_t width = 0;
+  int32_t height = 0;
+  PixelRect titleBlock;
+  PixelRect pictureBox;  // empty without a picture
+  PixelRect planArea;    // the room the plan and its chains are kept in
+  DrawFont titleFont;
+  int32_t lineStep = 0;  // from one title line's top to the next one's
+  std::vector<TitleLine> lines;
+  CPlanRenderer renderer;
+  int32_t scaleDenominator = 0;  // the scale printed, 1:N
 };
 
 // "<Lang::kVolumeHeadingPrefix> <inner volume in m³, two decimals> (<outer
 // width> x <outer depth> x <outer height>)", the decimals written with a
-// point whatever the locale.
+// point whatever the locale: the quotation's heading line.
 std::string VolumeHeadingLine(const CChamber& camera);
 
-// The page on a draw context: makes the print renderer, writes the heading,
-// draws the plan. False (nothing drawn) for settings CPlanRenderer::ForPrint
-// refuses.
-bool DrawPrintPage(CDrawContext& dc, const CChamber& camera, const PrintHeading& heading, double zoom,
-                   double fontPoints);
+// Lays the page out on a printable area of width x height device pixels at
+// `dpi`. None, with a reason, for a camera with nothing to print, settings
+// out of bounds, a page too small for the title block, or a typed scale the
+// drawing cannot reach.
+std::optional<PrintPageLayout> LayOutPrintPage(const CChamber& camera, const PrintHeading& heading,
+                                               const PrintSettings& settings, int32_t width, int32_t height,
+                                               int32_t dpi, std::string* problem);
+
+// Draws a laid-out page: the plan, then the title block over it.
+void DrawPrintPage(CDrawContext& dc, const CChamber& camera, const PrintHeading& heading,
+                   const PrintPageLayout& layout);
+
+// The orientation that suits the plan: landscape unless its drawn extent is
+// taller than wide.
+bool PlanSuitsLandscape(const CChamber& camera);
 
 // Prints the page on `printer` as one document named "Kryvel camera". False,
-// with a reason, for settings CPlanRenderer::ForPrint refuses (checked before
-// the printer starts, so no blank page comes out) or a printer that does not
+// with a reason, when the page cannot be laid out (checked before the
+// printer starts, so no blank page comes out) or a printer that does not
 // start or finish.
-bool PrintCameraPage(QPrinter& printer, const CChamber& camera, const PrintHeading& heading, double zoom,
-                     double fontPoints, std::string* problem);
+bool PrintCameraPage(QPrinter& printer, const CChamber& camera, const PrintHeading& heading,
+                     const PrintSettings& settings, std::string* problem);
 
-// A PDF printer for `path` with the page zamo-cli prints: A4 landscape at
-// kPdfResolution.
-void SetUpPdfPrinter(QPrinter& printer, const std::string& path);
+// A PDF printer for `path`: A4 at kPdfResolution, in the orientation that
+// suits the camera.
+void SetUpPdfPrinter(QPrinter& printer, const std::string& path, const CChamber& camera);
 
-// The largest print zoom (hundredths) that keeps the printed plan and its
-// chains on the printer's page below the heading; none for a camera with
-// nothing to print.
-std::optional<double> FitPrintZoom(const CChamber& camera, const QPrinter& printer, double fontPoints);
+// The page as a picture: A4 at `dpi`, in the orientation that suits the
+// camera, white. A null image, with a reason, where the page cannot be laid
+// out.
+inline constexpr int kPageImageDpi = 150;
+QImage RenderPrintPageImage(const CChamber& camera, const PrintHeading& heading, const PrintSettings& settings,
+                            int dpi, std::string* problem);
+// The same picture as a PNG file, written whole or not at all.
+FileError PrintCameraToPng(const CChamber& camera, const PrintHeading& heading, const PrintSettings& settings,
+                           const std::string& path);
 
 // The page as a PDF file at `path`, printed to a temporary file first and
 // then put in place whole.
-FileError PrintCameraToPdf(const CChamber& camera, const PrintHeading& heading, const std::string& path, double zoom,
-                           double fontPoints);
+FileError PrintCameraToPdf(const CChamber& camera, const PrintHeading& heading, const PrintSettings& settings,
+                           const std::string& path);

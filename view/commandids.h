@@ -14,6 +14,9 @@ inline constexpr int kSaveCamera = 57603;
 inline constexpr int kLoadCamera = 32797;
 inline constexpr int kExportCamera = 32826;
 inline constexpr int kPrintCamera = 32800;
+// The printed page shown before printing, and printed to a PDF file.
+inline constexpr int kPrintPreview = 32940;
+inline constexpr int kExportPdf = 32941;
 inline constexpr int kExit = 57665;
 inline constexpr int kAbout = 57664;
 inline constexpr int kUpdateProgram = 32821;

@@ -52,10 +52,10 @@ TEST_F(CliRenderTest, FitFillsTheCanvasOfTheGivenSize) {
   const QImage image = Picture("fit.png");
   ASSERT_EQ(image.size(), QSize(800, 500));
   // Fitted, the plan's chains reach the margins above and below it (this
-  // canvas is wider than the plan); the header stands left of x = 150.
+  // canvas is wider than the plan); the header takes the top 90 pixels.
   int top = image.height();
   int bottom = 0;
-  for (int y = 0; y < image.height(); ++y)
+  for (int y = 90; y < image.height(); ++y)
     for (int x = 150; x < image.width(); ++x)
       if (image.pixel(x, y) != qRgb(255, 255, 255)) {
         top = std::min(top, y);
@@ -80,11 +80,17 @@ TEST_F(CliRenderTest, BitmapSvgAndPdfAreWritten) {
   for (const std::vector<std::string>& args :
        {std::vector<std::string>{"render", "cam.kry", "-o", "page.pdf"},
         std::vector<std::string>{"render", "cam.kry", "-o", "page.pdf", "--fit", "--font-points", "10"},
-        std::vector<std::string>{"render", "cam.kry", "-o", "page.pdf", "--scale", "0.5"}}) {
+        std::vector<std::string>{"render", "cam.kry", "-o", "page.pdf", "--scale", "1:50"}}) {
     const CliRun run = RunCli(args, dir.Path());
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(ReadFileBytes(dir.File("page.pdf")).substr(0, 5), "%PDF-");
   }
+  // The printed page as a picture: an A4 sheet at 150 dots per inch.
+  const CliRun page = RunCli({"render", "cam.kry", "-o", "page.png", "--page", "--scale", "25"}, dir.Path());
+  ASSERT_EQ(page.exitCode, 0) << page.err;
+  const QSize a4 = Picture("page.png").size();
+  EXPECT_EQ(std::max(a4.width(), a4.height()), 1754);
+  EXPECT_EQ(std::min(a4.width(), a4.height()), 1240);
 }
 
 TEST_F(CliRenderTest, RefusalsSayWhyAndWriteNothing) {
@@ -94,8 +100,10 @@ TEST_F(CliRenderTest, RefusalsSayWhyAndWriteNothing) {
       {"render", "cam.kry", "-o", "out.jpg"},
       {"render", "cam.kry", "-o", "out.png", "--size", "big"},
       {"render", "cam.kry", "-o", "out.png", "--size", "100000x100"},
-      {"render", "cam.kry", "-o", "out.pdf", "--fit", "--scale", "0.5"},
+      {"render", "cam.kry", "-o", "out.pdf", "--fit", "--scale", "50"},
       {"render", "cam.kry", "-o", "out.pdf", "--scale", "0"},
+      {"render", "cam.kry", "-o", "out.pdf", "--scale", "0.5"},
+      {"render", "cam.kry", "-o", "out.bmp", "--page"},
       {"render", "cam.kry", "-o", "out.pdf", "--font-points", "abc"},
       {"render", "cam.kry", "-o", "out.pdf", "--size", "800x600"},
       {"render", "missing.kry", "-o", "out.png"},
@@ -109,5 +117,5 @@ TEST_F(CliRenderTest, RefusalsSayWhyAndWriteNothing) {
     EXPECT_EQ(run.exitCode, 2) << line;
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << line << run.err;
   }
-  for (const char* name : {"out.png", "out.jpg", "out.pdf"}) EXPECT_TRUE(ReadFileBytes(dir.File(name)).empty()) << name;
+  for (const char* name : {"out.png", "out.jpg", "out.pdf", "out.bmp"}) EXPECT_TRUE(ReadFileBytes(dir.File(name)).empty()) << name;
 }

@@ -76,7 +76,7 @@ TEST(DialogLook, NoTextIsCut) {
       {"printsettings",
        [] {
          auto d = std::make_unique<PrintDlg2>();
-         d->Set(1.0, 12.0);
+         d->Set(PrintSettings{});
          return d;
        }},
       {"about", [] { return std::make_unique<CAboutDlg>(); }},

@@ -2,6 +2,7 @@
 // values a page can be printed with.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -19,40 +20,58 @@ class PrintDlg2Test : public ::testing::Test {
  protected:
   void SetUp() override {
     LoadShippedLanguage();
-    dialog.Set(1.0, 12.0);
+    PrintSettings typed;
+    typed.fitToPage = false;
+    typed.scaleDenominator = 50;
+    dialog.Set(typed);
     dialog.show();
   }
   CMessageRecorder messages;
   PrintDlg2 dialog;
 };
 
+QCheckBox* FitBox(PrintDlg2& dialog) {
+  return dialog.findChild<QCheckBox*>(QString::fromLatin1(PrintDlg2::kFitToPageName));
+}
+
 TEST_F(PrintDlg2Test, ConfirmedAtOnceKeepsThePresets) {
-  EXPECT_EQ(Control<QLineEdit>(dialog, kScale)->text(), QStringLiteral("1.00"));
+  EXPECT_EQ(Control<QLineEdit>(dialog, kScale)->text(), QStringLiteral("50"));
   EXPECT_EQ(Control<QLineEdit>(dialog, kFontSize)->text(), QStringLiteral("12.00"));
+  EXPECT_FALSE(FitBox(dialog)->isChecked());
   ClickControl(dialog, Ctl::kOk);
-  double scale = 0;
-  double font = 0;
-  dialog.Get(scale, font);
-  EXPECT_EQ(scale, 1.0);
-  EXPECT_EQ(font, 12.0);
+  EXPECT_FALSE(dialog.Get().fitToPage);
+  EXPECT_EQ(dialog.Get().scaleDenominator, 50);
+  EXPECT_EQ(dialog.Get().fontPoints, 12.0);
   EXPECT_TRUE(messages.Empty());
 }
 
-TEST_F(PrintDlg2Test, TypedValuesWithEitherDecimalPoint) {
-  TypeInto(dialog, kScale, QStringLiteral("1,5"));
-  TypeInto(dialog, kFontSize, QStringLiteral("10.25"));
+TEST_F(PrintDlg2Test, TypedScaleAsRatioAndFontWithEitherDecimalPoint) {
+  TypeInto(dialog, kScale, QStringLiteral("1:75"));
+  TypeInto(dialog, kFontSize, QStringLiteral("10,25"));
   ClickControl(dialog, Ctl::kOk);
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  EXPECT_DOUBLE_EQ(dialog.Scale(), 1.5);
-  EXPECT_DOUBLE_EQ(dialog.PanelFontSize(), 10.25);
+  EXPECT_EQ(dialog.Get().scaleDenominator, 75);
+  EXPECT_DOUBLE_EQ(dialog.Get().fontPoints, 10.25);
+}
+
+TEST_F(PrintDlg2Test, FitToPageLeavesTheScaleAlone) {
+  FitBox(dialog)->setChecked(true);
+  EXPECT_FALSE(Control(dialog, kScale)->isEnabled());
+  // A scale nobody can print is not read while the plan is fitted.
+  Control<QLineEdit>(dialog, kScale)->setText(QStringLiteral("abc"));
+  ClickControl(dialog, Ctl::kOk);
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_TRUE(dialog.Get().fitToPage);
+  EXPECT_EQ(dialog.Get().scaleDenominator, 50);
+  EXPECT_TRUE(messages.Empty());
 }
 
 TEST_F(PrintDlg2Test, CancelGivesBackWhatWasSet) {
   TypeInto(dialog, kScale, QStringLiteral("3"));
   QTest::keyClick(&dialog, Qt::Key_Escape);
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
-  EXPECT_EQ(dialog.Scale(), 1.0);
-  EXPECT_EQ(dialog.PanelFontSize(), 12.0);
+  EXPECT_EQ(dialog.Get().scaleDenominator, 50);
+  EXPECT_EQ(dialog.Get().fontPoints, 12.0);
 }
 
 TEST_F(PrintDlg2Test, ValuesThatCannotBePrintedAreRefused) {
@@ -60,9 +79,10 @@ TEST_F(PrintDlg2Test, ValuesThatCannotBePrintedAreRefused) {
     int box;
     const char* text;
     const char* name;
-  } cases[] = {{kScale, "abc", "Коэффициент масштабируемости"},
-               {kScale, "0", "Коэффициент масштабируемости"},
-               {kScale, "-1", "Коэффициент масштабируемости"},
+  } cases[] = {{kScale, "abc", "Масштаб 1:"},
+               {kScale, "0", "Масштаб 1:"},
+               {kScale, "-1", "Масштаб 1:"},
+               {kScale, "1:1000000", "Масштаб 1:"},
                {kFontSize, "", "Размер шрифта панелей"},
                {kFontSize, "1e9", "Размер шрифта панелей"}};
   for (const auto& c : cases) {
@@ -75,8 +95,8 @@ TEST_F(PrintDlg2Test, ValuesThatCannotBePrintedAreRefused) {
     ASSERT_EQ(messages.Messages().size(), 1u) << c.text;
     EXPECT_TRUE(messages.Messages()[0].text.startsWith(QString::fromUtf8(c.name))) << c.text;
     EXPECT_EQ(dialog.focusWidget(), Control(dialog, c.box)) << c.text;
-    EXPECT_EQ(dialog.Scale(), 1.0) << c.text;
-    EXPECT_EQ(dialog.PanelFontSize(), 12.0) << c.text;
+    EXPECT_EQ(dialog.Get().scaleDenominator, 50) << c.text;
+    EXPECT_EQ(dialog.Get().fontPoints, 12.0) << c.text;
   }
 }
 

@@ -120,8 +120,34 @@ TEST(PlanImageTest, ExtensionChoosesTheKindOfFile) {
   EXPECT_EQ(ReadInt32At(bmp, 18), 640);
   const std::string svg = ReadFileBytes(dir.File("plan.svg"));
   EXPECT_NE(svg.find("<svg"), std::string::npos);
-  EXPECT_NE(svg.find(">Длина: 3100 мм.<"), std::string::npos);
+  EXPECT_NE(svg.find(">Длина: 3100 мм."), std::string::npos);
   const FileError wrongKind = ExportPlanImage(CPlanRenderer(), *camera, kHeader, dir.File("plan.jpg"), size);
   EXPECT_TRUE(wrongKind);
   EXPECT_NE(wrongKind.problem.find(".png"), std::string::npos);
+}
+
+// A PNG or SVG export shows the whole plan with a margin, wherever the
+// window has scrolled to; a plan too large for the canvas guard is drawn
+// smaller instead of being refused or cut.
+TEST(PlanImageTest, ExtentCanvasHoldsTheWholePlan) {
+  auto camera = FilledCamera();
+  for (const double scale : {0.2, 5.0}) {
+    const std::optional<PlanCanvas> canvas = PlanExtentCanvas(*camera, scale);
+    ASSERT_TRUE(canvas.has_value());
+    std::string problem;
+    ASSERT_TRUE(CanvasSizeAllowed(canvas->size, &problem)) << problem;
+    CPlanRenderer renderer;
+    renderer.SetMapping(canvas->mapping);
+    const QImage image = RenderPlanImage(renderer, *camera, kHeader, canvas->size, &problem);
+    ASSERT_FALSE(image.isNull()) << problem;
+    int inkOnEdge = 0;
+    for (int x = 0; x < image.width(); ++x)
+      inkOnEdge += image.pixel(x, image.height() - 1) != qRgb(255, 255, 255) ? 1 : 0;
+    for (int y = 0; y < image.height(); ++y)
+      inkOnEdge += (image.pixel(0, y) != qRgb(255, 255, 255) ? 1 : 0) +
+                   (image.pixel(image.width() - 1, y) != qRgb(255, 255, 255) ? 1 : 0);
+    EXPECT_EQ(inkOnEdge, 0) << scale;
+  }
+  CChamber empty;
+  EXPECT_FALSE(PlanExtentCanvas(empty, 0.2).has_value());
 }

@@ -2,6 +2,7 @@
 // the modes, right clicks, and what ends up in the edit log and in files.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QPageLayout>
@@ -22,6 +23,7 @@
 #include "editop.h"
 #include "editrecord.h"
 #include "languageentries.h"
+#include "printdlg2.h"
 #include "printpage.h"
 #include "testsupport.h"
 #include "viewtesthelpers.h"
@@ -367,25 +369,20 @@ TEST_F(ChildViewTest, PrintsToAPdfFileWithTheWholePlanOnThePage) {
   CreateTypical();
   view.RunCommand(Cmd::kFillAllObjects);
   const QString pdf = scratch.QPath() + QStringLiteral("/plan.pdf");
-  double fitted = 0;
   host.printerSetUp = [&](QPrinter& printer) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    fitted = FitPrintZoom(view.Camera(), printer, kDefaultPrintFontPoints).value_or(0);
     return true;
   };
-  QString presetScale;
+  bool fitted = false;
   host.OnDialog([&](QDialog& dialog) {
-    presetScale = Control<QLineEdit>(dialog, Ctl::PrintSettings::kScale)->text();
+    fitted = dialog.findChild<QCheckBox*>(QString::fromLatin1(PrintDlg2::kFitToPageName))->isChecked();
     ClickControl(dialog, Ctl::kOk);
   });
   view.RunCommand(Cmd::kPrintCamera);
-  // At 1.00 this camera runs off an A4 page; the settings start at the
-  // largest scale that keeps it on.
-  ASSERT_GT(fitted, 0);
-  EXPECT_LT(fitted, 1.0);
-  EXPECT_EQ(presetScale, QString::number(fitted, 'f', 2));
+  // The settings start by fitting the whole plan to the page.
+  EXPECT_TRUE(fitted);
   EXPECT_EQ(ReadFileBytes(pdf.toStdString()).substr(0, 5), "%PDF-");
   EXPECT_TRUE(messages.Empty());
 
@@ -410,9 +407,17 @@ TEST_F(ChildViewTest, ExportsTheScreenSizedDrawingAsABitmap) {
   EXPECT_EQ(ReadInt32At(bytes, 18), screen.width());
   EXPECT_EQ(ReadInt32At(bytes, 22), screen.height());
 
+  // A typed extension chooses the kind.
   host.AnswerFile(scratch.QPath() + QStringLiteral("/plan.png"));
   view.RunCommand(Cmd::kExportCamera);
   EXPECT_EQ(ReadFileBytes(scratch.File("plan.png")).substr(1, 3), "PNG");
+  host.AnswerFile(scratch.QPath() + QStringLiteral("/plan.svg"));
+  view.RunCommand(Cmd::kExportCamera);
+  EXPECT_NE(ReadFileBytes(scratch.File("plan.svg")).find("<svg"), std::string::npos);
+  EXPECT_FALSE(QFile::exists(scratch.QPath() + QStringLiteral("/plan.svg.bmp")));
+  host.AnswerFile(scratch.QPath() + QStringLiteral("/page.pdf"));
+  view.RunCommand(Cmd::kExportCamera);
+  EXPECT_EQ(ReadFileBytes(scratch.File("page.pdf")).substr(0, 5), "%PDF-");
   EXPECT_TRUE(messages.Empty());
 }
 
