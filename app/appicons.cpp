@@ -120,6 +120,20 @@ QPixmap Draw(int command) {
       p.drawLine(QPointF(9, 19.5), QPointF(15, 19.5));
       break;
     }
+    case Cmd::k3dView: {
+      // A box seen from a corner.
+      p.setBrush(QColor(0xdd, 0xe6, 0xf0));
+      QPolygonF left, right, top;
+      left << QPointF(3, 8) << QPointF(12, 12.5) << QPointF(12, 22) << QPointF(3, 17.5);
+      right << QPointF(12, 12.5) << QPointF(21, 8) << QPointF(21, 17.5) << QPointF(12, 22);
+      top << QPointF(3, 8) << QPointF(12, 3.5) << QPointF(21, 8) << QPointF(12, 12.5);
+      p.drawPolygon(left);
+      p.setBrush(kWall);
+      p.drawPolygon(right);
+      p.setBrush(Qt::white);
+      p.drawPolygon(top);
+      break;
+    }
     default:
       return QPixmap();
   }

@@ -25,7 +25,7 @@ constexpr CliCommand kCommands[] = {
      "--partition WALL:OFFSET[:LENGTH], --delete-partition P, --divide WALL:W1,W2,..., "
      "--divide-floor STRIP:W1,W2,..., --fix-nonstandard WALL:PANEL:WIDTH, --undo, --redo",
      RunEditCommand},
-    {"render", "FILE.kry -o OUT.png|bmp|svg|pdf [--size WxH] [--fit] [--scale S] [--font-points P]",
+    {"render", "FILE.kry -o OUT.png|bmp|svg|pdf [--size WxH] [--fit] [--scale S] [--font-points P] [--3d [--view 1-4]]",
      RunRenderCommand},
     {"report", "FILE.kry -o OUT.xlsx [--profile N] [--euro] [--dealer FRACTION]", RunReportCommand},
     {"price-list", "--thickness 80|100 -o OUT.xlsx", RunPriceListCommand},

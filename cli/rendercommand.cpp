@@ -17,17 +17,20 @@
 #include "planimage.h"
 #include "planrenderer.h"
 #include "printpage.h"
+#include "sceneimage.h"
 #include "textcodec.h"
 
 namespace {
 
-constexpr std::array<CliOptionSpec, 6> kOptions{{
+constexpr std::array<CliOptionSpec, 8> kOptions{{
     {"-o", true},
     {"--size", true},
     {"--scale", true},
     {"--font-points", true},
     {"--fit", false},
     {"--page", false},
+    {"--3d", false},
+    {"--view", true},
 }};
 
 std::optional<double> ParseNumber(std::string_view text) {
@@ -48,6 +51,26 @@ std::optional<QSize> ParseSize(const std::string& text) {
   return QSize(*w, *h);
 }
 
+// The picture's --size, kDefaultCanvas when none is given; nothing, with
+// the one line said, for a size that is refused.
+std::optional<QSize> CanvasOption(const CliContext& context, const CliOptions& options) {
+  QSize size = kDefaultCanvas;
+  if (const std::string* text = options.Value("--size")) {
+    const std::optional<QSize> given = ParseSize(*text);
+    if (!given) {
+      context.BadInput("--size: \"" + *text + "\" is not WIDTHxHEIGHT in pixels");
+      return std::nullopt;
+    }
+    size = *given;
+  }
+  std::string problem;
+  if (!CanvasSizeAllowed(size, &problem)) {
+    context.BadInput("--size: " + problem);
+    return std::nullopt;
+  }
+  return size;
+}
+
 // The header texts come from the data folder's language file, or from the
 // shipped one when the folder has none.
 DrawingHeader HeaderTexts() {
@@ -63,14 +86,9 @@ int RenderPicture(CliContext& context, const CliOptions& options, CCameraDocumen
                   const std::string& output) {
   if (options.Has("--scale") || options.Has("--font-points"))
     return context.BadInput("--scale and --font-points are print settings: they go with --page or a .pdf file");
-  QSize size = kDefaultCanvas;
-  if (const std::string* text = options.Value("--size")) {
-    const std::optional<QSize> given = ParseSize(*text);
-    if (!given) return context.BadInput("--size: \"" + *text + "\" is not WIDTHxHEIGHT in pixels");
-    size = *given;
-  }
-  std::string problem;
-  if (!CanvasSizeAllowed(size, &problem)) return context.BadInput("--size: " + problem);
+  const std::optional<QSize> canvas = CanvasOption(context, options);
+  if (!canvas) return kExitBadInput;
+  const QSize size = *canvas;
   // Drawn where the file says the window stood, unless fitted.
   CPlanRenderer renderer(document.Camera().StoredView());
   if (options.Has("--fit")) {
@@ -79,6 +97,30 @@ int RenderPicture(CliContext& context, const CliOptions& options, CCameraDocumen
     renderer.SetMapping(*fitted);
   }
   if (const FileError error = ExportPlanImage(renderer, document.Camera(), HeaderTexts(), output, size)) {
+    context.err << error.ToString() << '\n';
+    return kExitFailure;
+  }
+  return kExitOk;
+}
+
+// The camera in 3-D from one of its corners, always fitted: a picture of
+// --size, or a landscape page for a .pdf file.
+int RenderScene(CliContext& context, const CliOptions& options, const CCameraDocument& document,
+                const std::string& output) {
+  if (options.Has("--scale") || options.Has("--font-points"))
+    return context.BadInput("--scale and --font-points are settings of the plan's page, not of --3d");
+  if (options.Has("--page")) return context.BadInput("--page is the plan's page: give --page or --3d");
+  if (LowerCaseExtension(output) == "bmp") return context.BadInput("--3d writes .png, .svg or .pdf");
+  ScenePictureSettings settings;
+  if (const std::string* text = options.Value("--view")) {
+    const std::optional<int32_t> view = ParseCliInt(*text);
+    if (!view || *view < 1 || *view > SceneViewpoint::kPresetCount)
+      return context.BadInput("--view: \"" + *text + "\" is not a corner from 1 to 4");
+    settings.view = SceneViewpoint::Preset(*view);
+  }
+  const std::optional<QSize> size = CanvasOption(context, options);
+  if (!size) return kExitBadInput;
+  if (const FileError error = ExportSceneImage(document.Camera(), settings, output, *size)) {
     context.err << error.ToString() << '\n';
     return kExitFailure;
   }
@@ -140,6 +182,8 @@ int RunRenderCommand(CliContext& context) {
   const std::string path = context.ResolvePath(options.positionals.front());
   CCameraDocument document;
   if (!LoadCliCamera(context, path, document)) return kExitBadInput;
+  if (options.Has("--3d")) return RenderScene(context, options, document, output);
+  if (options.Has("--view")) return context.BadInput("--view chooses the corner of a --3d picture");
   if (options.Has("--page") && ext != "pdf" && ext != "png")
     return context.BadInput("--page writes the printed page as .pdf or .png");
   if (ext == "pdf" || options.Has("--page")) return RenderPage(context, options, document, output, ext == "pdf");

@@ -224,6 +224,7 @@ class CSceneBuilder {
       Quad(f.At(a + shift, across, wallBottom_), f.At(b + shift, across, wallBottom_),
            f.At(b + shift, across, leafTop), f.At(a + shift, across, leafTop), {}, kSlidingLeafColor,
            ScenePart::kDoorLeaf, id);
+      MarkOutside(f, part);
       return;
     }
     // A hinged leaf stands open outwards; a left door hangs at the panel's
@@ -239,6 +240,11 @@ class CSceneBuilder {
     const SceneVec h1{h0.x + dx * leaf, h0.y + dy * leaf, wallBottom_};
     Quad(h0, h1, {h1.x, h1.y, leafTop}, {h0.x, h0.y, leafTop}, {},
          kind == kSwingDoorBlock ? kSwingLeafColor : kContainerLeafColor, ScenePart::kDoorLeaf, id);
+    MarkOutside(f, part);
+  }
+
+  void MarkOutside(const RunFrame& f, ScenePart part) {
+    if (part == ScenePart::kWallPanel && !scene_.faces_.empty()) scene_.faces_.back().outside = f.outward;
   }
 
   // The post at the far end of an outline segment, centred on the next

@@ -62,6 +62,10 @@ struct SceneFace {
   SceneVec normal;
   DrawColor color;
   bool filled = true;  // false: only its edges are drawn
+  // A door leaf of an outline wall: the wall's outer side. The leaf stands
+  // outside the camera, in front of everything else when that side is
+  // seen and behind it otherwise.
+  SceneVec outside;
   ScenePart part = ScenePart::kWallPanel;
   int panel = -1;  // the ScenePanel it belongs to; -1 for a post
 };

@@ -20,11 +20,16 @@ DrawColor Shade(DrawColor c, double factor) {
   return Rgb(channel(c.r), channel(c.g), channel(c.b));
 }
 
-int Layer(ScenePart part) {
-  switch (part) {
+// The floor lies under everything and the ceiling over it, seen from
+// above; a door leaf outside a wall is behind all of the camera or in
+// front of all of it, by the side of its wall that is seen.
+int Layer(const SceneFace& face, const CSceneProjection& projection) {
+  const SceneVec& out = face.outside;
+  if (out.x != 0 || out.y != 0 || out.z != 0) return projection.Faces(out) ? 4 : 1;
+  switch (face.part) {
     case ScenePart::kFloorPanel: return 0;
-    case ScenePart::kCeilingPanel: return 2;
-    default: return 1;
+    case ScenePart::kCeilingPanel: return 3;
+    default: return 2;
   }
 }
 
@@ -132,7 +137,7 @@ std::vector<int> PaintingOrder(const CScene3d& scene, const CSceneProjection& pr
       middle.y += face.corners[k].y / face.cornerCount;
       middle.z += face.corners[k].z / face.cornerCount;
     }
-    entries.push_back({Layer(face.part), projection.Depth(middle), static_cast<int>(i)});
+    entries.push_back({Layer(face, projection), projection.Depth(middle), static_cast<int>(i)});
   }
   std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
     if (a.layer != b.layer) return a.layer < b.layer;

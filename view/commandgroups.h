@@ -31,4 +31,6 @@ void RegisterPriceCommands(CCommandTable& table);
 void RegisterArchiveCommands(CCommandTable& table);
 // Sending a camera: Cmd::kSendCamera.
 void RegisterSendCommands(CCommandTable& table);
+// view3dwidget.cpp: Cmd::k3dView.
+void RegisterView3dCommands(CCommandTable& table);
 

@@ -35,6 +35,7 @@ inline constexpr int kRedo = 57644;
 inline constexpr int kToolbar = 59392;
 inline constexpr int kStatusBar = 59393;
 inline constexpr int kFitToWindow = 32830;
+inline constexpr int k3dView = 32960;  // the camera in 3-D
 
 // Window arrangement.
 inline constexpr int kArrangeIcons = 57649;

@@ -21,6 +21,7 @@ const CCommandTable& ViewCommands() {
     RegisterPriceCommands(t);
     RegisterArchiveCommands(t);
     RegisterSendCommands(t);
+    RegisterView3dCommands(t);
     return t;
   }();
   return table;

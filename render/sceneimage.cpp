@@ -1,0 +1,89 @@
+#include "sceneimage.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+#include "chamber.h"
+#include "painterdrawcontext.h"
+#include "planimage.h"
+#include "planrenderer.h"
+
+namespace {
+
+// The resolution of a picture's PDF page: enough for its seams.
+constexpr int kPdfDotsPerInch = 300;
+
+FileError WriteBytes(const std::string& path, const QByteArray& bytes) {
+  return WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+}
+
+void PaintOnWhite(QPainter& painter, const QRect& area, const CChamber& camera, const ScenePictureSettings& settings) {
+  painter.fillRect(area, Qt::white);
+  PaintScene3d(painter, area, CScene3d::Build(camera, settings.lid), settings.view);
+}
+
+}  // namespace
+
+void PaintScene3d(QPainter& painter, const QRect& area, const CScene3d& scene, const SceneViewpoint& view) {
+  CPainterDrawContext dc(painter);
+  const PixelRect box{area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
+  DrawScene3d(scene, view, box, dc);
+}
+
+QImage RenderSceneImage(const CChamber& camera, const ScenePictureSettings& settings, QSize size,
+                        std::string* problem) {
+  if (!CanvasSizeAllowed(size, problem)) return {};
+  QImage image(size, QImage::Format_RGB32);
+  if (image.isNull()) {
+    *problem = "no memory for a picture of that size";
+    return {};
+  }
+  QPainter painter(&image);
+  PaintOnWhite(painter, QRect(QPoint(0, 0), size), camera, settings);
+  painter.end();
+  return image;
+}
+
+FileError ExportSceneImage(const CChamber& camera, const ScenePictureSettings& settings, const std::string& path,
+                           QSize size) {
+  const std::string ext = LowerCaseExtension(path);
+  std::string problem;
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  if (ext == "pdf") {
+    QPdfWriter pdf(&buffer);
+    pdf.setResolution(kPdfDotsPerInch);
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
+                                  QPageLayout::Millimeter));
+    pdf.setTitle(QStringLiteral("Kryvel camera"));
+    QPainter painter;
+    if (!painter.begin(&pdf)) return {path, "the drawing could not be started"};
+    PaintOnWhite(painter, QRect(0, 0, pdf.width(), pdf.height()), camera, settings);
+    painter.end();
+    return WriteBytes(path, buffer.data());
+  }
+  if (!CanvasSizeAllowed(size, &problem)) return {path, problem};
+  if (ext == "svg") {
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setResolution(CPlanRenderer::kScreenLogPixelsY);
+    svg.setTitle(QStringLiteral("Kryvel camera"));
+    QPainter painter;
+    if (!painter.begin(&svg)) return {path, "the drawing could not be started"};
+    PaintOnWhite(painter, QRect(QPoint(0, 0), size), camera, settings);
+    painter.end();
+    return WriteBytes(path, buffer.data());
+  }
+  if (ext != "png") return {path, "the picture's kind is chosen by its extension: .png, .svg or .pdf"};
+  const QImage image = RenderSceneImage(camera, settings, size, &problem);
+  if (image.isNull()) return {path, problem};
+  if (!image.save(&buffer, "PNG")) return {path, "the picture could not be encoded"};
+  return WriteBytes(path, buffer.data());
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QSize>
+
+#include <string>
+
+#include "atomicfile.h"
+#include "scene3d.h"
+#include "sceneview.h"
+
+class CChamber;
+class QPainter;
+
+// The camera in 3-D as a picture: on the window, on a page, in a file.
+
+// How a picture is seen and how its ceiling is shown.
+struct ScenePictureSettings {
+  SceneViewpoint view = SceneViewpoint::Preset(1);
+  LidMode lid = LidMode::kTransparent;
+};
+
+// Draws the scene into `area` of an active painter, on whatever lies there.
+void PaintScene3d(QPainter& painter, const QRect& area, const CScene3d& scene, const SceneViewpoint& view);
+
+// The camera on a white 32-bit image of `size`; a null image, with a reason,
+// for a size CanvasSizeAllowed refuses or an image that could not be had.
+QImage RenderSceneImage(const CChamber& camera, const ScenePictureSettings& settings, QSize size,
+                        std::string* problem);
+
+// Writes the picture; the extension chooses the kind: .png or .svg of `size`
+// pixels, or .pdf, a landscape A4 page with the picture fitted to it.
+// Written through a temporary file.
+FileError ExportSceneImage(const CChamber& camera, const ScenePictureSettings& settings, const std::string& path,
+                           QSize size);
