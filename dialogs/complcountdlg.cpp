@@ -17,6 +17,7 @@
 #include "numbertext.h"
 #include "pluginlibrary.h"
 #include "pricerun.h"
+#include "reportnotice.h"
 
 namespace {
 
@@ -250,7 +251,10 @@ void CComplCountDlg::Calculate() {
   CPriceRunSetup setup;
   setup.quotix = quotix_;
   setup.priceBlock = priceBlock_;
+  QString written;
+  setup.savedPath = &written;
   TellRunResult(RunPanelReport(setup, material_, DealerDiscount(), groups_));
+  AnnounceReport(written, this);
 }
 
 void CComplCountDlg::CalculatePosts() {
@@ -261,6 +265,9 @@ void CComplCountDlg::CalculatePosts() {
   CPriceRunSetup setup;
   setup.quotix = quotix_;
   setup.priceBlock = priceBlock_;
+  QString written;
+  setup.savedPath = &written;
   TellRunResult(RunCornerPostReport(setup, material_, DealerDiscount(), LenientUnsigned(postCountEdit_->text()),
                                     LenientUnsigned(postHeightEdit_->text()), Thickness()));
+  AnnounceReport(written, this);
 }

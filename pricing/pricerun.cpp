@@ -1,6 +1,7 @@
 #include "pricerun.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -110,16 +111,28 @@ PriceRunResult Refused(const CQuotixApi& quotix) {
   return PriceRunResult::kPricingRefused;
 }
 
-// Closes the workbook into its report file. A chosen file is written under
-// a name of its own first and renamed over the chosen one only when the
-// library produced it, so an old report survives a failure and a missing
-// file is noticed.
-PriceRunResult SaveWorkbook(const CPriceRunSetup& setup, const CQuotixApi& quotix) {
-  if (setup.reportPath.isEmpty()) {
+// A report file of its own in the data folder's Reports/: the kind and the
+// time, and a number when that name is taken.
+QString NewReportPath(const QString& kind) {
+  const QDir folder(QDir::current().filePath(QStringLiteral("Reports")));
+  QDir().mkpath(folder.path());
+  const QString stem = kind + QLatin1Char('-') + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+  QString path = folder.filePath(stem + QStringLiteral(".xlsx"));
+  for (int n = 2; QFileInfo::exists(path); ++n)
+    path = folder.filePath(stem + QLatin1Char('-') + QString::number(n) + QStringLiteral(".xlsx"));
+  return path;
+}
+
+// Closes the workbook into its report file. The file is written under a
+// name of its own first and renamed over the target only when the library
+// produced it, so an old report survives a failure and a missing file is
+// noticed. A library too old to be told the file chooses and opens its own.
+PriceRunResult SaveWorkbook(const CPriceRunSetup& setup, const CQuotixApi& quotix, const QString& kind) {
+  if (!quotix.SetReportPath) {
     quotix.CloseXL(0);
     return PriceRunResult::kWritten;
   }
-  const QFileInfo target(setup.reportPath);
+  const QFileInfo target(setup.reportPath.isEmpty() ? NewReportPath(kind) : setup.reportPath);
   const QString fresh = target.absoluteDir().filePath(
       QStringLiteral(".%1.%2.xlsx").arg(target.fileName()).arg(QCoreApplication::applicationPid()));
   QFile::remove(fresh);
@@ -133,6 +146,7 @@ PriceRunResult SaveWorkbook(const CPriceRunSetup& setup, const CQuotixApi& quoti
     QFile::remove(fresh);
     return PriceRunResult::kNotWritten;
   }
+  if (setup.savedPath) *setup.savedPath = target.absoluteFilePath();
   return PriceRunResult::kWritten;
 }
 
@@ -167,7 +181,7 @@ PriceRunResult RunCameraPriceReport(const CPriceRunSetup& setup, const CChamber&
   if (!quotix.MakeReport(material, Block(setup), View(tallies.walls), View(tallies.partitions),
                          View(tallies.ceiling), camera.WallCount(), camera.NoFloor() ? 1 : 0, options->euro ? 1 : 0))
     return Refused(quotix);
-  return SaveWorkbook(setup, quotix);
+  return SaveWorkbook(setup, quotix, QStringLiteral("camera"));
 }
 
 PriceRunResult RunPriceList(const CPriceRunSetup& setup, bool is80, const PriceListProgress& progress) {
@@ -210,7 +224,7 @@ PriceRunResult RunPriceList(const CPriceRunSetup& setup, bool is80, const PriceL
       return PriceRunResult::kCancelled;
     }
   }
-  return SaveWorkbook(setup, quotix);
+  return SaveWorkbook(setup, quotix, is80 ? QStringLiteral("pricelist-80") : QStringLiteral("pricelist-100"));
 }
 
 PriceRunResult RunPanelReport(const CPriceRunSetup& setup, const ZamoModule* material, double dealerDiscount,
@@ -226,7 +240,7 @@ PriceRunResult RunPanelReport(const CPriceRunSetup& setup, const ZamoModule* mat
   const ZamoPriceBlock block = Block(setup);
   for (const PanelGroup& group : groups) quotix.MakePanelReport(&block, &group, 0, group.thickness);
   if (!quotix.EndPanelReport()) return Refused(quotix);
-  return SaveWorkbook(setup, quotix);
+  return SaveWorkbook(setup, quotix, QStringLiteral("components"));
 }
 
 PriceRunResult RunCornerPostReport(const CPriceRunSetup& setup, const ZamoModule* material, double dealerDiscount,
@@ -241,7 +255,7 @@ PriceRunResult RunCornerPostReport(const CPriceRunSetup& setup, const ZamoModule
   if (!quotix.MakeReport(material, Block(setup), ZamoWallTallyList{}, ZamoWallTallyList{}, ZamoFloorTallyList{},
                          postCount, 0, 0))
     return Refused(quotix);
-  return SaveWorkbook(setup, quotix);
+  return SaveWorkbook(setup, quotix, QStringLiteral("corner-posts"));
 }
 
 PriceRunResult RunMaterialsDialog(const QString& materialLibrary) {

@@ -41,11 +41,14 @@ struct CPriceRunSetup {
   // needs it and freed at its end: beside the program, then beside the
   // pricing library.
   QString materialLibrary = QStringLiteral("Material");
-  // The report file. Empty: the pricing library's own choice (a time-stamped
-  // file in the data folder's Reports/), opened in the spreadsheet program
-  // as the library's settings say. Given: the report goes to exactly this
-  // file (replacing it only once the new one is complete) and is not opened.
+  // The report file. Empty: a new time-stamped file in the data folder's
+  // Reports/, named after the kind of report ("camera-…", "pricelist-80-…",
+  // "components-…", "corner-posts-…"). Given: the report goes to exactly
+  // this file (replacing it only once the new one is complete). A run never
+  // opens the report: the caller says where it went and opens it.
   QString reportPath;
+  // Receives the file the report was written to; untouched when none was.
+  QString* savedPath = nullptr;
   // The program's price block, handed through untouched; null: a cleared one.
   const ZamoPriceBlock* priceBlock = nullptr;
 };

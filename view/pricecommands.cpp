@@ -18,6 +18,7 @@
 #include "messages.h"
 #include "pricerun.h"
 #include "programservices.h"
+#include "reportnotice.h"
 
 namespace {
 
@@ -88,9 +89,13 @@ void CameraPrice(CChildView& view) {
     if (CCameraTallies().Tally(view.Camera())) wait.Start();
     return CReportOptions{dialog.ProfileIndex(), dialog.Euro()};
   };
-  const PriceRunResult result = RunCameraPriceReport(ProgramSetup(), view.Camera(), DealerCoefficient(), choose);
+  CPriceRunSetup setup = ProgramSetup();
+  QString written;
+  setup.savedPath = &written;
+  const PriceRunResult result = RunCameraPriceReport(setup, view.Camera(), DealerCoefficient(), choose);
   wait.Stop();
   TellRunResult(result);
+  AnnounceReport(written, &view);
 }
 
 // A price list prices 360 cameras: a progress dialog keeps the program
@@ -120,7 +125,13 @@ void PriceList(CChildView& view, bool is80) {
     progress->setValue(done);
     return !progress->wasCanceled();
   };
-  TellRunResult(RunPriceList(ProgramSetup(), is80, step), Lang::kPriceCalculationCaption);
+  CPriceRunSetup setup = ProgramSetup();
+  QString written;
+  setup.savedPath = &written;
+  const PriceRunResult result = RunPriceList(setup, is80, step);
+  progress.reset();
+  TellRunResult(result, Lang::kPriceCalculationCaption);
+  AnnounceReport(written, &view);
 }
 
 void Materials() {
