@@ -23,6 +23,23 @@ DrawColor Shade(DrawColor c, double factor) {
 // The floor lies under everything and the ceiling over it, seen from
 // above; a door leaf outside a wall is behind all of the camera or in
 // front of all of it, by the side of its wall that is seen.
+// Whether a projected face can show: some of it on the area, and not seen
+// edge on (the faces beside it draw that edge).
+bool Shows(std::span<const PixelPoint> corners, const PixelRect& area) {
+  int64_t left = corners[0].x, right = left, top = corners[0].y, bottom = top;
+  int64_t twiceArea = 0;
+  for (size_t k = 0; k < corners.size(); ++k) {
+    const PixelPoint& a = corners[k];
+    const PixelPoint& b = corners[(k + 1) % corners.size()];
+    left = std::min<int64_t>(left, a.x), right = std::max<int64_t>(right, a.x);
+    top = std::min<int64_t>(top, a.y), bottom = std::max<int64_t>(bottom, a.y);
+    twiceArea += int64_t{a.x} * b.y - int64_t{b.x} * a.y;
+  }
+  const bool onArea = right >= std::min(area.left, area.right) && left <= std::max(area.left, area.right) &&
+                      bottom >= std::min(area.top, area.bottom) && top <= std::max(area.top, area.bottom);
+  return onArea && twiceArea != 0;
+}
+
 int Layer(const SceneFace& face, const CSceneProjection& projection) {
   const SceneVec& out = face.outside;
   if (out.x != 0 || out.y != 0 || out.z != 0) return projection.Faces(out) ? 4 : 1;
@@ -167,6 +184,7 @@ void DrawScene3d(const CScene3d& scene, const SceneViewpoint& view, const PixelR
     const SceneFace& face = scene.Faces()[static_cast<size_t>(index)];
     for (uint8_t k = 0; k < face.cornerCount; ++k) points[k] = projection.Project(face.corners[k]);
     const std::span<const PixelPoint> corners(points.data(), face.cornerCount);
+    if (!Shows(corners, area)) continue;
     if (!face.filled) {
       dc.SelectPen(DrawPen{1, face.color});
       for (size_t k = 0; k < corners.size(); ++k) dc.Line(corners[k], corners[(k + 1) % corners.size()]);

@@ -1,5 +1,6 @@
 // Drawing a large camera onto a screen-sized image: 100 outline walls and
-// about 1,000 wall panels, with their labels, chains and floor.
+// about 1,000 wall panels, with their labels, chains and floor; and the same
+// camera in 3-D.
 
 #include <benchmark/benchmark.h>
 
@@ -14,6 +15,7 @@
 #include "painterdrawcontext.h"
 #include "planfit.h"
 #include "planrenderer.h"
+#include "sceneimage.h"
 
 namespace {
 
@@ -93,5 +95,33 @@ void BM_DrawLargeCameraAtDefaultScale(benchmark::State& state) {
   Counters(state, *camera);
 }
 BENCHMARK(BM_DrawLargeCameraAtDefaultScale)->Unit(benchmark::kMillisecond);
+
+// The 3-D window's redraw while it is turned: the scene is built once per
+// edit, each frame projects, orders and paints it, see-through ceiling.
+void BM_Redraw3dLargeCamera(benchmark::State& state) {
+  auto camera = LargeCamera();
+  const CScene3d scene = CScene3d::Build(*camera, LidMode::kTransparent);
+  QImage image(kCanvasWidth, kCanvasHeight, QImage::Format_RGB32);
+  SceneViewpoint view = SceneViewpoint::Preset(1);
+  for (auto _ : state) {
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PaintScene3d(painter, image.rect(), scene, view);
+    painter.end();
+    view.Orbit(1, 0);
+    benchmark::DoNotOptimize(image.constBits());
+  }
+  Counters(state, *camera);
+  state.counters["faces"] = static_cast<double>(scene.Faces().size());
+}
+BENCHMARK(BM_Redraw3dLargeCamera)->Unit(benchmark::kMillisecond);
+
+// The scene built anew from the camera, as after every edit.
+void BM_Build3dSceneOfLargeCamera(benchmark::State& state) {
+  auto camera = LargeCamera();
+  for (auto _ : state) benchmark::DoNotOptimize(CScene3d::Build(*camera, LidMode::kTransparent).Faces().data());
+  Counters(state, *camera);
+}
+BENCHMARK(BM_Build3dSceneOfLargeCamera)->Unit(benchmark::kMillisecond);
 
 }  // namespace
