@@ -26,7 +26,6 @@ const QString kUpdater = QStringLiteral(ZAMO_BINARY_DIR "/bin/zamo_updater");
 constexpr int kRunLimitMs = 20000;
 constexpr auto kStartLimit = 5s;
 // The updater has ended before we look: a restart would already be under way.
-constexpr auto kNoStartWait = 500ms;
 
 class UpdaterProgramTest : public ::testing::Test {
  protected:
@@ -144,7 +143,7 @@ TEST_F(UpdaterProgramTest, StallingServerEndsWithinTheTimeoutSetting) {
   EXPECT_EQ(Messages(), "Ошибка\tОшибка получения данных\n");
   EXPECT_TRUE(connected_.IsSet());
   EXPECT_FALSE(written_.IsSet());
-  EXPECT_FALSE(ProgramRestarted(kNoStartWait));
+  EXPECT_TRUE(ProgramRestarted());  // the user is never left without the program
 }
 
 TEST_F(UpdaterProgramTest, SlowServerEndsWithinTheDeadlineSetting) {
@@ -159,7 +158,7 @@ TEST_F(UpdaterProgramTest, SlowServerEndsWithinTheDeadlineSetting) {
   ASSERT_TRUE(RunUpdater(ServerArguments()));
   EXPECT_LT(std::chrono::steady_clock::now() - start, 10s);
   EXPECT_EQ(Messages(), "Ошибка обновления\tВремя обновления истекло\n");
-  EXPECT_FALSE(ProgramRestarted(kNoStartWait));
+  EXPECT_TRUE(ProgramRestarted());  // the user is never left without the program
 }
 
 TEST_F(UpdaterProgramTest, NoServerShowsTheConnectionMessage) {
@@ -168,7 +167,7 @@ TEST_F(UpdaterProgramTest, NoServerShowsTheConnectionMessage) {
                           QString::number(closed.Port())}));
   EXPECT_EQ(Messages(), "Ошибка обновления\tОшибка соединения с сервером\n");
   EXPECT_FALSE(connected_.IsSet());
-  EXPECT_FALSE(ProgramRestarted(kNoStartWait));
+  EXPECT_TRUE(ProgramRestarted());  // the user is never left without the program
 }
 
 }  // namespace
