@@ -95,7 +95,7 @@ void CZamoApp::ShowMainWindow() {
 }
 
 bool CZamoApp::RunStartScreen() {
-  InstallStartScreenHooks(startScreen_);
+  InstallStartScreenHooks(startScreen_, [this](int command) { frame_->Dispatch(command); });
   if (options_.startupProbe) startScreen_.installEventFilter(new CStartupProbe(&startScreen_));
   if (DialogHost().Run(startScreen_) != QDialog::Accepted) {
     exitCode_ = kExitChosen;

@@ -110,6 +110,8 @@ inline constexpr int kComponents = 7;
 inline constexpr int kHeatLoad = 8;
 inline constexpr int kExit = 5;
 inline constexpr int kHint = 1060;
+// Opening a camera file: the recent ones and a file dialog (this program's own).
+inline constexpr int kOpenCamera = 1701;
 }  // namespace StartScreen
 
 namespace ComplCount {

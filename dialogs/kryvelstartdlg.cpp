@@ -4,7 +4,10 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProcess>
@@ -47,10 +50,10 @@ const std::array<CKryvelStartDlg::ButtonInfo, 7>& CKryvelStartDlg::Buttons() {
       {kNewCamera, Lang::kHintNewCamera, "newcamera", false},
       {kArchive, Lang::kHintArchive, "archive", false},
       {kPrices, Lang::kHintPrices, "prices", false},
-      {kMaterials, Lang::kHintMaterials, "material", false},
+      {kMaterials, Lang::kHintMaterialProfiles, "material", false},
       {kExit, Lang::kHintExit, "exit", false},
       {kComponents, Lang::kHintComponents, "components", true},
-      {kHeatLoad, 0, "heatload", false},
+      {kHeatLoad, Lang::kHintHeatLoad, "heatload", false},
   }};
   return buttons;
 }
@@ -121,14 +124,53 @@ CKryvelStartDlg::CKryvelStartDlg(QWidget* parent)
     layout->addLayout(line);
   }
   layout->addStretch();
+  openButton_ = new QPushButton(UiText(Lang::kStartOpenCamera), this);
+  SetControlId(openButton_, kOpenCamera);
+  openButton_->setAutoDefault(false);
+  openButton_->setMenu(new QMenu(openButton_));
+  openButton_->installEventFilter(this);
+  connect(openButton_->menu(), &QMenu::aboutToShow, this, &CKryvelStartDlg::FillOpenMenu);
+  setTabOrder(previous, openButton_);
+  auto* openRow = new QHBoxLayout;
+  openRow->addStretch();
+  openRow->addWidget(openButton_);
+  layout->addLayout(openRow);
   layout->addWidget(hintLine_);
 
   if (!background_.isNull()) setFixedSize(background_.deviceIndependentSize().toSize());
 }
 
 void CKryvelStartDlg::OnInitDialog() {
+  // A heat-load button that could only fail is not offered.
+  for (size_t i = 0; i < Buttons().size(); ++i) {
+    if (Buttons()[i].id == Ctl::StartScreen::kHeatLoad) buttons_[i]->setVisible(!FindProgram(heatLoadProgram_).isEmpty());
+  }
   hintLine_->clear();
   buttons_[0]->setFocus();
+}
+
+void CKryvelStartDlg::FillOpenMenu() {
+  QMenu* menu = openButton_->menu();
+  menu->clear();
+  const QStringList files = RecentFiles();
+  for (qsizetype i = 0; i < files.size(); ++i) {
+    const QString path = files[i];
+    QAction* action = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+    action->setStatusTip(QDir::toNativeSeparators(path));
+    action->setToolTip(QDir::toNativeSeparators(path));
+    connect(action, &QAction::triggered, this, [this, path] { OpenFile(path); });
+  }
+  if (!files.isEmpty()) menu->addSeparator();
+  connect(menu->addAction(UiText(Lang::kStartOtherFile)), &QAction::triggered, this, [this] {
+    if (onOpenFile) OpenFile(onOpenFile());
+  });
+}
+
+void CKryvelStartDlg::OpenFile(const QString& path) {
+  if (path.isEmpty()) return;
+  mode_ = kModeOpenFile;
+  path_ = path;
+  accept();
 }
 
 void CKryvelStartDlg::paintEvent(QPaintEvent*) {
@@ -143,12 +185,24 @@ void CKryvelStartDlg::paintEvent(QPaintEvent*) {
 void CKryvelStartDlg::UpdateHint(const QPoint& pos) {
   for (size_t i = 0; i < Buttons().size(); ++i) {
     // Edges count as inside.
-    if (buttons_[i]->geometry().adjusted(0, 0, 1, 1).contains(pos)) {
-      hintLine_->setText(LangText(Buttons()[i].hintEntry));
+    if (!buttons_[i]->isHidden() && buttons_[i]->geometry().adjusted(0, 0, 1, 1).contains(pos)) {
+      ShowHint(static_cast<int>(i));
       return;
     }
   }
-  hintLine_->clear();
+  if (openButton_->geometry().adjusted(0, 0, 1, 1).contains(pos)) {
+    hintLine_->setText(UiText(Lang::kHintOpenCamera));
+    return;
+  }
+  ShowHint(-1);
+}
+
+void CKryvelStartDlg::ShowHint(int index) {
+  if (index < 0) {
+    hintLine_->clear();
+  } else {
+    hintLine_->setText(UiText(Buttons()[static_cast<size_t>(index)].hintEntry));
+  }
 }
 
 QString CKryvelStartDlg::HintText() const { return hintLine_->text(); }
@@ -170,6 +224,9 @@ bool CKryvelStartDlg::eventFilter(QObject* watched, QEvent* event) {
       UpdateHint(widget->mapToParent(static_cast<QMouseEvent*>(event)->position().toPoint()));
     } else if (event->type() == QEvent::Enter) {
       UpdateHint(widget->mapToParent(static_cast<QEnterEvent*>(event)->position().toPoint()));
+    } else if (event->type() == QEvent::FocusIn) {
+      // The keyboard user reads the same hint as the mouse user.
+      UpdateHint(widget->geometry().center());
     }
   }
   return CZamoDialog::eventFilter(watched, event);
@@ -205,7 +262,10 @@ void CKryvelStartDlg::OnButton(int id) {
     case kExit:
       reject();
       break;
-    default:  // prices: nothing behind it
+    case kPrices:
+      if (onPrices) onPrices();
+      break;
+    default:
       break;
   }
 }

@@ -10,11 +10,14 @@
 
 class CPictureButton;
 class QLabel;
+class QPushButton;
 
 // The start screen: picture buttons for a new camera, the camera archive,
-// prices (nothing behind it yet), the material profiles, the components
-// calculation, the heat-load program and exit, over a drawn background, with
-// a hint line that names the button under the pointer.
+// the price table, the material profiles, the components calculation, the
+// heat-load program (shown only when it is installed) and exit, over a drawn
+// background, with a hint line that names the button under the pointer or
+// with the keyboard focus; an open button offers the recent camera files
+// and any other.
 //
 // It closes with Accepted when a camera is to be opened (Mode(): 0 a new
 // camera, 1 the camera file at Path()) and with Rejected for exit; the
@@ -36,6 +39,10 @@ class CKryvelStartDlg : public CZamoDialog {
   // screen to open that file. Unset, the buttons do nothing.
   std::function<QString()> onArchive;
   std::function<void()> onComponents;
+  // The prices button opens the price table; the open button's "other
+  // file" item asks for a camera file (empty when nothing was chosen).
+  std::function<void()> onPrices;
+  std::function<QString()> onOpenFile;
 
   // The plugin behind the material button and the program behind the
   // heat-load button, by base name ("Material", "heatrix").
@@ -67,11 +74,16 @@ class CKryvelStartDlg : public CZamoDialog {
   static const std::array<ButtonInfo, 7>& Buttons();
 
   void OnButton(int id);
+  void FillOpenMenu();
+  void OpenFile(const QString& path);
+  // The hint of button `index` of Buttons(), or none for -1.
+  void ShowHint(int index);
   void ShowMaterials();
   void StartHeatLoad();
 
   std::array<CPictureButton*, 7> buttons_{};
   QLabel* hintLine_;
+  QPushButton* openButton_;
   QPixmap background_;
   int32_t mode_ = kModeNewCamera;
   QString path_;

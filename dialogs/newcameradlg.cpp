@@ -19,6 +19,7 @@
 #include "dealercoefficient.h"
 #include "languageentries.h"
 #include "messages.h"
+#include "settings.h"
 #include "numbertext.h"
 #include "zamo_abi.h"
 
@@ -153,8 +154,9 @@ QStringList CNewCameraDlg::HeightSizes(int32_t thickness) {
 }
 
 void CNewCameraDlg::OnInitDialog() {
-  thickness80_->setChecked(true);
+  (DefaultPanelThickness() == 100 ? thickness100_ : thickness80_)->setChecked(true);
   FillSizeLists();
+  for (QComboBox* box : {lengthBox_, widthBox_, heightBox_}) box->setCurrentIndex(0);
   articleEdit_->clear();
   coefficientEdit_->setText(QStringLiteral("0.0"));
   articleEdit_->setFocus();
@@ -170,14 +172,23 @@ QSize CNewCameraDlg::InitialSize() const {
 int32_t CNewCameraDlg::ChosenThickness() const { return thickness80_->isChecked() ? 80 : 100; }
 
 void CNewCameraDlg::FillSizeLists() {
+  // A size picked from a list becomes the same inside size for the new
+  // thickness; a size the user typed stays as typed.
   const int32_t thickness = ChosenThickness();
-  for (QComboBox* box : {lengthBox_, widthBox_}) {
+  const auto refill = [](QComboBox* box, const QStringList& sizes) {
+    const QString text = box->currentText();
+    const int picked = box->findText(text);
     box->clear();
-    box->addItems(SideSizes(thickness));
-  }
-  heightBox_->clear();
-  heightBox_->addItems(HeightSizes(thickness));
-  for (QComboBox* box : {lengthBox_, widthBox_, heightBox_}) box->setCurrentIndex(0);
+    box->addItems(sizes);
+    if (picked >= 0 && picked < box->count()) {
+      box->setCurrentIndex(picked);
+    } else {
+      box->setEditText(text);
+    }
+  };
+  refill(lengthBox_, SideSizes(thickness));
+  refill(widthBox_, SideSizes(thickness));
+  refill(heightBox_, HeightSizes(thickness));
 }
 
 bool CNewCameraDlg::ReadSize(QComboBox* box, const QLabel* label, int32_t minimum, int32_t* value) {

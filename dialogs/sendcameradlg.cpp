@@ -147,8 +147,7 @@ QString CSendCameraDlg::Body() const {
   QStringList lines;
   const auto add = [this, &lines](const auto& fields, const QString& prefix) {
     for (const CField& field : fields) {
-      const auto* box = findChild<QComboBox*>(QString::number(field.id));
-      const QString text = box ? box->currentText().trimmed() : QString();
+      const QString text = FieldText(field.id);
       if (!text.isEmpty()) lines << prefix + UiText(field.label) + QStringLiteral(": ") + text;
     }
   };
@@ -176,10 +175,7 @@ bool CSendCameraDlg::HandOver() {
   const auto settings = OpenZamoSettings();
   const QByteArray account =
       settings->value(QString::fromLatin1(kAccountSetting), QString::fromLatin1(kDefaultAccount)).toString().toUtf8();
-  const QByteArray recipient =
-      settings->value(QString::fromLatin1(kRecipientSetting), QString::fromLatin1(kDefaultRecipient))
-          .toString()
-          .toUtf8();
+  const QByteArray recipient = FactoryMailAddress().toUtf8();
   CPluginLibrary mailer;
   if (!mailer.Load(mailerLibrary_)) return false;
   // An older mail library has only SendMail: the contact details go
@@ -195,16 +191,39 @@ bool CSendCameraDlg::HandOver() {
   return false;
 }
 
+QString CSendCameraDlg::FieldText(int id) const {
+  const auto* box = findChild<QComboBox*>(QString::number(id));
+  return box ? box->currentText().trimmed() : QString();
+}
+
 void CSendCameraDlg::accept() {
+  using namespace Ctl::SendCamera;
+  // Whatever stops the sending keeps the dialog open with what was typed.
+  const auto refuse = [this](int entry) {
+    ShowMessageText(UiText(entry), UiText(Lang::kWarningCaption), MessageButtons::Ok, this);
+  };
+  // A camera the factory cannot answer is of no use to anyone.
+  const bool named = !FieldText(kFirstName).isEmpty() || !FieldText(kLastName).isEmpty();
+  if (!named || (FieldText(kPhone).isEmpty() && FieldText(kEmail).isEmpty())) {
+    refuse(Lang::kSendNeedsContact);
+    return;
+  }
+  // No address of the factory is made up: the user is told where to set it.
+  if (FactoryMailAddress().isEmpty()) {
+    refuse(Lang::kMailAddressNotSet);
+    return;
+  }
+  // The user must know when nothing went: closing as if sent would lose
+  // the request without a word.
+  if (!HandOver()) {
+    refuse(Lang::kMailNotOpened);
+    return;
+  }
   if (collector_.IsLoaded()) {
     for (const int id : kRememberedFields) collectorApi_.Collect(this, id);
     collectorApi_.WriteFileCollections();
     CloseCollector();
   }
-  // The user must know when nothing went: closing as if sent would lose
-  // the request without a word.
-  if (!HandOver())
-    ShowMessageText(UiText(Lang::kMailNotOpened), UiText(Lang::kWarningCaption), MessageButtons::Ok, this);
   CZamoDialog::accept();
 }
 

@@ -12,7 +12,10 @@ class QPlainTextEdit;
 // Sending a camera to the manufacturer: the sender's contact fields, which
 // the collections library (Tallyx) remembers from one showing to the next,
 // and a free text; Send (Lang::kSendButton) hands the camera to the mail library, which
-// opens the user's mail program addressed to the manufacturer.
+// opens the user's mail program addressed to the manufacturer. Send needs a
+// name and a phone or an e-mail, and the factory's address from the
+// settings; without them, or when no mail program opens, the user is told
+// and the dialog stays open with what was typed.
 //
 // The collections library is loaded when the dialog is first shown and
 // freed when it closes; without it the dialog works all the same and
@@ -21,11 +24,10 @@ class CSendCameraDlg : public CZamoDialog {
   Q_OBJECT
 
  public:
-  // Settings of the mail hand-over, with the defaults used when unset.
+  // The sending account of the mail hand-over, with its default; the
+  // factory's address is FactoryMailAddress() (settings.h).
   static constexpr const char* kAccountSetting = "Mail/Account";
-  static constexpr const char* kRecipientSetting = "Mail/Recipient";
   static constexpr const char* kDefaultAccount = "zamo";
-  static constexpr const char* kDefaultRecipient = "orders@kryvel.example";
 
   explicit CSendCameraDlg(QWidget* parent = nullptr);
   ~CSendCameraDlg() override;
@@ -56,6 +58,7 @@ class CSendCameraDlg : public CZamoDialog {
   void OpenCollector();
   void CloseCollector();
   QString WriteAttachment() const;
+  QString FieldText(int id) const;
   bool HandOver();
 
   QString collectionsLibrary_ = QStringLiteral("Tallyx");

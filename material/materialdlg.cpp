@@ -122,9 +122,10 @@ CMaterialDlg::CMaterialDlg(CProfileList& profiles, QWidget* parent) : QDialog(pa
   layout->addLayout(closeButtons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  // Picking a profile, even the one shown, shows its stored materials again.
-  connect(profileBox_, &QComboBox::currentIndexChanged, this, [this] { TakeSelection(); });
-  connect(profileBox_, &QComboBox::activated, this, [this] { TakeSelection(); });
+  // Picking a profile, even the one shown, shows its stored materials again,
+  // once the user agreed to drop what was changed and not saved.
+  connect(profileBox_, &QComboBox::currentIndexChanged, this, [this] { OnProfilePicked(); });
+  connect(profileBox_, &QComboBox::activated, this, [this] { OnProfilePicked(); });
   connect(newProfile, &QPushButton::clicked, this, [this] { OnNewProfile(); });
   connect(deleteProfile, &QPushButton::clicked, this, [this] { OnDeleteProfile(); });
   connect(save, &QPushButton::clicked, this, [this] { OnSave(); });
@@ -154,7 +155,27 @@ void CMaterialDlg::TakeSelection() {
   for (size_t slot = 0; slot < kMaterialSlotCount; ++slot) {
     // A stored value outside the list shows as no choice.
     materialBoxes_[slot]->setCurrentIndex(current ? current->slots[slot] : kNoMaterial);
+    shownSlots_[slot] = materialBoxes_[slot]->currentIndex();
   }
+}
+
+bool CMaterialDlg::HasUnsavedEdits() const {
+  for (size_t slot = 0; slot < kMaterialSlotCount; ++slot)
+    if (materialBoxes_[slot]->currentIndex() != shownSlots_[slot]) return true;
+  return false;
+}
+
+void CMaterialDlg::OnProfilePicked() {
+  const MaterialProfile* shown = profiles_.Current();
+  if (shown && HasUnsavedEdits() &&
+      ShowMessageText(UiText(Lang::kMaterialDropEdits).arg(QString::fromStdString(shown->name)),
+                      UiText(Lang::kConfirmationCaption), MessageButtons::YesNo, this) != kMessageYes) {
+    // The edited profile stays in the box with its edits.
+    const QSignalBlocker blocker(profileBox_);
+    profileBox_->setCurrentIndex(profiles_.CurrentIndex());
+    return;
+  }
+  TakeSelection();
 }
 
 void CMaterialDlg::OnNewProfile() {

@@ -23,6 +23,8 @@ class CMaterialDlg : public QDialog {
   void ApplyTexts();
   void RefillProfiles();
   void TakeSelection();
+  void OnProfilePicked();
+  bool HasUnsavedEdits() const;
   void OnNewProfile();
   void OnDeleteProfile();
   void OnSave();
@@ -30,6 +32,8 @@ class CMaterialDlg : public QDialog {
   CProfileList& profiles_;
   QComboBox* profileBox_;
   std::array<QComboBox*, kMaterialSlotCount> materialBoxes_{};
+  // What the boxes showed when the current profile was taken.
+  std::array<int, kMaterialSlotCount> shownSlots_{};
 };
 
 // Reads the profile file into `profiles`, warning the user when it is

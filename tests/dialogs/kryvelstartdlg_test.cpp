@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
@@ -13,6 +14,7 @@
 #include "dialogtestutil.h"
 #include "kryvelstartdlg.h"
 #include "languageentries.h"
+#include "settings.h"
 #include "testsupport.h"
 
 namespace {
@@ -43,8 +45,10 @@ TEST_F(KryvelStartDlgTest, HintNamesTheButtonUnderThePointer) {
   EXPECT_EQ(Hint(), QStringLiteral("Новая камера"));
   QTest::mouseMove(&dialog, CentreOf(kComponents));
   EXPECT_EQ(Hint(), QStringLiteral("Комплектующие"));
-  QTest::mouseMove(&dialog, CentreOf(kHeatLoad));  // it has no hint
+  QTest::mouseMove(&dialog, CentreOf(kHeatLoad));  // hidden: no heat-load program here
   EXPECT_EQ(Hint(), QString());
+  QTest::mouseMove(&dialog, CentreOf(kMaterials));
+  EXPECT_EQ(Hint(), QStringLiteral("Профили материалов панелей"));
   QTest::mouseMove(&dialog, CentreOf(kExit));
   EXPECT_EQ(Hint(), QStringLiteral("Выход"));
   QTest::mouseMove(&dialog, QPoint(5, 5));  // over the title band
@@ -61,10 +65,38 @@ TEST_F(KryvelStartDlgTest, HintEdgesBelongToTheButton) {
   EXPECT_EQ(Hint(), QString());
 }
 
-TEST_F(KryvelStartDlgTest, PricesButtonDoesNothing) {
+TEST_F(KryvelStartDlgTest, PricesButtonOpensThePriceTableWhileTheScreenStaysOpen) {
+  int runs = 0;
+  dialog.onPrices = [&] { ++runs; };
   ClickControl(dialog, kPrices);
+  EXPECT_EQ(runs, 1);
   EXPECT_TRUE(dialog.isVisible());
-  EXPECT_TRUE(messages.Empty());
+}
+
+TEST_F(KryvelStartDlgTest, HintFollowsTheKeyboardFocus) {
+  Control(dialog, kArchive)->setFocus();
+  EXPECT_EQ(Hint(), QStringLiteral("Загрузить из архива"));
+  Control(dialog, kExit)->setFocus();
+  EXPECT_EQ(Hint(), QStringLiteral("Выход"));
+}
+
+TEST_F(KryvelStartDlgTest, OpenButtonOffersTheRecentFilesAndAnyOther) {
+  AddRecentFile(QStringLiteral("/cameras/old.kry"));
+  AddRecentFile(QStringLiteral("/cameras/new.kry"));
+  auto* open = Control<QPushButton>(dialog, kOpenCamera);
+  Q_EMIT open->menu()->aboutToShow();
+  const QList<QAction*> items = open->menu()->actions();
+  ASSERT_EQ(items.size(), 4);  // two files, a separator, another file
+  EXPECT_EQ(items[0]->text(), QStringLiteral("&1 new.kry"));
+  EXPECT_EQ(items[1]->text(), QStringLiteral("&2 old.kry"));
+
+  dialog.onOpenFile = [] { return QString(); };  // cancelled
+  items[3]->trigger();
+  EXPECT_TRUE(dialog.isVisible());
+  items[1]->trigger();
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(dialog.Mode(), CKryvelStartDlg::kModeOpenFile);
+  EXPECT_EQ(dialog.Path(), QStringLiteral("/cameras/old.kry"));
 }
 
 TEST_F(KryvelStartDlgTest, NewCameraAndExit) {
@@ -125,6 +157,19 @@ TEST_F(KryvelStartDlgTest, MaterialButtonShowsTheLibrarysDialog) {
   EXPECT_TRUE(messages.Empty());
   EXPECT_TRUE(QFileInfo::exists(QStringLiteral("material-dialog-shown")));
   EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST_F(KryvelStartDlgTest, HeatLoadButtonShowsOnlyWhenTheProgramIsInstalled) {
+  EXPECT_TRUE(Control(dialog, kHeatLoad)->isHidden());
+  QFile program(QStringLiteral("heatrix"));
+  ASSERT_TRUE(program.open(QIODevice::WriteOnly));
+  program.close();
+  program.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+  CKryvelStartDlg withProgram;
+  withProgram.show();
+  EXPECT_FALSE(Control(withProgram, kHeatLoad)->isHidden());
+  withProgram.UpdateHint(Control(withProgram, kHeatLoad)->geometry().center());
+  EXPECT_EQ(withProgram.HintText(), QStringLiteral("Расчет теплопритоков"));
 }
 
 TEST_F(KryvelStartDlgTest, HeatLoadProgramMissing) {

@@ -55,11 +55,14 @@ TEST_F(NewCameraDlgTest, OkAtOnceGivesTheSmallestCamera) {
   EXPECT_TRUE(messages.Empty());
 }
 
-TEST_F(NewCameraDlgTest, ThicknessSwitchRebuildsTheListsAndDropsWhatWasTyped) {
+TEST_F(NewCameraDlgTest, ThicknessSwitchRebuildsTheListsKeepsWhatWasTypedAndMovesWhatWasPicked) {
   TypeInto(dialog, kLength, QStringLiteral("3000"));
+  Control<QComboBox>(dialog, kWidth)->setCurrentIndex(2);  // 1960 at 80 mm
   ClickControl(dialog, kThickness100);
-  EXPECT_EQ(BoxText(kLength), QStringLiteral("1400"));
-  EXPECT_EQ(BoxText(kWidth), QStringLiteral("1400"));
+  EXPECT_EQ(BoxText(kLength), QStringLiteral("3000"));
+  EXPECT_EQ(BoxText(kWidth), QStringLiteral("2000"));  // the same inside size
+  Control<QComboBox>(dialog, kLength)->setCurrentIndex(0);
+  Control<QComboBox>(dialog, kWidth)->setCurrentIndex(0);
   EXPECT_EQ(BoxText(kHeight), QStringLiteral("2240"));
   auto* length = Control<QComboBox>(dialog, kLength);
   ASSERT_EQ(length->count(), 15);

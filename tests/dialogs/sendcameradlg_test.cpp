@@ -11,6 +11,9 @@
 #include <QThread>
 
 #include "controlids.h"
+#include "languageentries.h"
+#include "messages.h"
+#include "settings.h"
 #include "dialogtestutil.h"
 #include "sendcameradlg.h"
 #include "testsupport.h"
@@ -18,6 +21,8 @@
 using namespace Ctl::SendCamera;
 
 namespace {
+
+const QString kFactory = QStringLiteral("orders@factory.example");
 
 // Key clicks take ASCII only; the fields get Cyrillic names.
 void Enter(const QWidget& dialog, int id, const QString& text) {
@@ -35,6 +40,7 @@ class SendCameraDlgTest : public ::testing::Test {
                                dir_.File("args.tmp") + "\" \"" + dir_.File("args") + "\"\n");
     QFile::setPermissions(QString::fromStdString(script), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("ZAMO_MAIL_PROGRAM", QByteArray::fromStdString(script));
+    SetFactoryMailAddress(kFactory);
   }
   void TearDown() override { qunsetenv("ZAMO_MAIL_PROGRAM"); }
 
@@ -70,6 +76,7 @@ TEST_F(SendCameraDlgTest, WithoutTheCollectorTheCameraIsStillSent) {
   EXPECT_TRUE(Offered(dialog, kFirstName).isEmpty());
 
   Enter(dialog, kFirstName, QStringLiteral("Иван"));
+  Enter(dialog, kEmail, QStringLiteral("ivan@holod.example"));
   Enter(dialog, kCompany, QStringLiteral("Холод"));
   Control<QPlainTextEdit>(dialog, kAdditional)->setPlainText(QStringLiteral("Нужна доставка"));
   ClickControl(dialog, Ctl::kOk);
@@ -78,10 +85,10 @@ TEST_F(SendCameraDlgTest, WithoutTheCollectorTheCameraIsStillSent) {
   const QStringList arguments = MailArguments();
   ASSERT_EQ(arguments.size(), 8) << arguments.join(QLatin1Char('|')).toStdString();
   EXPECT_EQ(arguments[2], QStringLiteral("Камера ХКМ-1"));
-  EXPECT_EQ(arguments[4], QStringLiteral("Имя: Иван\nОрганизация, Название: Холод\n\nДополнительная информация:\n"
-                                         "Нужна доставка"));
+  EXPECT_EQ(arguments[4], QStringLiteral("Имя: Иван\nЭл. почта: ivan@holod.example\nОрганизация, Название: Холод\n\n"
+                                         "Дополнительная информация:\nНужна доставка"));
   EXPECT_EQ(ReadFileBytes(arguments[6].toStdString()), "camera bytes");
-  EXPECT_EQ(arguments[7], QString::fromLatin1(CSendCameraDlg::kDefaultRecipient));
+  EXPECT_EQ(arguments[7], kFactory);
   EXPECT_EQ(messages_.Messages().size(), 1u);
 }
 
@@ -122,13 +129,38 @@ TEST_F(SendCameraDlgTest, SentValuesAreOfferedNextTimeAndCancelledOnesAreNot) {
   EXPECT_TRUE(messages_.Empty());
 }
 
-TEST_F(SendCameraDlgTest, AMailThatCouldNotBeHandedOverIsReported) {
+// Each way the sending can stop: the user is told, the dialog stays open and
+// what was typed is still there.
+struct SendStop {
+  const char* name;
+  QString phone;
+  QString factory;
+  const char* mailer;
+  int message;
+};
+
+class SendStopTest : public SendCameraDlgTest, public ::testing::WithParamInterface<SendStop> {};
+
+TEST_P(SendStopTest, KeepsTheDialogOpenWithWhatWasTyped) {
+  SetFactoryMailAddress(GetParam().factory);
   CSendCameraDlg dialog;
-  dialog.SetLibraryNames(QStringLiteral("Tallyx"), QStringLiteral("NoSuchMailer"));
+  dialog.SetLibraryNames(QStringLiteral("NoSuchTallyx"), QString::fromLatin1(GetParam().mailer));
   dialog.show();
+  messages_.Clear();
+  Enter(dialog, kFirstName, QStringLiteral("Иван"));
+  Enter(dialog, kPhone, GetParam().phone);
   ClickControl(dialog, Ctl::kOk);
   ASSERT_EQ(messages_.Messages().size(), 1u);
-  EXPECT_EQ(messages_.Messages()[0].text, QStringLiteral("Почтовая программа не открыта: камера не отправлена."));
+  EXPECT_EQ(messages_.Messages()[0].text, UiText(GetParam().message));
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(Control<QComboBox>(dialog, kFirstName)->currentText(), QStringLiteral("Иван"));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Stops, SendStopTest,
+    ::testing::Values(SendStop{"NoPhoneOrMail", QString(), kFactory, "mailer", Lang::kSendNeedsContact},
+                      SendStop{"NoFactoryAddress", QStringLiteral("123"), QString(), "mailer", Lang::kMailAddressNotSet},
+                      SendStop{"NoMailProgram", QStringLiteral("123"), kFactory, "NoSuchMailer", Lang::kMailNotOpened}),
+    [](const ::testing::TestParamInfo<SendStop>& param) { return std::string(param.param.name); });
 
 }  // namespace

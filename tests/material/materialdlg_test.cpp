@@ -117,6 +117,28 @@ TEST_F(MaterialDlgTest, OpensOnTheLastProfileAndFollowsTheProfileBox) {
   EXPECT_EQ(ShownSlots(&dialog)[kSlotIWall], 0);
 }
 
+TEST_F(MaterialDlgTest, PickingAnotherProfileAsksBeforeDroppingEdits) {
+  CMaterialDlg dialog(profiles_);
+  auto* box = Control<QComboBox>(&dialog, MaterialCtl::kProfileBox);
+  box->setCurrentIndex(1);  // nothing edited: no question
+  EXPECT_TRUE(messages_.Empty());
+  Control<QComboBox>(&dialog, 1043)->setCurrentIndex(0);  // partitions of B
+
+  messages_.Answer(kMessageNo);
+  box->setCurrentIndex(0);
+  ASSERT_EQ(messages_.Messages().size(), 1u);
+  EXPECT_EQ(messages_.Messages()[0].text, T(Lang::kMaterialDropEdits));
+  EXPECT_EQ(box->currentIndex(), 1);
+  EXPECT_EQ(profiles_.CurrentIndex(), 1);
+  EXPECT_EQ(ShownSlots(&dialog)[kSlotIWall], 0);  // the edit stays
+
+  messages_.Answer(kMessageYes);
+  box->setCurrentIndex(0);
+  EXPECT_EQ(profiles_.CurrentIndex(), 0);
+  EXPECT_EQ(ShownSlots(&dialog), (std::array<int, 7>{0, 1, 2, 0, 1, 2, 0}));
+  EXPECT_EQ(profiles_.Profiles()[1].slots[kSlotIWall], 2);  // B as stored
+}
+
 TEST_F(MaterialDlgTest, SaveStoresTheShownValuesAndNameIntoTheCurrentProfile) {
   CMaterialDlg dialog(profiles_);
   Control<QComboBox>(&dialog, MaterialCtl::kProfileBox)->setCurrentIndex(1);
