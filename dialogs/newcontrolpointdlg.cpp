@@ -11,6 +11,7 @@
 #include "controlids.h"
 #include "languageentries.h"
 #include "messages.h"
+#include "modellimits.h"
 #include "numbertext.h"
 
 CNewControlPointDlg::CNewControlPointDlg(QWidget* parent) : CZamoDialog(parent) {
@@ -49,7 +50,18 @@ void CNewControlPointDlg::OnInitDialog() {
 }
 
 void CNewControlPointDlg::accept() {
-  distance_ = std::max(0, LenientInt(distanceEdit_->text()));
+  // Letters are no distance: read as 0 they would be refused as a wall
+  // shorter than nothing, which is not what went wrong.
+  const std::optional<int64_t> typed = ParseWholeNumber(distanceEdit_->text());
+  if (!typed || *typed < 0 || *typed > model_limits::kMaxLength) {
+    const QString text = distanceEdit_->text().trimmed();
+    ShowMessageText(typed ? UiText(Lang::kValueOutOfRange).arg(text) : UiText(Lang::kNotANumber).arg(text),
+                    UiText(Lang::kCornerCaption), MessageButtons::Ok, this);
+    distanceEdit_->setFocus();
+    distanceEdit_->selectAll();
+    return;
+  }
+  distance_ = static_cast<int32_t>(*typed);
   fromFirstEnd_ = firstEnd_->isChecked() ? 1 : 0;
   CZamoDialog::accept();
 }

@@ -19,7 +19,8 @@ class CNewControlPointDlg : public CZamoDialog {
   // left/right or top/bottom.
   void SetWallOrientation(uint8_t orientation) { fromFirstEnd_ = orientation; }
 
-  // After OK. A negative distance comes back as 0.
+  // After OK: a whole number of mm, 0 up to the model's longest length;
+  // anything else is refused in the dialog.
   bool FromFirstEnd() const { return fromFirstEnd_ != 0; }
   int32_t Distance() const { return distance_; }
 

@@ -236,15 +236,22 @@ const CWallPanel* FindPanel(CCameraDocument& document, RunRef run, int panel, Ed
   return p;
 }
 
+int32_t MinimumCameraHeight(DoorChoice door) {
+  if (door == DoorChoice::kSwing2300) return kSwingDoor2300MinHeight;
+  if (door == DoorChoice::kSwing2560) return kSwingDoor2560MinHeight;
+  return 0;
+}
+
 }  // namespace
 
 EditResult SetDoor(CCameraDocument& document, RunRef run, int panel, DoorChoice door, int32_t openingHeight) {
+  const int32_t height = document.Camera().Height();
+  // The camera's height rules the door out whatever panel it would go on.
+  if (height < MinimumCameraHeight(door)) return Refused(Lang::kCameraTooLowForDoor);
   EditResult refusal;
   const CWallPanel* p = FindPanel(document, run, panel, &refusal);
   if (!p) return refusal;
-  const int32_t height = document.Camera().Height();
-  const auto swing = [&](int32_t variant, int32_t minHeight) {
-    if (height < minHeight) return Refused(Lang::kCameraTooLowForDoor);
+  const auto swing = [&](int32_t variant) {
     return RecordDoor(document, run, panel, kSwingDoorBlock, variant, p->OpeningHeight());
   };
   const auto side = [&](int32_t kind) {
@@ -259,9 +266,9 @@ EditResult SetDoor(CCameraDocument& document, RunRef run, int panel, DoorChoice 
       // into, would be priced as nonsense.
       if (openingHeight < 1 || openingHeight > height) return Refused(Lang::kOpeningHeightOutOfRange, {Mm(height)});
       return RecordDoor(document, run, panel, kOpening, p->DoorVariant(), openingHeight);
-    case DoorChoice::kSwing2040: return swing(1, 0);
-    case DoorChoice::kSwing2300: return swing(2, kSwingDoor2300MinHeight);
-    case DoorChoice::kSwing2560: return swing(3, kSwingDoor2560MinHeight);
+    case DoorChoice::kSwing2040: return swing(1);
+    case DoorChoice::kSwing2300: return swing(2);
+    case DoorChoice::kSwing2560: return swing(3);
     case DoorChoice::kContainerLeft: return side(kContainerDoorLeft);
     case DoorChoice::kContainerRight: return side(kContainerDoorRight);
     case DoorChoice::kSlidingLeft: return side(kSlidingDoorLeft);
@@ -494,6 +501,30 @@ EditResult DivideFloorStrip(CCameraDocument& document, int strip, std::span<cons
   for (const int32_t w : widths)
     if (w < 1) return Refused(Lang::kPanelWidthNotPositive);
   return ApplyRecord(document, DivideFloorStripRecord(strip, widths, pieces));
+}
+
+std::vector<int> NarrowFloorStrips(const CChamber& camera) {
+  std::vector<int> narrow;
+  if (camera.NoFloor()) return narrow;
+  for (int i = 0; i < camera.FloorStripCount(); ++i) {
+    const CFloorStrip& strip = *camera.FloorStripAt(i);
+    if (strip.PanelCount() == 0 && strip.DivisionLength() > 0) narrow.push_back(i);
+  }
+  return narrow;
+}
+
+EditResult DivideNarrowFloorStrips(CCameraDocument& document, IEditAsker& asker) {
+  const std::vector<int> narrow = NarrowFloorStrips(document.Camera());
+  if (narrow.empty()) return EditResult::Done();
+  std::string list;
+  for (const int index : narrow) list += (list.empty() ? "" : ", ") + std::to_string(index);
+  if (!asker.Confirm(EditMessage(Lang::kNarrowFloorStripsOffer, {list}))) return EditResult::Declined();
+  std::vector<EditRecord> records;
+  for (const int index : narrow) {
+    const auto across = static_cast<int32_t>(document.Camera().FloorStripAt(index)->DivisionLength());
+    records.push_back(DivideFloorStripRecord(index, std::span<const int32_t>(&across, 1), {}));
+  }
+  return ApplyRecords(document, records);
 }
 
 EditResult FixNonStandardPanel(CCameraDocument& document, int wall, int panel, int32_t width) {

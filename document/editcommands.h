@@ -174,6 +174,13 @@ EditResult DivideRun(CCameraDocument& document, RunRef run, std::span<const int3
 EditResult DivideFloorStrip(CCameraDocument& document, int strip, std::span<const int32_t> widths,
                             std::span<const int32_t> pieces = {});
 
+// The floor strips left undivided because they are too narrow for the
+// automatic division (which needs room for two edge panels).
+std::vector<int> NarrowFloorStrips(const CChamber& camera);
+// Offers to divide those strips with one panel across each (a floor
+// division record per strip, one undo step); Done when there are none.
+EditResult DivideNarrowFloorStrips(CCameraDocument& document, IEditAsker& asker);
+
 // A non-standard panel of an outline wall gets `width`; the wall and its
 // opposite grow by the difference.
 EditResult FixNonStandardPanel(CCameraDocument& document, int wall, int panel, int32_t width);

@@ -146,5 +146,7 @@ int CWallCollection::PanelIndexAt(ModelPoint runStart, ModelPoint point) const {
     const int64_t ahead = length_ >= 0 ? along - pos : pos - along;
     if (ahead < width) return k;
   }
-  return -1;
+  // Past the last panel lies only its far edge and the corner post at the
+  // run's end: a click there means the last panel, not the bare wall.
+  return PanelCount() - 1;
 }

@@ -99,9 +99,11 @@ class CWallCollection {
   // The index of the panel under `point` (model mm), running along the run
   // from `runStart`: before panel k is examined the running position moves
   // by PanelStep(k), and the first panel whose start lies less than its
-  // width behind the point (in the run's direction) is taken. -1 when the run
-  // is not fully divided or no panel qualifies. Only the coordinate along the
-  // run counts; the caller has already found the point inside the run.
+  // width behind the point (in the run's direction) is taken; a point past
+  // the last panel (its far edge, the corner post) takes the last one. -1
+  // when the run is not fully divided or has no panel. Only the coordinate
+  // along the run counts; the caller has already found the point inside the
+  // run.
   int PanelIndexAt(ModelPoint runStart, ModelPoint point) const;
 
  protected:

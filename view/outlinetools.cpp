@@ -12,21 +12,6 @@
 #include "movewcdlg.h"
 #include "newcontrolpointdlg.h"
 
-namespace {
-
-// The model's split distance from what the corner dialog gives: the wall's
-// own thickness conventions of the plan, counted from either end. Results
-// beyond 32 bits are clamped; the model refuses them.
-int32_t SplitDistance(const CWallCollection& wall, int32_t thickness, int32_t typed) {
-  const int64_t extended = wall.ExtendedLength();
-  const int64_t t = thickness;
-  const int64_t d = extended >= 0 ? int64_t{typed} - 3 * t : std::llabs(extended) - typed - t;
-  return static_cast<int32_t>(std::clamp<int64_t>(d, std::numeric_limits<int32_t>::min(),
-                                                  std::numeric_limits<int32_t>::max()));
-}
-
-}  // namespace
-
 CViewTool::Outcome CCornerTool::LeftDown(CChildView& view, QPoint pixel) {
   CChamber& camera = view.Camera();
   CWallCollection* wall = nullptr;
@@ -36,18 +21,20 @@ CViewTool::Outcome CCornerTool::LeftDown(CChildView& view, QPoint pixel) {
   }
   if (RefuseLockedGeometry(camera.GeometryLocked(), &view)) return Outcome::kDone;
   const int index = camera.IndexOfWall(wall);
-  if (wall->IsFullyDivided() &&
-      ShowMessage(Lang::kRemoveDivisionForCorner, Lang::kAttentionCaption, MessageButtons::YesNo, &view) != kMessageYes)
-    return Outcome::kStay;
-  // The wall loses its panels whatever the dialog's answer; recorded at
-  // once, so that the file holds what the screen shows.
-  if (wall->PanelCount() > 0 && !view.ApplyEdit(ClearWallRecord(index))) return Outcome::kDone;
+  // Asked before the dialog, as always; the division goes only with the
+  // corner, after OK.
+  CWindowAsker asker(&view);
+  if (wall->PanelCount() > 0 && !asker.Confirm(EditMessage(Lang::kRemoveDivisionForCorner))) return Outcome::kStay;
 
   CNewControlPointDlg dialog(&view);
   dialog.SetWallOrientation(static_cast<uint8_t>(OrientationByte(wall->GetOrientation())));
   if (view.RunDialog(dialog) == QDialog::Accepted) {
-    const int32_t distance = SplitDistance(*wall, camera.Thickness(), dialog.Distance());
-    view.ApplyEdit(SplitWallRecord(index, dialog.FromFirstEnd(), distance));
+    // The dialog counts from the left or top end; the chain shows the
+    // typed distance from that end.
+    const bool firstEndIsStart = wall->ExtendedLength() >= 0;
+    const WallEnd end = dialog.FromFirstEnd() == firstEndIsStart ? WallEnd::kStart : WallEnd::kEnd;
+    CAnswerYes alreadyAsked;
+    FinishEdit(view, edit_commands::AddCorner(view.Document(), index, end, dialog.Distance(), alreadyAsked));
   }
   return Outcome::kDone;
 }

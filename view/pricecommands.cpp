@@ -13,6 +13,8 @@
 #include "commandids.h"
 #include "commandtable.h"
 #include "dealercoefficient.h"
+#include "editcommands.h"
+#include "editmessages.h"
 #include "exceloutputdlg.h"
 #include "languageentries.h"
 #include "messages.h"
@@ -80,6 +82,10 @@ void CameraPrice(CChildView& view) {
   // A window whose new-camera dialog was cancelled has nothing to price.
   if (view.Camera().WallCount() == 0) return;
   CWaitCursor wait;
+  // A floor strip too narrow for the automatic division would leave the
+  // camera unpriceable: the user may have it divided with one panel across.
+  CWindowAsker asker(&view);
+  FinishEdit(view, edit_commands::DivideNarrowFloorStrips(view.Document(), asker));
   const ReportOptionsChooser choose =
       [&view, &wait](const std::vector<std::string>& profiles) -> std::optional<CReportOptions> {
     CExcelOutputDlg dialog(&view);

@@ -36,10 +36,17 @@ TEST_F(SmallEditDialogs, CornerDistanceAndEndNamesFollowTheWall) {
   EXPECT_EQ(Control<QRadioButton>(horizontal, kFromSecondEnd)->text(), QStringLiteral("От правого края"));
   EXPECT_TRUE(Control<QRadioButton>(horizontal, kFromFirstEnd)->isChecked());
   EXPECT_EQ(horizontal.focusWidget(), Control(horizontal, kDistance));
-  TypeInto(horizontal, kDistance, QStringLiteral("-400"));
+  // Letters and negative distances keep the dialog open (with a message
+  // saying what is wrong); a distance goes through.
+  for (const QString& refused : {QStringLiteral("abc"), QStringLiteral("-400")}) {
+    TypeInto(horizontal, kDistance, refused);
+    ClickControl(horizontal, Ctl::kOk);
+    EXPECT_TRUE(horizontal.isVisible()) << refused.toStdString();
+  }
+  TypeInto(horizontal, kDistance, QStringLiteral("400"));
   ClickControl(horizontal, Ctl::kOk);
   ASSERT_EQ(horizontal.result(), QDialog::Accepted);
-  EXPECT_EQ(horizontal.Distance(), 0);
+  EXPECT_EQ(horizontal.Distance(), 400);
   EXPECT_TRUE(horizontal.FromFirstEnd());
 
   CNewControlPointDlg vertical;

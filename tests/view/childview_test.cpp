@@ -2,6 +2,8 @@
 // the modes, right clicks, and what ends up in the edit log and in files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
@@ -145,17 +147,17 @@ TEST_F(ChildViewTest, CornerModeOnADividedWallAsksFirst) {
   EXPECT_TRUE(view.IsModeOn(ViewMode::kCorner));
   EXPECT_EQ(Ops(), (std::vector<int32_t>{kOpCreateCamera, kOpFillAllWalls}));
 
-  // Yes, then Cancel: the panels are gone, and so they are in the log.
+  // Yes, then Cancel: the division goes only with the corner, so it stays.
   messages.Answer(kMessageYes);
   host.OnDialog(Cancel());
   Click(PixelOnWall(view, 0));
-  EXPECT_EQ(view.Camera().WallAt(0)->PanelCount(), 0);
+  EXPECT_TRUE(view.Camera().WallAt(0)->IsFullyDivided());
   EXPECT_FALSE(view.IsModeOn(ViewMode::kCorner));
-  EXPECT_EQ(Ops(), (std::vector<int32_t>{kOpCreateCamera, kOpFillAllWalls, kOpClearWall}));
+  EXPECT_EQ(Ops(), (std::vector<int32_t>{kOpCreateCamera, kOpFillAllWalls}));
 
   // Yes, then OK on the bottom wall: cleared, split, the index is the
-  // split wall's. The bottom wall runs backwards: the distance counts from
-  // its other end.
+  // split wall's. The bottom wall runs backwards, and the chain shows the
+  // typed distance from the left end.
   view.RunCommand(Cmd::kCornerMode);
   messages.Answer(kMessageYes);
   host.OnDialog([](QDialog& dialog) {
@@ -164,9 +166,14 @@ TEST_F(ChildViewTest, CornerModeOnADividedWallAsksFirst) {
     ClickControl(dialog, Ctl::kOk);
   });
   Click(PixelOnWall(view, 2));
-  EXPECT_EQ(Ops(), (std::vector<int32_t>{kOpCreateCamera, kOpFillAllWalls, kOpClearWall, kOpClearWall, kOpSplitWall}));
-  EXPECT_EQ(LastRecord().data, (std::vector<int32_t>{2, 1, 2920 - 1500 - 80}));
+  EXPECT_EQ(Ops(), (std::vector<int32_t>{kOpCreateCamera, kOpFillAllWalls, kOpClearWall, kOpSplitWall}));
   EXPECT_EQ(view.Camera().WallCount(), 5);
+  std::vector<int32_t> bottom = ChamberDimensions::Values(view.Camera().Bottom().Measure());
+  std::sort(bottom.begin(), bottom.end());
+  EXPECT_EQ(bottom, (std::vector<int32_t>{1500, 3000 - 1500}));
+  // One edit: undo takes the split and the cleared division back together.
+  view.RunCommand(Cmd::kUndo);
+  EXPECT_EQ(Ops(), (std::vector<int32_t>{kOpCreateCamera, kOpFillAllWalls}));
   EXPECT_TRUE(host.DialogsDone());
 }
 
@@ -209,14 +216,14 @@ TEST_F(ChildViewTest, MoveWallRefusesTheFirstSegmentAndRecordsTheIndexBeforeTheM
   EXPECT_EQ(messages.Messages().size(), 1u);
 }
 
-TEST_F(ChildViewTest, WallPickedByARightClickIsMovedByTheNextRelease) {
+TEST_F(ChildViewTest, WallPickedByARightClickIsNotMovedByAPressElsewhere) {
   CreateTypical();
   view.ShowContextMenu(PixelOnWall(view, 3));  // the left wall; the menu is closed unused
   view.RunCommand(Cmd::kMoveWallMode);
-  host.OnDialog(TypeAndConfirm({{Ctl::MoveWall::kDistance, QStringLiteral("500")}}));
   Click(kEmptySpace);
-  EXPECT_EQ(LastRecord(), MoveWallRecord(3, 1, 500));
-  EXPECT_TRUE(messages.Empty());
+  EXPECT_EQ(Ops(), std::vector<int32_t>{kOpCreateCamera});
+  ASSERT_EQ(messages.Messages().size(), 1u);
+  EXPECT_EQ(messages.Entries(0).first, Lang::kNoWallToMove);
 }
 
 TEST_F(ChildViewTest, RightClickChoosesTheMenuOfWhatIsHit) {
