@@ -153,6 +153,7 @@ int RenderPage(CliContext& context, const CliOptions& options, CCameraDocument& 
   PrintHeading heading;
   heading.article = Utf16ToUtf8(document.Article());
   heading.description = Utf16ToUtf8(document.Description());
+  heading.picture = ScenePictureOf(camera);
   // Refused settings are the caller's: say so before anything is printed.
   std::string problem;
   if (!LayOutPrintPage(camera, heading, settings, 3508, 2480, kPdfResolution, &problem))

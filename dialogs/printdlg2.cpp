@@ -21,6 +21,8 @@ PrintDlg2::PrintDlg2(QWidget* parent) : CZamoDialog(parent) {
 
   fitBox_ = new QCheckBox(UiText(Lang::kPrintFitToPage), this);
   fitBox_->setObjectName(QString::fromLatin1(kFitToPageName));
+  pictureBox_ = new QCheckBox(UiText(Lang::k3dInTitleBlock), this);
+  pictureBox_->setObjectName(QString::fromLatin1(kPicture3dName));
   scaleLabel_ = MakeLabel(kScaleLabel, Lang::kPrintScaleRatioLabel);
   scaleEdit_ = MakeLineEdit(kScale);
   fontSizeLabel_ = MakeLabel(kFontSizeLabel, Lang::kPanelFontSizeLabel);
@@ -41,6 +43,7 @@ PrintDlg2::PrintDlg2(QWidget* parent) : CZamoDialog(parent) {
   form->addRow(fitBox_);
   form->addRow(scaleLabel_, scaleEdit_);
   form->addRow(fontSizeLabel_, fontSizeEdit_);
+  form->addRow(pictureBox_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addStretch();
@@ -50,6 +53,7 @@ PrintDlg2::PrintDlg2(QWidget* parent) : CZamoDialog(parent) {
 
 void PrintDlg2::OnInitDialog() {
   fitBox_->setChecked(settings_.fitToPage);
+  pictureBox_->setChecked(settings_.picture3d);
   scaleEdit_->setEnabled(!settings_.fitToPage);
   scaleLabel_->setEnabled(!settings_.fitToPage);
   scaleEdit_->setText(QString::number(settings_.scaleDenominator));
@@ -85,5 +89,6 @@ void PrintDlg2::accept() {
   settings_.fitToPage = fit;
   settings_.scaleDenominator = static_cast<int32_t>(std::lround(scale));
   settings_.fontPoints = fontSize;
+  settings_.picture3d = pictureBox_->isChecked();
   CZamoDialog::accept();
 }

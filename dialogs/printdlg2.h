@@ -23,6 +23,8 @@ class PrintDlg2 : public CZamoDialog {
   static constexpr int kMaxChars = 260;
   // The fit switch has no number of its own among the dialog's controls.
   static constexpr const char* kFitToPageName = "fitToPage";
+  // Nor has the switch of the 3-D picture in the title block.
+  static constexpr const char* kPicture3dName = "picture3d";
 
   explicit PrintDlg2(QWidget* parent = nullptr);
 
@@ -40,6 +42,7 @@ class PrintDlg2 : public CZamoDialog {
   bool ReadBox(QLineEdit* box, const QLabel* label, double minimum, double maximum, double* value);
 
   QCheckBox* fitBox_;
+  QCheckBox* pictureBox_;
   QLabel* scaleLabel_;
   QLineEdit* scaleEdit_;
   QLabel* fontSizeLabel_;

@@ -39,6 +39,8 @@ struct PrintSettings {
   // The chains show the clear sizes between the walls' inner faces, as the
   // window's plan does when switched so.
   bool insideDimensions = false;
+  // The camera in 3-D at the right-hand end of the title block.
+  bool picture3d = true;
 };
 
 // The texts of the title block that are not the camera's.

@@ -8,6 +8,8 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
+#include <memory>
+
 #include "chamber.h"
 #include "painterdrawcontext.h"
 #include "planimage.h"
@@ -33,6 +35,16 @@ void PaintScene3d(QPainter& painter, const QRect& area, const CScene3d& scene, c
   CPainterDrawContext dc(painter);
   const PixelRect box{area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
   DrawScene3d(scene, view, box, dc);
+}
+
+std::function<void(CDrawContext&, const PixelRect&)> ScenePictureOf(const CChamber& camera) {
+  auto scene = std::make_shared<const CScene3d>(CScene3d::Build(camera, LidMode::kTransparent));
+  return [scene](CDrawContext& dc, const PixelRect& box) {
+    // Clear of the box's frame.
+    const int32_t inset = std::max(1, std::min(box.right - box.left, box.bottom - box.top) / 40);
+    DrawScene3d(*scene, SceneViewpoint::Preset(1),
+                {box.left + inset, box.top + inset, box.right - inset, box.bottom - inset}, dc);
+  };
 }
 
 QImage RenderSceneImage(const CChamber& camera, const ScenePictureSettings& settings, QSize size,

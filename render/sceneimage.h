@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QSize>
 
+#include <functional>
 #include <string>
 
 #include "atomicfile.h"
@@ -23,6 +24,11 @@ struct ScenePictureSettings {
 
 // Draws the scene into `area` of an active painter, on whatever lies there.
 void PaintScene3d(QPainter& painter, const QRect& area, const CScene3d& scene, const SceneViewpoint& view);
+
+// The camera from its first corner, see-through, fitted into a box of a
+// drawing surface: the picture of the printed page's title block. The
+// scene is built at once; the camera need not live on.
+std::function<void(CDrawContext&, const PixelRect&)> ScenePictureOf(const CChamber& camera);
 
 // The camera on a white 32-bit image of `size`; a null image, with a reason,
 // for a size CanvasSizeAllowed refuses or an image that could not be had.

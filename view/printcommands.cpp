@@ -23,6 +23,7 @@
 #include "planimage.h"
 #include "printdlg2.h"
 #include "printpage.h"
+#include "sceneimage.h"
 #include "settings.h"
 #include "textcodec.h"
 
@@ -32,6 +33,7 @@ namespace {
 constexpr const char* kFitSetting = "Print/FitToPage";
 constexpr const char* kScaleSetting = "Print/ScaleDenominator";
 constexpr const char* kFontSetting = "Print/FontPoints";
+constexpr const char* kPicture3dSetting = "Print/Picture3d";
 
 // The remembered settings; the chains follow the window's choice of outer
 // or clear sizes.
@@ -44,6 +46,7 @@ PrintSettings RememberedPrintSettings(const CChildView& view) {
   if (scale >= kMinScaleDenominator && scale <= kMaxScaleDenominator) settings.scaleDenominator = scale;
   const double font = stored->value(QString::fromLatin1(kFontSetting), settings.fontPoints).toDouble();
   if (font >= PrintDlg2::kMinFontSize && font <= PrintDlg2::kMaxFontSize) settings.fontPoints = font;
+  settings.picture3d = stored->value(QString::fromLatin1(kPicture3dSetting), true).toBool();
   return settings;
 }
 
@@ -52,6 +55,7 @@ void RememberPrintSettings(const PrintSettings& settings) {
   stored->setValue(QString::fromLatin1(kFitSetting), settings.fitToPage);
   stored->setValue(QString::fromLatin1(kScaleSetting), settings.scaleDenominator);
   stored->setValue(QString::fromLatin1(kFontSetting), settings.fontPoints);
+  stored->setValue(QString::fromLatin1(kPicture3dSetting), settings.picture3d);
 }
 
 void ShowWriteFailure(CChildView& view, const QString& path, const std::string& problem) {
@@ -59,10 +63,11 @@ void ShowWriteFailure(CChildView& view, const QString& path, const std::string& 
                   UiText(Lang::kErrorCaption), MessageButtons::Ok, &view);
 }
 
-PrintHeading Heading(const CChildView& view) {
+PrintHeading Heading(const CChildView& view, const PrintSettings& settings) {
   PrintHeading heading;
   heading.article = Utf16ToUtf8(view.Document().Article());
   heading.description = Utf16ToUtf8(view.Document().Description());
+  if (settings.picture3d) heading.picture = ScenePictureOf(view.Camera());
   return heading;
 }
 
@@ -109,7 +114,7 @@ void PrintCamera(CChildView& view) {
   dialog.Set(RememberedPrintSettings(view));
   if (view.RunDialog(dialog) == QDialog::Accepted) RememberPrintSettings(dialog.Get());
   std::string problem;
-  if (!PrintPage(printer, camera, Heading(view), dialog.Get(), &problem)) {
+  if (!PrintPage(printer, camera, Heading(view, dialog.Get()), dialog.Get(), &problem)) {
     ShowWriteFailure(view, printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName(),
                      problem);
   }
@@ -121,7 +126,7 @@ void PreviewCamera(CChildView& view) {
   QPrinter printer(QPrinter::HighResolution);
   SetUpPrinter(printer, view.Camera());
   const PrintSettings settings = RememberedPrintSettings(view);
-  const PrintHeading heading = Heading(view);
+  const PrintHeading heading = Heading(view, settings);
   QPrintPreviewDialog preview(&printer, &view);
   std::string problem;
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* page) {
@@ -141,8 +146,8 @@ QString ExportFolder(const CChildView& view) {
 }
 
 FileError WritePdf(const CChildView& view, const QString& path) {
-  return PrintCameraToPdf(view.Camera(), Heading(view), RememberedPrintSettings(view),
-                          QFile::encodeName(path).toStdString());
+  const PrintSettings settings = RememberedPrintSettings(view);
+  return PrintCameraToPdf(view.Camera(), Heading(view, settings), settings, QFile::encodeName(path).toStdString());
 }
 
 void ExportPdf(CChildView& view) {

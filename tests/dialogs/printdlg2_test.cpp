@@ -111,3 +111,12 @@ TEST_F(PrintDlg2Test, ButtonTextsFollowTheLanguageFile) {
 }
 
 }  // namespace
+
+TEST_F(PrintDlg2Test, The3dPictureOfTheTitleBlockIsOnUnlessSwitchedOff) {
+  auto* picture = dialog.findChild<QCheckBox*>(QString::fromLatin1(PrintDlg2::kPicture3dName));
+  ASSERT_NE(picture, nullptr);
+  EXPECT_TRUE(picture->isChecked());
+  picture->setChecked(false);
+  ClickControl(dialog, Ctl::kOk);
+  EXPECT_FALSE(dialog.Get().picture3d);
+}

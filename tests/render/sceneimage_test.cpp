@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "chamber.h"
+#include "printpage.h"
 #include "sceneimage.h"
 
 namespace {
@@ -45,4 +46,30 @@ TEST(SceneImageTest, RefusedCanvasGivesAReasonAndNoPicture) {
   std::string problem;
   EXPECT_TRUE(RenderSceneImage(camera, {}, QSize(0, 100), &problem).isNull());
   EXPECT_FALSE(problem.empty());
+}
+
+TEST(SceneImageTest, PrintedPageCarriesThePictureInItsTitleBlock) {
+  CChamber camera;
+  ASSERT_TRUE(camera.Create(3000, 2000, 2200, 100));
+  camera.FillAllWalls();
+  PrintHeading heading;
+  heading.picture = ScenePictureOf(camera);
+  std::string problem;
+  const std::optional<PrintPageLayout> layout = LayOutPrintPage(camera, heading, {}, 1754, 1240, 150, &problem);
+  ASSERT_TRUE(layout) << problem;
+  const QImage page = RenderPrintPageImage(camera, heading, {}, 150, &problem);
+  ASSERT_FALSE(page.isNull()) << problem;
+  const PixelRect& box = layout->pictureBox;
+  ASSERT_GT(box.right - box.left, 20);
+  // The title block's texts are black on white: colour there is the
+  // picture's, and it stays in its box.
+  int inside = 0, outside = 0;
+  for (int y = 0; y < layout->titleBlock.bottom; ++y)
+    for (int x = 0; x < page.width(); ++x) {
+      const QRgb p = page.pixel(x, y);
+      if (qRed(p) == qGreen(p) && qGreen(p) == qBlue(p)) continue;
+      (x >= box.left && x < box.right && y >= box.top && y < box.bottom ? inside : outside)++;
+    }
+  EXPECT_GT(inside, 100);
+  EXPECT_EQ(outside, 0);
 }
