@@ -196,7 +196,7 @@ void DrawScene3d(const CScene3d& scene, const SceneViewpoint& view, const PixelR
                            : 0.62 + 0.38 * std::max(0.0, (n.x * light.x + n.y * light.y + n.z * light.z) / lightLength);
     const DrawColor color = Shade(face.color, lit);
     dc.SelectBrush(DrawBrush::Solid(color));
-    dc.SelectPen(DrawPen{1, Shade(color, 0.6)});
+    dc.SelectPen(DrawPen{1, Rgb(90, 96, 104)});
     dc.Polygon(corners);
   }
   dc.SelectBrush(oldBrush);
