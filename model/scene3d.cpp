@@ -174,6 +174,7 @@ class CSceneBuilder {
     }
     double along = f.vertical ? body.y1 : body.x1;
     for (size_t k = 0; k < n; ++k) {
+      if (Full()) return;
       along += run.PanelStep(static_cast<int>(k));
       const CWallPanel& panel = panels[k];
       const double a = along;

@@ -72,9 +72,10 @@ struct SceneFace {
 
 class CScene3d {
  public:
-  // A scene larger than this is cut short (Truncated): a damaged file may
-  // cut a floor into absurdly many pieces.
-  static constexpr size_t kMaxFaces = 2'000'000;
+  // A scene larger than this is cut short (Truncated), some 40 MB: a
+  // damaged file may cut a floor into absurdly many pieces. The largest
+  // cameras anyone builds have a few tens of thousands of faces.
+  static constexpr size_t kMaxFaces = 250'000;
 
   CScene3d() = default;
   // The camera's walls, partitions, posts, doors, floor and ceiling. Runs

@@ -12,6 +12,9 @@ constexpr double kDegree = kPi / 180;
 constexpr double kPixelLimit = 1e7;
 // The free border of a fitted picture, as a share of its smaller side.
 constexpr double kMarginShare = 0.04;
+// The panels' seams: one pen for every face keeps a frame's pen changes
+// to a handful.
+constexpr DrawColor kSeamColor = Rgb(90, 96, 104);
 
 DrawColor Shade(DrawColor c, double factor) {
   const auto channel = [factor](uint8_t v) {
@@ -172,7 +175,8 @@ void DrawScene3d(const CScene3d& scene, const SceneViewpoint& view, const PixelR
   const CSceneProjection projection(scene, view, area);
   // The light comes from above the viewer's left shoulder, so that the
   // sides of a corner always differ, whichever way the camera is turned.
-  const double az = view.azimuth * kDegree, el = std::clamp(view.elevation, 5.0, 85.0) * kDegree;
+  const double az = view.azimuth * kDegree;
+  const double el = std::clamp(view.elevation, SceneViewpoint::kMinElevation, SceneViewpoint::kMaxElevation) * kDegree;
   const SceneVec eye{std::cos(el) * std::cos(az), -std::cos(el) * std::sin(az), std::sin(el)};
   const SceneVec right{-std::sin(az), -std::cos(az), 0};
   const SceneVec light{0.7 * eye.x - 0.5 * right.x, 0.7 * eye.y - 0.5 * right.y, 0.7 * eye.z + 0.5};
@@ -196,7 +200,7 @@ void DrawScene3d(const CScene3d& scene, const SceneViewpoint& view, const PixelR
                            : 0.62 + 0.38 * std::max(0.0, (n.x * light.x + n.y * light.y + n.z * light.z) / lightLength);
     const DrawColor color = Shade(face.color, lit);
     dc.SelectBrush(DrawBrush::Solid(color));
-    dc.SelectPen(DrawPen{1, Rgb(90, 96, 104)});
+    dc.SelectPen(DrawPen{1, kSeamColor});
     dc.Polygon(corners);
   }
   dc.SelectBrush(oldBrush);

@@ -73,7 +73,6 @@ std::vector<int> PaintingOrder(const CScene3d& scene, const CSceneProjection& pr
 
 // Draws the scene into `area` of `dc` as seen from `view`: each face filled
 // in its colour, lit by a light from above the viewer's left shoulder, its
-// edges (the panels' seams) in one dark grey, which keeps a frame of
-// thousands of faces to one pen; see-through faces as their
+// edges (the panels' seams) in one dark grey; see-through faces as their
 // edges only. Nothing is drawn for an empty scene or an empty area.
 void DrawScene3d(const CScene3d& scene, const SceneViewpoint& view, const PixelRect& area, CDrawContext& dc);

@@ -264,3 +264,14 @@ TEST(SceneViewTest, OrbitAndZoomStayWithinReach) {
   EXPECT_DOUBLE_EQ(view.zoom, 1);
   EXPECT_DOUBLE_EQ(view.panX, 0);
 }
+
+TEST(Scene3dTest, AbsurdlyCutFloorIsCutShortRatherThanExhaustingMemory) {
+  auto camera = MakeCamera(600'000, 3000, 100, 2500);
+  camera->FillAllWalls();
+  CFloorStrip* strip = camera->FloorStripAt(0);
+  ASSERT_TRUE(strip->SetCuts(std::vector<int32_t>(1000, 3)));
+  const CScene3d scene = CScene3d::Build(*camera, LidMode::kLifted);
+  EXPECT_TRUE(scene.Truncated());
+  EXPECT_LE(scene.Faces().size(), CScene3d::kMaxFaces);
+  EXPECT_LE(scene.Panels().size(), CScene3d::kMaxFaces);
+}
