@@ -25,9 +25,11 @@ constexpr CliCommand kCommands[] = {
      "--partition WALL:OFFSET[:LENGTH], --delete-partition P, --divide WALL:W1,W2,..., "
      "--divide-floor STRIP:W1,W2,..., --fix-nonstandard WALL:PANEL:WIDTH, --undo, --redo",
      RunEditCommand},
-    {"render", "FILE.kry -o OUT.png|bmp|svg|pdf [--size WxH] [--fit] [--scale S] [--font-points P] [--3d [--view 1-4]]",
+    {"render",
+     "FILE.kry -o OUT.png|bmp|svg|pdf [--size WxH] [--fit] [--page] [--scale N|1:N] [--font-points P] "
+     "[--3d [--view 1-4]]",
      RunRenderCommand},
-    {"report", "FILE.kry -o OUT.xlsx [--profile N] [--euro] [--dealer FRACTION]", RunReportCommand},
+    {"report", "FILE.kry -o OUT.xlsx [--profile N] [--euro] [--dealer FRACTION] [--detailed]", RunReportCommand},
     {"price-list", "--thickness 80|100 -o OUT.xlsx", RunPriceListCommand},
     {"components", "--group wall|floor|ceiling,X,Y,80|100,COUNT ... -o OUT.xlsx [--dealer FRACTION]",
      RunComponentsCommand},

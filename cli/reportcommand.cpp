@@ -7,14 +7,16 @@
 #include "cameradocument.h"
 #include "clicommand.h"
 #include "pricingsupport.h"
+#include "textcodec.h"
 
 namespace {
 
-constexpr std::array<CliOptionSpec, 4> kOptions{{
+constexpr std::array<CliOptionSpec, 5> kOptions{{
     {"-o", true},
     {"--profile", true},
     {"--euro", false},
     {"--dealer", true},
+    {"--detailed", false},
 }};
 
 }  // namespace
@@ -50,12 +52,17 @@ int RunReportCommand(CliContext& context) {
                        std::to_string(names.size()) + " material profile(s), numbered from 0";
       return std::nullopt;
     }
-    return CReportOptions{profile, options.Has("--euro")};
+    CReportOptions chosen;
+    chosen.profile = profile;
+    chosen.euro = options.Has("--euro");
+    chosen.detailedEstimate = options.Has("--detailed");
+    return chosen;
   };
   CPriceRunSetup setup;
   setup.quotix = &quotix;
   setup.reportPath = QString::fromStdString(*output);
-  const PriceRunResult result = RunCameraPriceReport(setup, document.Camera(), dealer, choose);
+  const CReportHeading heading{Utf16ToUtf8(document.Article()), Utf16ToUtf8(document.Description())};
+  const PriceRunResult result = RunCameraPriceReport(setup, document.Camera(), dealer, choose, heading);
   if (result == PriceRunResult::kWritten) return kExitOk;
   if (!profileProblem.empty()) return context.BadInput(profileProblem);
   return ReportRunFailure(context, result, path, *output);

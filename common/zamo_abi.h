@@ -171,6 +171,12 @@ typedef intptr_t (*ShowPriceDlgFn)(void* parent, uint8_t* buffer, int32_t reserv
 /* Chooses the file the next CloseXL writes (UTF-8 path; null or "" for the
  * default name in the reports folder) and whether it is opened afterwards. */
 typedef void (*SetReportPathFn)(const char* path, int32_t openAfterwards);
+/* What the next camera report names besides its panels (UTF-8 texts; null
+ * or "" leave their cells empty): the camera's article and description, the
+ * quotation number, and whether a detailed estimate sheet is added. For the
+ * workbook InitXL started last: InitXL forgets them. */
+typedef void (*SetReportDetailsFn)(const char* article, const char* description, const char* quotationNumber,
+                                   int32_t detailedEstimate);
 
 /* ---- libMaterial: material profiles ---------------------------------- */
 
@@ -221,7 +227,8 @@ typedef int32_t (*SendCameraFn)(const char* account, const char* recipient, cons
   X(GetMaterialProfiles, GetMaterialProfilesFn)   \
   X(SelectMaterialProfile, SelectMaterialProfileFn) \
   X(ShowPriceDlg, ShowPriceDlgFn)                 \
-  X(SetReportPath, SetReportPathFn)
+  X(SetReportPath, SetReportPathFn)               \
+  X(SetReportDetails, SetReportDetailsFn)
 
 #define ZAMO_MATERIAL_EXPORTS(X)          \
   X(ShowMaterialDlg, ShowMaterialDlgFn)   \

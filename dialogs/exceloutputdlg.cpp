@@ -1,16 +1,21 @@
 #include "exceloutputdlg.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QVBoxLayout>
 
 #include "controlids.h"
 #include "languageentries.h"
-#include "messages.h"
 #include "languagetable.h"
+#include "messages.h"
+#include "numbertext.h"
+#include "settings.h"
 
 namespace {
 constexpr int kEuroEntry = 1;
@@ -32,10 +37,20 @@ CExcelOutputDlg::CExcelOutputDlg(QWidget* parent) : CZamoDialog(parent) {
   SetControlId(currencyBox_, kCurrency);
   currencyLabel->setBuddy(currencyBox_);
 
+  coefficientLabel_ = new QLabel(UiText(Lang::kQuoteDealerCoefficient), this);
+  coefficientEdit_ = new QLineEdit(this);
+  coefficientEdit_->setObjectName(QString::fromLatin1(kCoefficientName));
+  coefficientEdit_->setMaxLength(32);
+  coefficientLabel_->setBuddy(coefficientEdit_);
+  detailedBox_ = new QCheckBox(UiText(Lang::kDetailedEstimate), this);
+  detailedBox_->setObjectName(QString::fromLatin1(kDetailedName));
+
   auto* form = new QFormLayout;
   form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
   form->addRow(profileLabel, profileBox_);
   form->addRow(currencyLabel, currencyBox_);
+  form->addRow(coefficientLabel_, coefficientEdit_);
+  form->addRow(detailedBox_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addStretch();
@@ -49,6 +64,8 @@ void CExcelOutputDlg::SetProfileNames(const std::vector<std::string>& names) {
 }
 
 void CExcelOutputDlg::OnInitDialog() {
+  coefficientEdit_->setText(QString::number(coefficient_, 'g', 6));
+  detailedBox_->setChecked(OpenZamoSettings()->value(QString::fromLatin1(kDetailedSetting), false).toBool());
   if (names_.isEmpty()) {
     OkButton()->setEnabled(false);
     return;
@@ -66,6 +83,18 @@ void CExcelOutputDlg::OnInitDialog() {
 void CExcelOutputDlg::accept() {
   // OK is disabled without profiles; Enter must not get round that.
   if (!OkButton()->isEnabled()) return;
+  const QString typed = coefficientEdit_->text().trimmed();
+  const std::optional<double> coefficient = typed.isEmpty() ? std::optional<double>(0.0) : ParseDecimal(typed);
+  // A mistyped coefficient would price without the dealer's discount, and
+  // nobody would notice: ask again instead.
+  if (!coefficient) {
+    RefuseInput(coefficientEdit_, coefficientLabel_, UiText(Lang::kCoefficientNotNumber).arg(typed),
+                UiText(Lang::kErrorCaption));
+    return;
+  }
+  coefficient_ = *coefficient;
+  detailed_ = detailedBox_->isChecked();
+  OpenZamoSettings()->setValue(QString::fromLatin1(kDetailedSetting), detailed_);
   profileIndex_ = profileBox_->currentIndex();
   euro_ = currencyBox_->currentIndex() == kEuroEntry;
   CZamoDialog::accept();

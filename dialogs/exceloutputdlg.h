@@ -8,10 +8,16 @@
 
 #include "zamodialog.h"
 
+class QCheckBox;
 class QComboBox;
+class QLabel;
+class QLineEdit;
 
-// Chooses the material profile and the currency of a camera price report.
-// With no profiles there is nothing to price with and OK stays disabled.
+// Chooses the material profile and the currency of a camera price report,
+// whether a detailed estimate is added (remembered from the last report),
+// and the dealer coefficient, shown as the one last typed so that a loaded
+// camera is never priced with a stale value unseen. With no profiles there
+// is nothing to price with and OK stays disabled.
 class CExcelOutputDlg : public CZamoDialog {
   Q_OBJECT
 
@@ -26,6 +32,16 @@ class CExcelOutputDlg : public CZamoDialog {
   // are shown in euros rather than roubles.
   int32_t ProfileIndex() const { return profileIndex_; }
   bool Euro() const { return euro_; }
+  bool DetailedEstimate() const { return detailed_; }
+  // Shown in the box on opening; after OK, what was typed (blank: 0).
+  void SetDealerCoefficient(double coefficient) { coefficient_ = coefficient; }
+  double DealerCoefficient() const { return coefficient_; }
+
+  // The two boxes without a number of their own among the dialog's controls.
+  static constexpr const char* kDetailedName = "detailedEstimate";
+  static constexpr const char* kCoefficientName = "dealerCoefficient";
+  // The setting that remembers the detailed estimate.
+  static constexpr const char* kDetailedSetting = "Reports/DetailedEstimate";
 
   void accept() override;
 
@@ -35,7 +51,12 @@ class CExcelOutputDlg : public CZamoDialog {
  private:
   QComboBox* profileBox_;
   QComboBox* currencyBox_;
+  QCheckBox* detailedBox_;
+  QLabel* coefficientLabel_;
+  QLineEdit* coefficientEdit_;
   QStringList names_;
   int32_t profileIndex_ = -1;
   bool euro_ = false;
+  bool detailed_ = false;
+  double coefficient_ = 0.0;
 };

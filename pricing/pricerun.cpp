@@ -127,12 +127,14 @@ QString NewReportPath(const QString& kind) {
 // name of its own first and renamed over the target only when the library
 // produced it, so an old report survives a failure and a missing file is
 // noticed. A library too old to be told the file chooses and opens its own.
-PriceRunResult SaveWorkbook(const CPriceRunSetup& setup, const CQuotixApi& quotix, const QString& kind) {
+PriceRunResult SaveWorkbook(const CPriceRunSetup& setup, const CQuotixApi& quotix, const QString& kind,
+                            QString chosen = {}) {
   if (!quotix.SetReportPath) {
     quotix.CloseXL(0);
     return PriceRunResult::kWritten;
   }
-  const QFileInfo target(setup.reportPath.isEmpty() ? NewReportPath(kind) : setup.reportPath);
+  if (chosen.isEmpty()) chosen = setup.reportPath.isEmpty() ? NewReportPath(kind) : setup.reportPath;
+  const QFileInfo target(chosen);
   const QString fresh = target.absoluteDir().filePath(
       QStringLiteral(".%1.%2.xlsx").arg(target.fileName()).arg(QCoreApplication::applicationPid()));
   QFile::remove(fresh);
@@ -158,7 +160,7 @@ bool CCameraTallies::Tally(const CChamber& camera) {
 }
 
 PriceRunResult RunCameraPriceReport(const CPriceRunSetup& setup, const CChamber& camera, double dealerCoefficient,
-                                    const ReportOptionsChooser& chooseOptions) {
+                                    const ReportOptionsChooser& chooseOptions, const CReportHeading& heading) {
   CQuotixApi quotix;
   CMaterials materials;
   if (const auto refused =
@@ -176,12 +178,18 @@ PriceRunResult RunCameraPriceReport(const CPriceRunSetup& setup, const CChamber&
     DiscardWorkbook(quotix);
     return PriceRunResult::kNotFullyDivided;
   }
-  quotix.SetDealerDiscount(dealerCoefficient);
+  quotix.SetDealerDiscount(options->dealerCoefficient.value_or(dealerCoefficient));
   InitValues(quotix, camera);
+  // The report's file is chosen now: its name is the quotation's number.
+  const QString target = setup.reportPath.isEmpty() ? NewReportPath(QStringLiteral("camera")) : setup.reportPath;
+  if (quotix.SetReportDetails)
+    quotix.SetReportDetails(heading.article.c_str(), heading.description.c_str(),
+                            QFileInfo(target).completeBaseName().toUtf8().constData(),
+                            options->detailedEstimate ? 1 : 0);
   if (!quotix.MakeReport(material, Block(setup), View(tallies.walls), View(tallies.partitions),
                          View(tallies.ceiling), camera.WallCount(), camera.NoFloor() ? 1 : 0, options->euro ? 1 : 0))
     return Refused(quotix);
-  return SaveWorkbook(setup, quotix, QStringLiteral("camera"));
+  return SaveWorkbook(setup, quotix, QStringLiteral("camera"), target);
 }
 
 PriceRunResult RunPriceList(const CPriceRunSetup& setup, bool is80, const PriceListProgress& progress) {

@@ -74,6 +74,15 @@ enum class PriceRunResult {
 struct CReportOptions {
   int32_t profile = 0;  // index into the profile names
   bool euro = false;    // prices in euros without tax
+  bool detailedEstimate = false;  // a second sheet with every line priced
+  // The dealer coefficient typed in the options; none: the run's own.
+  std::optional<double> dealerCoefficient;
+};
+
+// The texts a camera report names its camera by (UTF-8).
+struct CReportHeading {
+  std::string article;
+  std::string description;
 };
 
 // Shows the profile names (UTF-8, the materials library's order; never
@@ -101,8 +110,10 @@ struct CCameraTallies {
 // profile and currency `chooseOptions` returns and the dealer coefficient.
 // Also kPricingExportMissing, kMaterialsMissing, kNoMaterialProfiles. The
 // camera is only read.
+// The report names the camera by `heading`, the report file's name as the
+// quotation number, and the chosen material profile.
 PriceRunResult RunCameraPriceReport(const CPriceRunSetup& setup, const CChamber& camera, double dealerCoefficient,
-                                    const ReportOptionsChooser& chooseOptions);
+                                    const ReportOptionsChooser& chooseOptions, const CReportHeading& heading = {});
 
 // The price list of standard cameras with walls 80 mm (is80) or 100 mm
 // thick (PriceListGrid), priced with the first material profile. Each camera is a scratch

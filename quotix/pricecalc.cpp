@@ -142,6 +142,7 @@ std::optional<CDoorItem> CPriceCalculator::AddDoor(const WallPanelTally& item, s
       // A camera lower than the door leaves no wall above it (never a
       // negative panel that would lower the price).
       overHeight = std::max(0, h - kSideDoorHeight);
+      door.height = std::min(h, kSideDoorHeight);
       kit = container ? 0 : 1;
       door.hasSidePanels = true;
       door.sideWidths[0] = item.nextWidth;
@@ -160,6 +161,7 @@ std::optional<CDoorItem> CPriceCalculator::AddDoor(const WallPanelTally& item, s
         const CSwingDoor& swing = kSwingDoors[item.doorVariant - 1];
         door.price = prices_.Get(values_.thickness == kThickness80 ? swing.entry80 : swing.entry100);
         overHeight = std::max(0, h - swing.height);
+        door.height = swing.height;
       }
       break;
     }
@@ -168,6 +170,7 @@ std::optional<CDoorItem> CPriceCalculator::AddDoor(const WallPanelTally& item, s
       door.price = prices_.Get(PriceEntry::kOpening);
       overWidth = item.width;
       overHeight = h - item.openingHeight >= 1 ? h - item.openingHeight : 0;
+      door.height = item.openingHeight;
       break;
     default:
       return std::nullopt;
@@ -199,6 +202,10 @@ std::vector<CDoorKitRow> CPriceCalculator::AddDoorKits() {
   return rows;
 }
 
+double CPriceCalculator::MarkupFactor() const {
+  return (1.0 + prices_.Get(PriceEntry::kDealerMarkup)) * (1.0 + prices_.Get(PriceEntry::kMargin));
+}
+
 CTotals CPriceCalculator::Totals(bool applyDealerDiscount, bool euro) const {
   const double t = values_.thickness;
   CTotals totals;
@@ -209,9 +216,7 @@ CTotals CPriceCalculator::Totals(bool applyDealerDiscount, bool euro) const {
   } else {
     totals.volumeDiscount = totals.volume >= kDiscountVolume ? prices_.Get(PriceEntry::kVolumeDiscount100) : 0.0;
   }
-  double total = (1.0 + prices_.Get(PriceEntry::kDealerMarkup)) * (1.0 + prices_.Get(PriceEntry::kMargin)) *
-                     sums_.standardSum +
-                 sums_.extrasSum;
+  double total = MarkupFactor() * sums_.standardSum + sums_.extrasSum;
   total -= total * totals.volumeDiscount;
   const double dealer = prices_.Get(PriceEntry::kDealerDiscount);
   if (applyDealerDiscount && dealer > 0.0 && dealer < 1.0) {
@@ -223,6 +228,7 @@ CTotals CPriceCalculator::Totals(bool applyDealerDiscount, bool euro) const {
     const double rate = prices_.Get(PriceEntry::kEuroRate);
     if (rate != 0.0) {
       total /= rate;
+      totals.euroRate = rate;
     } else {
       totals.euroRateMissing = true;
     }
@@ -292,5 +298,7 @@ CCameraPricing PriceCamera(const CPriceTable& prices, const CCameraValues& value
   for (const COverDoorPanel& panel : overDoor) result.overDoorPanels.push_back(calc.AddOverDoorPanel(panel));
   result.doorKits = calc.AddDoorKits();
   result.totals = calc.Totals(!priceList, input.euroNoVat);
+  result.markupFactor = calc.MarkupFactor();
+  result.vatRate = calc.Vat();
   return result;
 }

@@ -58,6 +58,7 @@ struct CDoorItem {
   DoorKind kind = DoorKind::Opening;
   int32_t count = 0;
   int32_t width = 0;
+  int32_t height = 0;  // of the door leaf or the opening; 0 where unknown
   double price = 0.0;  // each, into extrasSum
   bool hasSidePanels = false;
   int32_t sideWidths[2] = {0, 0};
@@ -85,6 +86,7 @@ struct CTotals {
   double total = 0.0;
   bool euro = false;
   bool euroRateMissing = false;  // a euro total was asked with no rate: total stays in roubles
+  double euroRate = 0.0;         // roubles per euro the total was divided by
 };
 
 // Whether a report can show these totals. Prices within the table's limits
@@ -118,6 +120,9 @@ class CPriceCalculator {
   // The total of the sums: margins, volume discount, then the dealer
   // discount (when asked and 0 < discount < 1), then the euro rate.
   CTotals Totals(bool applyDealerDiscount, bool euro) const;
+  // (1 + dealer markup)(1 + margin): what the panel, post, over-door and kit
+  // amounts are multiplied by in the total; doors and openings are not.
+  double MarkupFactor() const;
 
  private:
   CPanelRow AddFlatGroup(int32_t count, int32_t width, int32_t length, int family80);
@@ -164,6 +169,10 @@ struct CCameraPricing {
   double volumeAfterSplit = 0.0;  // from the list the rows were priced from
   CPriceSums sums;
   CTotals totals;
+  // What the panel, post, over-door and kit amounts are multiplied by on
+  // their way to the total: the dealer markup and the margin.
+  double markupFactor = 1.0;
+  double vatRate = 0.0;  // included in those amounts
 };
 
 CCameraPricing PriceCamera(const CPriceTable& prices, const CCameraValues& values, const CCameraInput& input,

@@ -84,11 +84,11 @@ ZAMO_EXPORT void InitXReport(int32_t firstRow) {
   }
 }
 
-ZAMO_EXPORT int32_t MakeReport(const ZamoModule* /*material*/, ZamoPriceBlock /*block*/, ZamoWallTallyList walls,
+ZAMO_EXPORT int32_t MakeReport(const ZamoModule* material, ZamoPriceBlock /*block*/, ZamoWallTallyList walls,
                                ZamoWallTallyList partitions, ZamoFloorTallyList ceiling, int32_t cornerPostCount,
                                int32_t noFloor, int32_t euroNoVat) {
   try {
-    return Module().MakeReport(Input(walls, partitions, ceiling, cornerPostCount, noFloor, euroNoVat));
+    return Module().MakeReport(Input(walls, partitions, ceiling, cornerPostCount, noFloor, euroNoVat), material);
   } catch (...) {
     return 0;
   }
@@ -157,6 +157,19 @@ ZAMO_EXPORT intptr_t ShowPriceDlg(void* parent, uint8_t* buffer, int32_t /*reser
 ZAMO_EXPORT void SetReportPath(const char* path, int32_t openAfterwards) {
   try {
     Module().SetReportPath(path, Flag(openAfterwards));
+  } catch (...) {
+  }
+}
+
+ZAMO_EXPORT void SetReportDetails(const char* article, const char* description, const char* quotationNumber,
+                                  int32_t detailedEstimate) {
+  try {
+    CReportDetails details;
+    details.article = article ? article : "";
+    details.description = description ? description : "";
+    details.quotationNumber = quotationNumber ? quotationNumber : "";
+    details.detailedEstimate = Flag(detailedEstimate);
+    Module().Session().SetReportDetails(std::move(details));
   } catch (...) {
   }
 }

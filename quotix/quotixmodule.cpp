@@ -80,7 +80,44 @@ bool CQuotixModule::InitXL(bool priceListTitle, bool is80) {
   return TellRefusal(session_.InitXL(priceListTitle, is80) ? 1 : 0) != 0;
 }
 
-int32_t CQuotixModule::MakeReport(const CCameraInput& input) { return TellRefusal(session_.MakeReport(input)); }
+int32_t CQuotixModule::MakeReport(const CCameraInput& input, const ZamoModule* material) {
+  if (material) ReadMaterialDetails(material);
+  return TellRefusal(session_.MakeReport(input));
+}
+
+void CQuotixModule::ReadMaterialDetails(const ZamoModule* material) {
+  CMaterialApi api;
+  BindModuleExports(api, material);
+  if (!api.GetProfiles) return;
+  std::vector<std::string> names;
+  const ZamoStringList list{
+      &names, [](void* context) { static_cast<std::vector<std::string>*>(context)->clear(); },
+      [](void* context, const char* text) {
+        static_cast<std::vector<std::string>*>(context)->emplace_back(text ? text : "");
+      }};
+  api.GetProfiles(&list);
+  if (selectedProfile_ < 0 || static_cast<size_t>(selectedProfile_) >= names.size()) return;
+  // The surfaces as the materials dialog shows them, row by row.
+  const std::string inner = UiText(Lang::kInnerSkinLabel).toStdString();
+  const std::string outer = UiText(Lang::kOuterSkinLabel).toStdString();
+  const std::string walls = UiText(Lang::kWallsLabel).toStdString();
+  const std::string floor = UiText(Lang::kFloorLabel).toStdString();
+  const std::string ceiling = UiText(Lang::kCeilingLabel).toStdString();
+  const struct {
+    std::string surface;
+    MaterialGetterFn getter;
+  } surfaces[] = {{walls + ", " + inner, api.GetEWallTypeExt},  {walls + ", " + outer, api.GetEWallTypeInt},
+                  {floor + ", " + inner, api.GetCeilTypeExt},   {floor + ", " + outer, api.GetCeilTypeInt},
+                  {ceiling + ", " + inner, api.GetFloorTypeInt}, {ceiling + ", " + outer, api.GetFloorTypeExt},
+                  {UiText(Lang::kPartitionsResourceLabel).toStdString(), api.GetIWallType}};
+  constexpr int kTypes[] = {Lang::kMaterialType0, Lang::kMaterialType1, Lang::kMaterialType2};
+  std::vector<std::pair<std::string, std::string>> materials;
+  for (const auto& surface : surfaces) {
+    const int32_t type = surface.getter ? surface.getter() : -1;
+    materials.emplace_back(surface.surface, type >= 0 && type < 3 ? UiText(kTypes[type]).toStdString() : "-");
+  }
+  session_.SetMaterialDetails(names[static_cast<size_t>(selectedProfile_)], std::move(materials));
+}
 
 int32_t CQuotixModule::MakeReport2(const CCameraInput& input, char column) {
   return TellRefusal(session_.MakeReport2(input, column));
@@ -161,6 +198,7 @@ int32_t CQuotixModule::SelectMaterialProfile(const ZamoModule* material, int32_t
   CMaterialApi api;
   BindModuleExports(api, material);
   if (!api.SelectProfile) return WrongMaterialVersion();
+  selectedProfile_ = profile;
   return api.SelectProfile(static_cast<uint32_t>(profile));
 }
 

@@ -34,7 +34,8 @@ class CQuotixModule {
   // The session's calls that can be refused; a refusal is told to the user
   // through the message helper and returns the failure value (false, 0).
   bool InitXL(bool priceListTitle, bool is80);
-  int32_t MakeReport(const CCameraInput& input);
+  // The camera report names the material profile `material` has current.
+  int32_t MakeReport(const CCameraInput& input, const ZamoModule* material = nullptr);
   int32_t MakeReport2(const CCameraInput& input, char column);
   int32_t EndPanelReport();
 
@@ -56,6 +57,11 @@ class CQuotixModule {
   int WrongMaterialVersion() const;
 
   CQuotixSession session_;
+  // What the report names of the material profile: its name and the
+  // material of each surface, from the materials library.
+  void ReadMaterialDetails(const ZamoModule* material);
+
   QString reportPath_;
+  int32_t selectedProfile_ = 0;
   bool openAfterwards_ = true;
 };

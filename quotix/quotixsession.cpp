@@ -4,6 +4,8 @@
 #include <cctype>
 #include <ctime>
 
+#include "languageentries.h"
+
 namespace {
 
 // InitXReport's row: the column heading goes one row above it, and no
@@ -44,6 +46,7 @@ bool CQuotixSession::InitXL(bool priceListTitle, bool is80) {
     return false;
   }
   workbook_ = std::make_unique<CWorkbook>();
+  details_ = CReportDetails{};
   currentRow_ = kFirstReportRow;
   group_ = CGroup{};
   kind_ = ReportKind::None;
@@ -90,8 +93,14 @@ int CQuotixSession::MakeReport(const CCameraInput& input) {
   if (!IsFiniteTotal(pricing.totals, pricing.sums)) return Refuse(Refusal::TotalNotFinite);
   sums_ = pricing.sums;
   CReportLayout layout(*workbook_, language_);
-  currentRow_ = layout.WriteCameraReport(currentRow_, values_, input, pricing);
+  const CReportLayout::CDate today = dateSource_();
+  layout.WriteHeadingBlock(details_, today, pricing.totals.dealerDiscount);
+  currentRow_ = layout.WriteCameraReport(currentRow_, values_, input, pricing, details_.article);
   layout.WriteLogo(logoFile_);
+  if (details_.detailedEstimate) {
+    CWorkbook& estimate = workbook_->AddSheet(language_.GetTextOrBuiltin(Lang::kDetailedEstimate));
+    CReportLayout(estimate, language_).WriteDetailedEstimate(pricing, details_, today);
+  }
   return currentRow_;
 }
 
@@ -186,6 +195,7 @@ int CQuotixSession::EndPanelReport() {
   block.tableLastRow = currentRow_ - 1;
   if (quietMode_) return currentRow_;
   CReportLayout layout(*workbook_, language_);
+  layout.WriteHeadingBlock(details_, dateSource_(), block.totals.dealerDiscount);
   workbook_->DrawFrame(CRange::Cells('A', firstRow_, 'G', std::max(firstRow_, currentRow_ - 1)),
                        XlConst::kLineContinuous, XlConst::kWeightThick, XlConst::kColorAutomatic);
   currentRow_ = layout.WriteTotalsBlock(currentRow_, block);

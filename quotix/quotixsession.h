@@ -53,6 +53,16 @@ class CQuotixSession {
   // null when there is none.
   std::unique_ptr<CWorkbook> TakeWorkbook();
 
+  // What the next camera report names besides its panels; InitXL forgets
+  // it. The material profile part is the module's, from the materials
+  // library.
+  void SetReportDetails(CReportDetails details) { details_ = std::move(details); }
+  const CReportDetails& ReportDetails() const { return details_; }
+  void SetMaterialDetails(std::string profile, std::vector<std::pair<std::string, std::string>> materials) {
+    details_.materialProfile = std::move(profile);
+    details_.materials = std::move(materials);
+  }
+
   void InitValues(int32_t innerHeight, int32_t lengthA, int32_t lengthB, int32_t thickness);
   void SetDealerDiscount(double discount);
   void InitXReport(int firstRow);
@@ -104,6 +114,7 @@ class CQuotixSession {
     int start = 0;
     int last = 0;
   } group_;
+  CReportDetails details_;
   std::string logoFile_ = CReportLayout::kLogoFileName;
   std::function<CReportLayout::CDate()> dateSource_;
 };

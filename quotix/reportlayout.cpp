@@ -53,6 +53,15 @@ int DoorRowName(DoorKind kind) {
   return 0;
 }
 
+// "width x height" of a door or opening; the width alone where the height
+// is not known.
+std::string DoorSize(const CDoorItem& door) {
+  return door.height > 0 ? FormatText("%d x %d", door.width, door.height) : FormatText("%d", door.width);
+}
+
+// The detailed estimate's columns.
+constexpr double kEstimateWidths[] = {5, 44, 14, 10, 16, 18};
+
 // The total as a whole number, cut (not rounded) as the reports always did.
 long long WholeTotal(double total) {
   if (!std::isfinite(total)) return 0;
@@ -131,7 +140,7 @@ void CReportLayout::WriteCornerPosts(int row, const CPanelRow& posts, int32_t th
 }
 
 int CReportLayout::WriteCameraReport(int row, const CCameraValues& values, const CCameraInput& input,
-                                     const CCameraPricing& pricing) {
+                                     const CCameraPricing& pricing, const std::string& article) {
   const int32_t t = values.thickness;
   if (!input.walls.empty() && !input.ceiling.empty()) {
     Put('B', row,
@@ -141,17 +150,33 @@ int CReportLayout::WriteCameraReport(int row, const CCameraValues& values, const
   ++row;
   const int headerRow = row;
   WriteTableHeader(headerRow);
+  // The N column counts the panel lines of the whole table.
+  int line = 0;
+  const auto numbered = [&](int at) { Put('A', at, FormatText("%d", ++line)); };
   // Wall rows start under the header, each one a row further on.
   int number = 0;
-  for (const CPanelRow& panel : pricing.wallRows) WritePanelRow(++row, Section::Wall, ++number, panel, t);
+  for (const CPanelRow& panel : pricing.wallRows) {
+    WritePanelRow(++row, Section::Wall, ++number, panel, t);
+    numbered(row);
+  }
   ++row;
   number = 0;
-  for (const CPanelRow& panel : pricing.partitionRows) WritePanelRow(row++, Section::Partition, ++number, panel, t);
+  for (const CPanelRow& panel : pricing.partitionRows) {
+    numbered(row);
+    WritePanelRow(row++, Section::Partition, ++number, panel, t);
+  }
+  if (pricing.cornerPosts.count > 0) numbered(row);
   WriteCornerPosts(row++, pricing.cornerPosts, t);
   number = 0;
-  for (const CPanelRow& panel : pricing.ceilingRows) WritePanelRow(row++, Section::Ceiling, ++number, panel, t);
+  for (const CPanelRow& panel : pricing.ceilingRows) {
+    numbered(row);
+    WritePanelRow(row++, Section::Ceiling, ++number, panel, t);
+  }
   number = 0;
-  for (const CPanelRow& panel : pricing.floorRows) WritePanelRow(row++, Section::Floor, ++number, panel, t);
+  for (const CPanelRow& panel : pricing.floorRows) {
+    numbered(row);
+    WritePanelRow(row++, Section::Floor, ++number, panel, t);
+  }
   const int lastTableRow = row - 1;
   sheet_.DrawFrame(CRange::Cells('A', headerRow, 'G', lastTableRow), XlConst::kLineContinuous, XlConst::kWeightThick,
                    XlConst::kColorAutomatic);
@@ -166,6 +191,7 @@ int CReportLayout::WriteCameraReport(int row, const CCameraValues& values, const
   block.totals = pricing.totals;
   block.thickness = t;
   block.euroNote = input.euroNoVat;
+  block.article = article;
   block.tableFirstRow = headerRow;
   block.tableLastRow = lastTableRow;
   return WriteTotalsBlock(row, block);
@@ -178,6 +204,7 @@ int CReportLayout::WriteDoorRows(int row, const std::vector<CDoorItem>& doors, i
     Put('B', row, FormatText("%s №%d", Text(DoorRowName(door.kind)).c_str(), row - start + 1));
     Put('C', row, Text(KindText(door.kind)));
     Put('D', row, FormatText("%d", thickness));
+    Put('E', row, DoorSize(door));
     Put('F', row, FormatText("%d", door.count));
     ++row;
     if (!door.hasSidePanels) continue;
@@ -229,11 +256,12 @@ int CReportLayout::WriteTotalsBlock(int row, const CTotalsBlock& block) {
   // No euro rate in the table: said instead of a euro total.
   Put('G', row, block.totals.euroRateMissing ? AddedText(Lang::kEuroRateMissing)
                                              : FormatText("%lld", WholeTotal(block.totals.total)));
+  if (!block.totals.euroRateMissing) Put('H', row, CurrencyAfterTotal(block.totals));
   ++row;
   if (block.euroNote) Put('H', row, kEuroNote);
   ++row;
   Put('A', row, Text(Lang::kReportClosingRow1Left));
-  Put('C', row, Text(Lang::kReportClosingRow1Right));
+  Put('C', row, block.article.empty() ? Text(Lang::kReportClosingRow1Right) : block.article);
   sheet_.SetRowHeight(CRange::Cell('A', row), kClosingRowHeight);
   ++row;
   Put('A', row, Text(Lang::kReportClosingRow2Left));
@@ -316,4 +344,151 @@ void CReportLayout::ClosePriceListGroup(char column, int first, int last, int32_
     sheet_.SetColumnWidth(CRange::Columns(priceColumn, priceColumn), kPriceColumnWidth);
     sheet_.SetColumnWidth(CRange::Columns(column, column), kVolumeColumnWidth);
   }
+}
+
+std::string CReportLayout::CurrencyAfterTotal(const CTotals& totals) const {
+  return totals.euro && !totals.euroRateMissing ? std::string("EUR") : AddedText(Lang::kQuoteRoubles);
+}
+
+void CReportLayout::WriteHeadingBlock(const CReportDetails& details, const CDate& today, double dealerCoefficient) {
+  const auto labelled = [this](char column, int row, int entry, const std::string& value) {
+    if (!value.empty()) Put(column, row, AddedText(entry) + ": " + value);
+  };
+  labelled('B', 2, Lang::kArticleLabel, details.article);
+  labelled('B', 3, Lang::kDescriptionLabel, details.description);
+  labelled('E', 2, Lang::kPrintDateLabel, FormatText("%02d.%02d.%04d", today.day, today.month, today.year));
+  if (!details.quotationNumber.empty())
+    Put('G', 2, AddedText(Lang::kQuoteNumberLabel) + " " + details.quotationNumber);
+  if (dealerCoefficient > 0.0) labelled('G', 3, Lang::kQuoteDealerCoefficient, FormatText("%g", dealerCoefficient));
+  if (details.materialProfile.empty()) return;
+  labelled('I', 4, Lang::kQuoteMaterialProfile, details.materialProfile);
+  int row = 5;
+  for (const auto& [surface, material] : details.materials) Put('I', row++, surface + ": " + material);
+}
+
+void CReportLayout::WriteDetailedEstimate(const CCameraPricing& pricing,
+                                          const CReportDetails& details, const CDate& today) {
+  const CTotals& totals = pricing.totals;
+  // Every amount in the currency of the total.
+  const double rate = totals.euro && !totals.euroRateMissing && totals.euroRate != 0.0 ? totals.euroRate : 1.0;
+  const double markup = pricing.markupFactor;
+  int row = 1;
+  Put('B', row, AddedText(Lang::kDetailedEstimate));
+  sheet_.SetBold(CRange::Cell('B', row), true);
+  WriteHeadingBlock({details.article, details.description, details.quotationNumber, false, {}, {}}, today, 0.0);
+  row = 5;
+  const int headerRow = row;
+  Put('A', row, "N");
+  Put('B', row, Text(Lang::kColumnName));
+  Put('C', row, Text(Lang::kColumnSize));
+  Put('D', row, Text(Lang::kColumnCount));
+  Put('E', row, AddedText(Lang::kEstimateUnitPrice));
+  Put('F', row, AddedText(Lang::kEstimateLineSum));
+  sheet_.SetBold(CRange::Cells('A', row, 'F', row), true);
+  ++row;
+
+  int line = 0;
+  double sum = 0.0;
+  double groupSum = 0.0;
+  const auto group = [&](int entry) {
+    Put('B', row, AddedText(entry));
+    sheet_.SetBold(CRange::Cell('B', row), true);
+    ++row;
+    groupSum = 0.0;
+  };
+  const auto item = [&](const std::string& name, const std::string& size, int32_t count, double amount) {
+    const double value = amount / rate;
+    Put('A', row, FormatText("%d", ++line));
+    Put('B', row, name);
+    Put('C', row, size);
+    Put('D', row, FormatText("%d", count));
+    Put('E', row, FormatFixed(count != 0 ? value / count : value, 2));
+    Put('F', row, FormatFixed(value, 2));
+    groupSum += value;
+    ++row;
+  };
+  const auto subtotal = [&] {
+    Put('B', row, AddedText(Lang::kEstimateSubtotal));
+    Put('F', row, FormatFixed(groupSum, 2));
+    sheet_.SetBold(CRange::Cells('B', row, 'F', row), true);
+    sum += groupSum;
+    row += 2;
+  };
+  const auto panels = [&](int entry, int name, const std::vector<CPanelRow>& rows) {
+    if (rows.empty()) return;
+    group(entry);
+    int number = 0;
+    for (const CPanelRow& panel : rows)
+      item(FormatText("%s №%d", Text(name).c_str(), ++number), FormatText("%d X %d", panel.width, panel.length),
+           panel.count, panel.amount * markup);
+    subtotal();
+  };
+  panels(Lang::kEstimateWalls, Lang::kReportWallPanelRow, pricing.wallRows);
+  panels(Lang::kEstimatePartitions, Lang::kReportPartitionRow, pricing.partitionRows);
+  if (pricing.cornerPosts.count > 0) {
+    group(Lang::kEstimateCornerPosts);
+    item(Text(Lang::kReportCornerPostRow), FormatText("%d", pricing.cornerPosts.length), pricing.cornerPosts.count,
+         pricing.cornerPosts.amount * markup);
+    subtotal();
+  }
+  panels(Lang::kEstimateCeiling, Lang::kReportCeilingPanelRow, pricing.ceilingRows);
+  panels(Lang::kEstimateFloor, Lang::kReportFloorPanelRow, pricing.floorRows);
+
+  const bool anyDoor = !pricing.wallDoors.empty() || !pricing.partitionDoors.empty() ||
+                       !pricing.overDoorPanels.empty() || !pricing.doorKits.empty();
+  if (anyDoor) {
+    group(Lang::kEstimateDoors);
+    for (const std::vector<CDoorItem>* doors : {&pricing.wallDoors, &pricing.partitionDoors}) {
+      for (const CDoorItem& door : *doors) {
+        item(Text(DoorRowName(door.kind)) + " " + Text(KindText(door.kind)), DoorSize(door), door.count,
+             door.count * door.price);
+        if (!door.hasSidePanels) continue;
+        const int side =
+            door.kind == DoorKind::Container ? Lang::kReportContainerSidePanel : Lang::kReportSlidingSidePanel;
+        for (int i = 0; i < 2; ++i)
+          item(Text(side), FormatText("%d", door.sideWidths[i]), door.count, door.sideAmounts[i] * markup);
+      }
+    }
+    int number = 0;
+    for (const COverDoorPanel& panel : pricing.overDoorPanels)
+      item(FormatText("%s %d", Text(Lang::kReportOverDoorPanelRow).c_str(), ++number),
+           FormatText("%d x %d", panel.height, panel.width), panel.count, panel.amount * markup);
+    for (const CDoorKitRow& kit : pricing.doorKits)
+      item(FormatText("%s %s", Text(Lang::kReportDoorKitRow).c_str(), Text(KindText(kit.kind)).c_str()), "",
+           kit.count, kit.amount * markup);
+    subtotal();
+  }
+
+  const double volumeDiscount = sum * totals.volumeDiscount;
+  const double afterVolume = sum - volumeDiscount;
+  const double dealerDiscount = afterVolume * totals.dealerDiscount;
+  const auto amountLine = [&](int entry, double value, const std::string& note = {}) {
+    Put('B', row, AddedText(entry) + note);
+    Put('F', row, FormatFixed(value, 2));
+    ++row;
+  };
+  if (totals.volumeDiscount > 0.0)
+    amountLine(Lang::kEstimateVolumeDiscount, -volumeDiscount, FormatText(" (%g %%)", totals.volumeDiscount * 100));
+  if (totals.dealerDiscount > 0.0)
+    amountLine(Lang::kEstimateDealerDiscount, -dealerDiscount, FormatText(" (%g %%)", totals.dealerDiscount * 100));
+  // What the panels and kits carry of tax, after the discounts.
+  if (pricing.vatRate > 0.0) {
+    const double taxed = (sum - pricing.sums.extrasSum / rate) * (1.0 - totals.volumeDiscount) *
+                         (1.0 - totals.dealerDiscount);
+    amountLine(Lang::kEstimateVat, taxed * pricing.vatRate / (1.0 + pricing.vatRate));
+  }
+  Put('B', row, AddedText(Lang::kReportTotal));
+  Put('F', row, totals.euroRateMissing ? AddedText(Lang::kEuroRateMissing)
+                                       : FormatText("%lld", WholeTotal(totals.total)));
+  if (!totals.euroRateMissing) Put('G', row, CurrencyAfterTotal(totals));
+  sheet_.SetBold(CRange::Cells('B', row, 'G', row), true);
+  sheet_.DrawFrame(CRange::Cells('A', headerRow, 'F', row), XlConst::kLineContinuous, XlConst::kWeightThin,
+                   XlConst::kColorAutomatic);
+  char column = 'A';
+  for (double width : kEstimateWidths) {
+    sheet_.SetColumnWidth(CRange::Columns(column, column), width);
+    ++column;
+  }
+  sheet_.SetPrintTitleRows(headerRow, headerRow);
+  sheet_.SetPageSetup({XlConst::kPortrait, false, kFitPagesWide, 0});
 }

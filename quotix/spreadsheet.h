@@ -86,4 +86,6 @@ class CSpreadsheet {
   // Embeds a picture file (not linked); false when it cannot be read.
   virtual bool AddPicture(const std::string& file, double left, double top, double width, double height) = 0;
   virtual void SetPageSetup(const CPageSetup& setup) = 0;
+  // Rows first..last are printed again at the top of every page.
+  virtual void SetPrintTitleRows(int first, int last) = 0;
 };

@@ -259,3 +259,14 @@ int CWorkbook::LastTextRow() const {
   }
   return last;
 }
+
+void CWorkbook::SetPrintTitleRows(int first, int last) {
+  if (first < 1 || last < first) return;
+  printTitleFirst_ = first;
+  printTitleLast_ = last;
+}
+
+CWorkbook& CWorkbook::AddSheet(const std::string& name) {
+  moreSheets_.push_back({name, std::make_shared<CWorkbook>()});
+  return *moreSheets_.back().sheet;
+}

@@ -3,16 +3,18 @@
 #include <compare>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "spreadsheet.h"
 
-// A report workbook held in memory: one worksheet with its cells, styles,
+// A report workbook held in memory: a worksheet with its cells, styles,
 // merged ranges, frames, row heights, column widths, pictures and page
-// set-up. The reports write into it through CSpreadsheet; the .xlsx writer
-// and the tests read it back cell by cell.
+// set-up, and any further worksheets after it. The reports write into it
+// through CSpreadsheet; the .xlsx writer and the tests read it back cell by
+// cell.
 
 struct CBorder {
   int lineStyle = 0;  // 0: none
@@ -76,6 +78,7 @@ class CWorkbook : public CSpreadsheet {
   double Top(const CRange& range) const override;
   bool AddPicture(const std::string& file, double left, double top, double width, double height) override;
   void SetPageSetup(const CPageSetup& setup) override;
+  void SetPrintTitleRows(int first, int last) override;
 
   // Reading back. Rows from 1, columns from 0.
   const CCell* Find(int row, int col) const;
@@ -96,6 +99,18 @@ class CWorkbook : public CSpreadsheet {
   bool HasPageSetup() const { return hasPageSetup_; }
   // The last row that holds a text.
   int LastTextRow() const;
+  // The rows repeated at the top of every printed page; 0 for none.
+  int PrintTitleFirstRow() const { return printTitleFirst_; }
+  int PrintTitleLastRow() const { return printTitleLast_; }
+
+  // A further worksheet after this one, named `name` (the writer falls back
+  // to a name of its own for one the spreadsheet refuses).
+  CWorkbook& AddSheet(const std::string& name);
+  struct CNamedSheet {
+    std::string name;
+    std::shared_ptr<CWorkbook> sheet;
+  };
+  const std::vector<CNamedSheet>& MoreSheets() const { return moreSheets_; }
 
  private:
   template <typename Fn>
@@ -108,4 +123,7 @@ class CWorkbook : public CSpreadsheet {
   std::vector<CPicture> pictures_;
   CPageSetup pageSetup_;
   bool hasPageSetup_ = false;
+  int printTitleFirst_ = 0;
+  int printTitleLast_ = 0;
+  std::vector<CNamedSheet> moreSheets_;
 };

@@ -149,7 +149,19 @@ void FillSheet(lxw_workbook* book, lxw_worksheet* sheet, const CWorkbook& workbo
     if (setup.orientation == XlConst::kLandscape) worksheet_set_landscape(sheet);
     if (!setup.zoom) worksheet_fit_to_pages(sheet, static_cast<uint16_t>(setup.fitWide), static_cast<uint16_t>(setup.fitTall));
   }
+  if (workbook.PrintTitleFirstRow() >= 1)
+    worksheet_repeat_rows(sheet, static_cast<lxw_row_t>(workbook.PrintTitleFirstRow() - 1),
+                          static_cast<lxw_row_t>(workbook.PrintTitleLastRow() - 1));
   worksheet_set_paper(sheet, kPaperA4);
+}
+
+// A sheet name the spreadsheet would refuse (too long, a character it does
+// not allow, taken already) is taken for a damaged language file: the
+// built-in one serves, or failing that a numbered one.
+std::string SheetName(lxw_workbook* book, const std::string& wanted, const std::string& builtin, int number) {
+  if (workbook_validate_sheet_name(book, wanted.c_str()) == LXW_NO_ERROR) return wanted;
+  if (workbook_validate_sheet_name(book, builtin.c_str()) == LXW_NO_ERROR) return builtin;
+  return "Sheet" + std::to_string(number);
 }
 
 }  // namespace
@@ -158,13 +170,16 @@ FileError SaveWorkbookXlsx(const CWorkbook& workbook, const std::string& path) {
   return WriteFileAtomicallyVia(path, [&](const std::string& temp) -> FileError {
     lxw_workbook* book = workbook_new(temp.c_str());
     if (!book) return {temp, "cannot be created (out of memory)"};
-    // A name the spreadsheet would refuse (too long, a character it does not
-    // allow) is taken for a damaged language file: the built-in one serves.
-    std::string name = ModuleLanguage().GetTextOrBuiltin(Lang::kSheetName);
-    if (workbook_validate_sheet_name(book, name.c_str()) != LXW_NO_ERROR)
-      name = BuiltinLanguage().GetString(Lang::kSheetName);
+    const std::string name = SheetName(book, ModuleLanguage().GetTextOrBuiltin(Lang::kSheetName),
+                                       BuiltinLanguage().GetString(Lang::kSheetName), 1);
     lxw_worksheet* sheet = workbook_add_worksheet(book, name.c_str());
     if (sheet) FillSheet(book, sheet, workbook);
+    int number = 1;
+    for (const CWorkbook::CNamedSheet& more : workbook.MoreSheets()) {
+      ++number;
+      const std::string moreName = SheetName(book, more.name, "Sheet" + std::to_string(number), number);
+      if (lxw_worksheet* added = workbook_add_worksheet(book, moreName.c_str())) FillSheet(book, added, *more.sheet);
+    }
     const lxw_error error = workbook_close(book);
     if (error != LXW_NO_ERROR) return {temp, std::string("cannot be written: ") + lxw_strerror(error)};
     return {};

@@ -21,6 +21,7 @@
 #include "pricerun.h"
 #include "programservices.h"
 #include "reportnotice.h"
+#include "textcodec.h"
 
 namespace {
 
@@ -81,24 +82,28 @@ void TellRunResult(PriceRunResult result, int profilesCaption = Lang::kErrorCapt
 void CameraPrice(CChildView& view) {
   // A window whose new-camera dialog was cancelled has nothing to price.
   if (view.Camera().WallCount() == 0) return;
-  CWaitCursor wait;
   // A floor strip too narrow for the automatic division would leave the
   // camera unpriceable: the user may have it divided with one panel across.
   CWindowAsker asker(&view);
   FinishEdit(view, edit_commands::DivideNarrowFloorStrips(view.Document(), asker));
+  CWaitCursor wait;
   const ReportOptionsChooser choose =
       [&view, &wait](const std::vector<std::string>& profiles) -> std::optional<CReportOptions> {
     CExcelOutputDlg dialog(&view);
     dialog.SetProfileNames(profiles);
+    dialog.SetDealerCoefficient(DealerCoefficient());
     if (view.RunDialog(dialog) != QDialog::Accepted) return std::nullopt;
+    // The coefficient typed here is the one the next camera starts from.
+    SetDealerCoefficient(dialog.DealerCoefficient());
     // A camera the run will refuse gets its message without a wait cursor.
     if (CCameraTallies().Tally(view.Camera())) wait.Start();
-    return CReportOptions{dialog.ProfileIndex(), dialog.Euro()};
+    return CReportOptions{dialog.ProfileIndex(), dialog.Euro(), dialog.DetailedEstimate(), dialog.DealerCoefficient()};
   };
   CPriceRunSetup setup = ProgramSetup();
   QString written;
   setup.savedPath = &written;
-  const PriceRunResult result = RunCameraPriceReport(setup, view.Camera(), DealerCoefficient(), choose);
+  const CReportHeading heading{Utf16ToUtf8(view.Document().Article()), Utf16ToUtf8(view.Document().Description())};
+  const PriceRunResult result = RunCameraPriceReport(setup, view.Camera(), DealerCoefficient(), choose, heading);
   wait.Stop();
   TellRunResult(result);
   AnnounceReport(written, &view);

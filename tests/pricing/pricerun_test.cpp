@@ -46,7 +46,7 @@ struct Seen {
   friend bool operator==(const Seen&, const Seen&) = default;
 };
 
-std::optional<CReportOptions> FirstProfile(const std::vector<std::string>&) { return CReportOptions{0, false}; }
+std::optional<CReportOptions> FirstProfile(const std::vector<std::string>&) { return CReportOptions{}; }
 
 class PriceRunTest : public ::testing::Test {
  protected:

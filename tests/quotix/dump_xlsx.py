@@ -5,8 +5,9 @@ Usage: dump_xlsx.py FILE.xlsx
 
 Cells (value, number or text, font, fill, alignment, rotation, borders),
 merged ranges, column widths, row heights, pictures with their drawn size
-in EMU, and the page set-up of the first worksheet. Exit code 3 when
-openpyxl is missing, 2 when the file cannot be read.
+in EMU, and the page set-up of the first worksheet; the values of every
+further worksheet by its name, with its repeated print rows. Exit code 3
+when openpyxl is missing, 2 when the file cannot be read.
 """
 import json
 import re
@@ -81,8 +82,14 @@ def dump(path):
 
     setup = sheet.page_setup
     fit = sheet.sheet_properties.pageSetUpPr
+    more = {}
+    for other in book.worksheets[1:]:
+        values = {c.coordinate: c.value for row in other.iter_rows() for c in row if c.value is not None}
+        more[other.title] = {"cells": values, "print_title_rows": other.print_title_rows}
     return {
         "sheet": sheet.title,
+        "print_title_rows": sheet.print_title_rows,
+        "more_sheets": more,
         "cells": cells,
         "merges": sorted(str(r) for r in sheet.merged_cells.ranges),
         "column_widths": {k: v.width for k, v in sheet.column_dimensions.items() if v.customWidth},

@@ -2,7 +2,10 @@
 // and the panel report, group by group for the price list.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
 #include <functional>
+#include <random>
 
 #include "languageentries.h"
 #include "quotixsession.h"
@@ -70,14 +73,15 @@ TEST_F(ReportLayoutTest, CameraWithoutDoorsRowByRow) {
 
   EXPECT_EQ(T("B4"), "ХКМ- 10.66 (3000 x 2000 x 2200)");
   EXPECT_EQ(Row(5), "N|" + L(216) + "|" + L(217) + "|" + L(218) + "|" + L(219) + "|" + L(220) + "|" + L(221) + "||");
-  EXPECT_EQ(Row(6), "|" + L(14) + " №1|" + L(12) + "|80|1200 X 2040|6|2.45||");
-  EXPECT_EQ(Row(7), "|" + L(14) + " №2|" + L(13) + "|80|520 X 2040|2|1.06||");
-  EXPECT_EQ(Row(8), "|" + L(14) + " №3|" + L(13) + "|80|720 X 2040|2|1.47||");
-  EXPECT_EQ(Row(9), "|" + L(212) + "||80|2040|4|-||");
-  EXPECT_EQ(Row(10), "|" + L(35) + " №1|" + L(12) + "|80|980 X 2000|2|1.96||");
-  EXPECT_EQ(Row(11), "|" + L(35) + " №2|" + L(13) + "|80|1040 X 2000|1|2.08||");
-  EXPECT_EQ(Row(12), "|" + L(34) + " №1|" + L(12) + "|80|980 X 2000|2|1.96||");
-  EXPECT_EQ(Row(13), "|" + L(34) + " №2|" + L(13) + "|80|1040 X 2000|1|2.08||");
+  // The N column counts the panel lines over the whole table.
+  EXPECT_EQ(Row(6), "1|" + L(14) + " №1|" + L(12) + "|80|1200 X 2040|6|2.45||");
+  EXPECT_EQ(Row(7), "2|" + L(14) + " №2|" + L(13) + "|80|520 X 2040|2|1.06||");
+  EXPECT_EQ(Row(8), "3|" + L(14) + " №3|" + L(13) + "|80|720 X 2040|2|1.47||");
+  EXPECT_EQ(Row(9), "4|" + L(212) + "||80|2040|4|-||");
+  EXPECT_EQ(Row(10), "5|" + L(35) + " №1|" + L(12) + "|80|980 X 2000|2|1.96||");
+  EXPECT_EQ(Row(11), "6|" + L(35) + " №2|" + L(13) + "|80|1040 X 2000|1|2.08||");
+  EXPECT_EQ(Row(12), "7|" + L(34) + " №1|" + L(12) + "|80|980 X 2000|2|1.96||");
+  EXPECT_EQ(Row(13), "8|" + L(34) + " №2|" + L(13) + "|80|1040 X 2000|1|2.08||");
   EXPECT_TRUE(Framed("A5", "G13"));
   EXPECT_EQ(S("A14").borders[kEdgeTop].lineStyle, 0);
   // 2920 is longer than 2560: the note, then the totals block.
@@ -108,6 +112,87 @@ TEST_F(ReportLayoutTest, CameraWithoutDoorsRowByRow) {
   EXPECT_EQ(book.ColumnWidth(8), CWorkbook::kDefaultColumnWidth);
 }
 
+// The quotation names the camera, its date and number, the currency after
+// the total, the dealer coefficient and the material profile the factory
+// builds with, in cells the fixed layout leaves free.
+TEST_F(ReportLayoutTest, QuotationNamesCameraDateNumberCurrencyCoefficientAndMaterials) {
+  const CSampleCamera camera = MakeRectangularCamera(2920, 1920, 2040, 80, true);
+  ASSERT_TRUE(session_.InitXL(false, true));
+  session_.InitValues(2040, 2920, 1920, 80);
+  session_.SetDealerDiscount(0.1);
+  session_.SetReportDetails({"KH-3020", "Овощная", "camera-20240305-101500", false, {}, {}});
+  session_.SetMaterialDetails("Пищевой", {{"Стены, внутренние", "Стеновые"}, {"Пол, внешние", "Половые"}});
+  session_.MakeReport(camera.Input());
+  EXPECT_EQ(T("B2"), "Артикул: KH-3020");
+  EXPECT_EQ(T("B3"), "Описание камеры: Овощная");
+  EXPECT_EQ(T("E2"), "Дата: 05.03.2024");
+  EXPECT_EQ(T("G2"), "Предложение № camera-20240305-101500");
+  EXPECT_EQ(T("G3"), "Коэффициент дилера: 0.1");
+  EXPECT_EQ(T("I4"), "Профиль материалов: Пищевой");
+  EXPECT_EQ(T("I5"), "Стены, внутренние: Стеновые");
+  EXPECT_EQ(T("I6"), "Пол, внешние: Половые");
+  int total = 0, article = 0;
+  for (int row = 5; row < 40; ++row) {
+    if (T(("B" + std::to_string(row)).c_str()) == "Итого:") total = row;
+    if (T(("A" + std::to_string(row)).c_str()) == L(Lang::kReportClosingRow1Left)) article = row;
+  }
+  ASSERT_GT(total, 0);
+  EXPECT_EQ(T(("H" + std::to_string(total)).c_str()), "руб.");
+  EXPECT_EQ(T(("C" + std::to_string(article)).c_str()), "KH-3020");
+  // A new workbook forgets them.
+  ASSERT_TRUE(session_.InitXL(false, true));
+  session_.SetDealerDiscount(0.0);
+  session_.MakeReport(camera.Input());
+  EXPECT_EQ(T("B2"), "");
+  EXPECT_EQ(T("G3"), "");
+  EXPECT_EQ(T("I4"), "");
+}
+
+// The detailed estimate's total is the camera report's, to the unit, and
+// its lines, subtotals and discounts add up to it, for cameras of every
+// size, thickness, door, coefficient and currency.
+TEST_F(ReportLayoutTest, DetailedEstimateAddsUpToTheReportsTotal) {
+  std::mt19937 random(20240305);
+  const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+  for (int n = 0; n < 40; ++n) {
+    const int32_t thickness = pick(0, 1) ? 80 : 100;
+    const int32_t height = kStandardHeights[pick(0, 2)] + (pick(0, 3) == 0 ? pick(1, 400) : 0);
+    const int32_t width = pick(15, 90) * 100 + pick(0, 1) * 40;
+    const int32_t depth = pick(15, 90) * 100 + pick(0, 1) * 40;
+    const CSampleCamera camera = MakeRectangularCamera(width, depth, height, thickness, pick(0, 1) == 1);
+    const bool euro = pick(0, 1) == 1;
+    SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(depth) + "x" + std::to_string(height) + "/" +
+                 std::to_string(thickness) + (euro ? " EUR" : " RUB"));
+    ASSERT_TRUE(session_.InitXL(false, thickness == 80));
+    session_.InitValues(height, width, depth, thickness);
+    session_.SetDealerDiscount(pick(0, 2) == 0 ? 0.0 : pick(1, 30) / 100.0);
+    session_.SetReportDetails({"A", "B", "N", true, {}, {}});
+    ASSERT_GT(session_.MakeReport(camera.Input(pick(0, 4) == 0, euro)), 0);
+    const CWorkbook& book = *session_.Workbook();
+    ASSERT_EQ(book.MoreSheets().size(), 1u);
+    const CWorkbook& estimate = *book.MoreSheets()[0].sheet;
+    EXPECT_EQ(book.MoreSheets()[0].name, L(Lang::kDetailedEstimate));
+    std::string reportTotal, estimateTotal;
+    for (int row = 1; row < 200; ++row) {
+      if (book.Text(row, 1) == "Итого:") reportTotal = book.Text(row, 6);
+      if (estimate.Text(row, 1) == "Итого:") estimateTotal = estimate.Text(row, 5);
+    }
+    ASSERT_FALSE(reportTotal.empty());
+    EXPECT_EQ(estimateTotal, reportTotal);
+    // Subtotals less the discounts, each written to the cent.
+    double added = 0.0;
+    int lines = 0;
+    for (int row = 6; row < 200; ++row) {
+      const std::string name = estimate.Text(row, 1);
+      const bool discount = name.rfind(L(Lang::kEstimateVolumeDiscount), 0) == 0 ||
+                            name.rfind(L(Lang::kEstimateDealerDiscount), 0) == 0;
+      if (name == L(Lang::kEstimateSubtotal) || discount) added += std::atof(estimate.Text(row, 5).c_str());
+      lines += estimate.Text(row, 0).empty() ? 0 : 1;
+    }
+    EXPECT_NEAR(added, std::atof(reportTotal.c_str()), 1.0 + 0.01 * lines);
+  }
+}
+
 TEST_F(ReportLayoutTest, FirstDoorRowTakesTheRowOfTheNoDoorsLine) {
   const CSampleCamera camera = MakeRectangularCamera(2920, 1920, 2300, 80, true);
   session_.InitXL(false, true);
@@ -117,7 +202,8 @@ TEST_F(ReportLayoutTest, FirstDoorRowTakesTheRowOfTheNoDoorsLine) {
   EXPECT_EQ(T("E6"), "1200 X 2300");
   EXPECT_EQ(T("F6"), "5");
   EXPECT_EQ(T("B15"), L(42) + " №1");
-  EXPECT_EQ(Row(15), "|" + L(42) + " №1|" + L(41) + "|80||1|||");
+  // Door lines carry the door's size.
+  EXPECT_EQ(Row(15), "|" + L(42) + " №1|" + L(41) + "|80|1200 x 2040|1|||");
   EXPECT_EQ(Row(16), "|" + L(38) + " 1||80|260 x 1200|1|0.312000||");
   EXPECT_EQ(Row(17), "|" + L(37) + " " + L(41) + "||||1|||");
   EXPECT_EQ(T("B18"), "Итого:");
@@ -141,13 +227,13 @@ TEST_F(ReportLayoutTest, DoorRowsCountSideRowsAndRestartForPartitions) {
   // No wall panel rows, one empty corner-post row: header 5, frame to 6.
   EXPECT_EQ(T("B4"), "");
   EXPECT_TRUE(Framed("A5", "G6"));
-  EXPECT_EQ(Row(7), "|" + L(9) + " №1|" + L(11) + "|80||1|||");
+  EXPECT_EQ(Row(7), "|" + L(9) + " №1|" + L(11) + "|80|1200 x 1850|1|||");
   EXPECT_EQ(Row(8), "|" + L(210) + "|||1200|1|||");
   EXPECT_EQ(Row(9), "|" + L(210) + "|||600|1|||");
-  EXPECT_EQ(Row(10), "|" + L(9) + " №4|" + L(8) + "|80||2|||");
+  EXPECT_EQ(Row(10), "|" + L(9) + " №4|" + L(8) + "|80|1200 x 1850|2|||");
   EXPECT_EQ(Row(11), "|" + L(211) + "|||900|2|||");
   EXPECT_EQ(Row(12), "|" + L(211) + "|||1200|2|||");
-  EXPECT_EQ(Row(13), "|" + L(39) + " №1|" + L(40) + "|80||1|||");
+  EXPECT_EQ(Row(13), "|" + L(39) + " №1|" + L(40) + "|80|900 x 2000|1|||");
   EXPECT_EQ(Row(14), "|" + L(38) + " 1||80|190 x 1200|1|0.228000||");
   EXPECT_EQ(Row(15), "|" + L(38) + " 2||80|190 x 1200|2|0.228000||");
   EXPECT_EQ(Row(16), "|" + L(38) + " 3||80|40 x 900|1|0.036000||");
@@ -165,7 +251,7 @@ TEST_F(ReportLayoutTest, ZeroCornerPostsLeaveOneEmptyRowBeforeTheCeiling) {
   session_.InitValues(2040, 2920, 1920, 80);
   session_.MakeReport(camera.Input(true));
   EXPECT_EQ(T("B8"), L(14) + " №3");
-  EXPECT_EQ(Row(9), "|" + L(36) + " №1|" + L(13) + "|80|520 X 2040|2|1.060800||");
+  EXPECT_EQ(Row(9), "4|" + L(36) + " №1|" + L(13) + "|80|520 X 2040|2|1.060800||");
   EXPECT_EQ(Row(10), "||||||||");
   EXPECT_EQ(T("B11"), L(35) + " №1");
   EXPECT_EQ(T("B13"), L(32));  // no floor rows: the note follows the ceiling
@@ -178,7 +264,7 @@ TEST_F(ReportLayoutTest, CornerPostReportOfEmptyListsStillHasHeaderTotalsAndLogo
   session_.MakeReport(CCameraInput{{}, {}, {}, 6, false, false});
   EXPECT_EQ(T("B4"), "");
   EXPECT_EQ(T("A5"), "N");
-  EXPECT_EQ(Row(6), "|" + L(212) + "||100|2040|6|-||");
+  EXPECT_EQ(Row(6), "1|" + L(212) + "||100|2040|6|-||");
   EXPECT_EQ(T("B7"), L(28));
   EXPECT_EQ(T("B8"), "Итого:");
   EXPECT_EQ(T("G8"), std::to_string(static_cast<long long>(2.04 * 600 * 6 * 1.18 * 1.375)));

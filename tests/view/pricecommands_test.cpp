@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QJsonObject>
+#include <QLineEdit>
 #include <QProgressDialog>
 #include <QTimer>
 
@@ -21,6 +23,7 @@
 #include "controlids.h"
 #include "dealercoefficient.h"
 #include "dialogtestutil.h"
+#include "exceloutputdlg.h"
 #include "languageentries.h"
 #include "paneltally.h"
 #include "pluginlibrary.h"
@@ -224,6 +227,46 @@ TEST_F(PriceCommandsTest, TheReportCarriesTheChosenCurrencyAndTheProgramsDealerC
   EXPECT_EQ(euros->second, QStringLiteral("EUR, VAT excluded"));
   EXPECT_LT(euros->first, roubles->first);
   EXPECT_EQ(view_.Document().SaveBytes(), before);
+}
+
+// The options offer the coefficient last typed (a loaded camera is not
+// priced with a value nobody saw) and remember the detailed estimate, which
+// puts a second sheet into the report.
+TEST_F(PriceCommandsTest, OptionsOfferTheLastCoefficientAndRememberTheDetailedEstimate) {
+  CreateCamera(true);
+  SetDealerCoefficient(0.15);
+  QString offered;
+  host_.OnDialog([&](QDialog& dialog) {
+    auto* coefficient = dialog.findChild<QLineEdit*>(QString::fromLatin1(CExcelOutputDlg::kCoefficientName));
+    offered = coefficient->text();
+    coefficient->setText(QStringLiteral("0,2"));
+    dialog.findChild<QCheckBox*>(QString::fromLatin1(CExcelOutputDlg::kDetailedName))->setChecked(true);
+    ClickControl(dialog, Ctl::kOk);
+  });
+  view_.RunCommand(Cmd::kCameraPrice);
+  EXPECT_EQ(offered, QStringLiteral("0.15"));
+  EXPECT_DOUBLE_EQ(DealerCoefficient(), 0.2);
+  std::vector<std::string> reports = Reports();
+  ASSERT_EQ(reports.size(), 1u);
+  ExpectNamedAsNotOpened(reports[0]);
+  bool available = false;
+  std::string problem;
+  const QJsonObject dump = ReadXlsxBack(reports[0], available, problem);
+  if (available) {
+    EXPECT_TRUE(dump.value(QStringLiteral("more_sheets")).toObject().contains(QStringLiteral("Подробная смета")));
+    EXPECT_EQ(dump.value(QStringLiteral("cells")).toObject().value(QStringLiteral("G3")).toObject().value(
+                  QStringLiteral("value")).toString(),
+              QStringLiteral("Коэффициент дилера: 0.2"));
+  }
+  fs::remove_all(dir_.File("Reports"));
+
+  bool detailed = false;
+  host_.OnDialog([&](QDialog& dialog) {
+    detailed = dialog.findChild<QCheckBox*>(QString::fromLatin1(CExcelOutputDlg::kDetailedName))->isChecked();
+    ClickControl(dialog, Ctl::kCancel);
+  });
+  view_.RunCommand(Cmd::kCameraPrice);
+  EXPECT_TRUE(detailed);
 }
 
 TEST_F(PriceCommandsTest, APriceListShowsItsProgressAndLeavesTheWindowsCameraAlone) {
