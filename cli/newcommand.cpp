@@ -4,6 +4,7 @@
 
 #include "cameradocument.h"
 #include "clicommand.h"
+#include "modellimits.h"
 #include "textcodec.h"
 
 namespace {
@@ -11,7 +12,7 @@ namespace {
 // The new camera dialog's bounds: every wall run and the floor at least one
 // standard panel long between the walls, nothing beyond the model's reach.
 constexpr int32_t kMinInnerSize = 1200;      // mm
-constexpr int32_t kMaxOuterSize = 1'000'000;  // mm
+constexpr int32_t kMaxOuterSize = model_limits::kMaxCameraSide;  // mm, length and width
 constexpr int32_t kThicknesses[] = {80, 100};
 
 constexpr std::array<CliOptionSpec, 10> kOptions{{
@@ -28,7 +29,7 @@ constexpr std::array<CliOptionSpec, 10> kOptions{{
 }};
 
 // Reads a required size option; on a refusal reports it and returns false.
-bool ReadSize(CliContext& context, const CliOptions& options, std::string_view name, int32_t minimum,
+bool ReadSize(CliContext& context, const CliOptions& options, std::string_view name, int32_t minimum, int32_t maximum,
               int32_t* value, int* exitCode) {
   const std::string* text = options.Value(name);
   if (!text) {
@@ -40,9 +41,9 @@ bool ReadSize(CliContext& context, const CliOptions& options, std::string_view n
     *exitCode = context.BadInput(std::string(name) + ": \"" + *text + "\" is not a whole number");
     return false;
   }
-  if (*number < minimum || *number > kMaxOuterSize) {
+  if (*number < minimum || *number > maximum) {
     *exitCode = context.BadInput(std::string(name) + ": " + *text + " mm is outside " + std::to_string(minimum) +
-                                 " to " + std::to_string(kMaxOuterSize) + " mm");
+                                 " to " + std::to_string(maximum) + " mm");
     return false;
   }
   *value = *number;
@@ -70,9 +71,9 @@ int RunNewCommand(CliContext& context) {
   int32_t width = 0;
   int32_t height = 0;
   int exitCode = kExitOk;
-  if (!ReadSize(context, options, "--length", minimum, &length, &exitCode) ||
-      !ReadSize(context, options, "--width", minimum, &width, &exitCode) ||
-      !ReadSize(context, options, "--height", minimum, &height, &exitCode))
+  if (!ReadSize(context, options, "--length", minimum, kMaxOuterSize, &length, &exitCode) ||
+      !ReadSize(context, options, "--width", minimum, kMaxOuterSize, &width, &exitCode) ||
+      !ReadSize(context, options, "--height", minimum, model_limits::kMaxWallPanelLength, &height, &exitCode))
     return exitCode;
 
   const std::string* article = options.Value("--article");

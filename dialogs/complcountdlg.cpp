@@ -11,9 +11,13 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <optional>
+
 #include "controlids.h"
+#include "dealercoefficient.h"
 #include "languageentries.h"
 #include "messages.h"
+#include "modellimits.h"
 #include "numbertext.h"
 #include "pluginlibrary.h"
 #include "pricerun.h"
@@ -38,6 +42,25 @@ QRadioButton* MakeRadio(QWidget* parent, int id, const QString& text) {
 }
 
 bool IsBlank(const QLineEdit* edit) { return edit->text().trimmed().isEmpty(); }
+
+// A size or count of the calculation: a whole number from 1 to `maximum`.
+// Anything else is named to the user with the range (a count without one),
+// the box gets the focus, and nothing is priced: a panel of 0 mm or a
+// negative count would price nonsense.
+bool ReadPositive(QLineEdit* edit, int32_t maximum, bool isCount, int32_t* value, QWidget* parent) {
+  const std::optional<int64_t> number = ParseWholeNumber(edit->text());
+  if (number && *number >= 1 && *number <= maximum) {
+    *value = static_cast<int32_t>(*number);
+    return true;
+  }
+  ShowMessageText(isCount ? UiText(Lang::kCountNotPositive) : UiText(Lang::kEnterSizeRange).arg(1).arg(maximum),
+                  UiText(Lang::kErrorCaption), MessageButtons::Ok, parent);
+  edit->setFocus();
+  edit->selectAll();
+  return false;
+}
+
+constexpr int32_t kMaxCount = model_limits::kMaxPanelsPerRun;
 
 // The panel reports stop on the program's side only when the pricing
 // library is missing; what it refuses it says itself.
@@ -193,19 +216,36 @@ void CComplCountDlg::OnInitDialog() {
 
 int32_t CComplCountDlg::Thickness() const { return thickness80_->isChecked() ? kThin : kThick; }
 
-double CComplCountDlg::DealerDiscount() const { return LenientDouble(discountEdit_->text()); }
+double CComplCountDlg::DealerDiscount() const {
+  double fraction = 0.0;
+  return ParseDealerCoefficient(discountEdit_->text(), &fraction) == CoefficientInput::kOk ? fraction : 0.0;
+}
+
+bool CComplCountDlg::DiscountAccepted() {
+  // An empty box is no discount; "10" or "10 %" is 10 %; anything the
+  // pricing would silently ignore is named before anything is priced.
+  if (IsBlank(discountEdit_)) return true;
+  double fraction = 0.0;
+  const CoefficientInput input = ParseDealerCoefficient(discountEdit_->text(), &fraction);
+  if (input == CoefficientInput::kOk) return true;
+  ShowMessageText(input == CoefficientInput::kNotANumber
+                      ? UiText(Lang::kCoefficientNotNumber).arg(discountEdit_->text().trimmed())
+                      : UiText(Lang::kDealerCoefficientTooHigh),
+                  UiText(Lang::kErrorCaption), MessageButtons::Ok, this);
+  discountEdit_->setFocus();
+  return false;
+}
 
 void CComplCountDlg::Add() {
   if (IsBlank(lengthEdit_) || IsBlank(widthEdit_) || IsBlank(countEdit_)) {
     ShowMessage(Lang::kPanelInputMissing, Lang::kErrorCaption, MessageButtons::Ok, this);
     return;
   }
-  // Sizes and counts have no sign: "-5" gives 0 like any other text that is
-  // no size, rather than a negative price.
   PanelGroup group{};
-  group.count = LenientUnsigned(countEdit_->text());
-  group.width = LenientUnsigned(widthEdit_->text());
-  group.length = LenientUnsigned(lengthEdit_->text());
+  if (!ReadPositive(lengthEdit_, model_limits::kMaxCameraSide, false, &group.length, this) ||
+      !ReadPositive(widthEdit_, model_limits::kMaxCameraSide, false, &group.width, this) ||
+      !ReadPositive(countEdit_, kMaxCount, true, &group.count, this))
+    return;
   group.door = 0;
   group.thickness = Thickness();
   QString name;
@@ -248,6 +288,7 @@ void CComplCountDlg::Clear() {
 }
 
 void CComplCountDlg::Calculate() {
+  if (!DiscountAccepted()) return;
   CPriceRunSetup setup;
   setup.quotix = quotix_;
   setup.priceBlock = priceBlock_;
@@ -262,12 +303,17 @@ void CComplCountDlg::CalculatePosts() {
     ShowMessage(Lang::kPanelInputMissing, Lang::kErrorCaption, MessageButtons::Ok, this);
     return;
   }
+  if (!DiscountAccepted()) return;
+  int32_t count = 0;
+  int32_t height = 0;
+  if (!ReadPositive(postCountEdit_, kMaxCount, true, &count, this) ||
+      !ReadPositive(postHeightEdit_, model_limits::kMaxWallPanelLength, false, &height, this))
+    return;
   CPriceRunSetup setup;
   setup.quotix = quotix_;
   setup.priceBlock = priceBlock_;
   QString written;
   setup.savedPath = &written;
-  TellRunResult(RunCornerPostReport(setup, material_, DealerDiscount(), LenientUnsigned(postCountEdit_->text()),
-                                    LenientUnsigned(postHeightEdit_->text()), Thickness()));
+  TellRunResult(RunCornerPostReport(setup, material_, DealerDiscount(), count, height, Thickness()));
   AnnounceReport(written, this);
 }

@@ -50,6 +50,8 @@ class CComplCountDlg : public CZamoDialog {
   void OnInitDialog() override;
 
  private:
+  // False, with a message, for a dealer discount the pricing cannot take.
+  bool DiscountAccepted();
   int32_t Thickness() const;
   double DealerDiscount() const;
 

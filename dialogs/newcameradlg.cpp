@@ -191,17 +191,17 @@ void CNewCameraDlg::FillSizeLists() {
   refill(heightBox_, HeightSizes(thickness));
 }
 
-bool CNewCameraDlg::ReadSize(QComboBox* box, const QLabel* label, int32_t minimum, int32_t* value) {
+bool CNewCameraDlg::ReadSize(QComboBox* box, const QLabel* label, int32_t minimum, int32_t maximum, int32_t* value) {
   const QString text = box->currentText().trimmed();
   const std::optional<int64_t> number = ParseWholeNumber(text);
-  const QString range = UiText(Lang::kEnterSizeRange).arg(minimum).arg(kMaxOuterSize);
+  const QString range = UiText(Lang::kEnterSizeRange).arg(minimum).arg(maximum);
   const QString caption = UiText(Lang::kInvalidSizeCaption);
   if (!number) {
     const QString what = text.isEmpty() ? UiText(Lang::kSizeMissing) : UiText(Lang::kNotWholeNumber).arg(text);
     RefuseInput(box, label, what + QLatin1Char(' ') + range, caption);
     return false;
   }
-  if (*number < minimum || *number > kMaxOuterSize) {
+  if (*number < minimum || *number > maximum) {
     const QString why = UiText(*number < minimum ? Lang::kSizeTooSmall : Lang::kSizeTooLarge);
     RefuseInput(box, label, why.arg(*number) + QStringLiteral(". ") + range, caption);
     return false;
@@ -216,16 +216,23 @@ bool CNewCameraDlg::ReadCoefficient(double* value) {
     *value = 0.0;
     return true;
   }
-  // A coefficient mistyped into 0 would price every camera without the
-  // dealer's discount and nobody would notice; ask again instead.
-  const std::optional<double> number = ParseDecimal(text);
-  if (!number) {
-    RefuseInput(coefficientEdit_, coefficientLabel_,
-                UiText(Lang::kCoefficientNotNumber).arg(text), UiText(Lang::kErrorCaption));
-    return false;
+  // A coefficient mistyped into 0, or typed as a percentage the pricing
+  // would ignore, would price every camera without the dealer's discount
+  // and nobody would notice; ask again instead.
+  switch (ParseDealerCoefficient(text, value)) {
+    case CoefficientInput::kOk:
+      coefficientEdit_->setText(FormatDealerCoefficient(*value));
+      return true;
+    case CoefficientInput::kNotANumber:
+      RefuseInput(coefficientEdit_, coefficientLabel_, UiText(Lang::kCoefficientNotNumber).arg(text),
+                  UiText(Lang::kErrorCaption));
+      return false;
+    case CoefficientInput::kOutOfRange:
+      break;
   }
-  *value = *number;
-  return true;
+  RefuseInput(coefficientEdit_, coefficientLabel_, UiText(Lang::kDealerCoefficientTooHigh),
+              UiText(Lang::kErrorCaption));
+  return false;
 }
 
 void CNewCameraDlg::accept() {
@@ -235,9 +242,9 @@ void CNewCameraDlg::accept() {
   int32_t width = 0;
   int32_t height = 0;
   double coefficient = 0.0;
-  if (!ReadSize(lengthBox_, lengthLabel_, minimum, &length)) return;
-  if (!ReadSize(widthBox_, widthLabel_, minimum, &width)) return;
-  if (!ReadSize(heightBox_, heightLabel_, minimum, &height)) return;
+  if (!ReadSize(lengthBox_, lengthLabel_, minimum, kMaxOuterSize, &length)) return;
+  if (!ReadSize(widthBox_, widthLabel_, minimum, kMaxOuterSize, &width)) return;
+  if (!ReadSize(heightBox_, heightLabel_, minimum, kMaxOuterHeight, &height)) return;
   if (!ReadCoefficient(&coefficient)) return;
 
   length_ = length;

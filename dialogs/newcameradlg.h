@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "modellimits.h"
 #include "zamodialog.h"
 
 class QCheckBox;
@@ -18,9 +19,10 @@ class QRadioButton;
 // coefficient and a description.
 //
 // Sizes that are no whole numbers, or that leave a wall run or the floor
-// shorter than a panel (below 1200 mm + 2 walls) or exceed the model's
-// limit, are refused with a message naming the box, and the dialog stays
-// open: a camera handed on from here can always be built. On OK the dealer
+// shorter than a panel (below 1200 mm + 2 walls) or exceed what a real
+// camera can be (model_limits: 100 m long or wide, as high as the longest
+// wall panel), are refused with a message naming the box, and the dialog
+// stays open: a camera handed on from here can always be built. On OK the dealer
 // coefficient replaces the program-wide one (dealercoefficient.h); Cancel
 // leaves it alone.
 class CNewCameraDlg : public CZamoDialog {
@@ -28,7 +30,8 @@ class CNewCameraDlg : public CZamoDialog {
 
  public:
   static constexpr int32_t kMinInnerSize = 1200;    // mm, between the walls
-  static constexpr int32_t kMaxOuterSize = 1000000;  // mm
+  static constexpr int32_t kMaxOuterSize = model_limits::kMaxCameraSide;          // mm, length and width
+  static constexpr int32_t kMaxOuterHeight = model_limits::kMaxWallPanelLength;  // mm
   static constexpr int kCoefficientMaxChars = 260;
 
   explicit CNewCameraDlg(QWidget* parent = nullptr);
@@ -63,7 +66,7 @@ class CNewCameraDlg : public CZamoDialog {
   int32_t ChosenThickness() const;
   // Reads one size box; on a refused value tells the user, puts the focus
   // there and returns false.
-  bool ReadSize(QComboBox* box, const QLabel* label, int32_t minimum, int32_t* value);
+  bool ReadSize(QComboBox* box, const QLabel* label, int32_t minimum, int32_t maximum, int32_t* value);
   bool ReadCoefficient(double* value);
 
   QLabel* articleLabel_;

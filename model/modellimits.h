@@ -22,6 +22,13 @@ constexpr int32_t kMaxCutPieces = 1'000;
 constexpr int32_t kMaxOutlineWalls = 1'000;
 constexpr int32_t kMaxPartitions = 1'000;
 
+// What a real camera can be, for what the user types (the new camera
+// dialog, zamo-cli new): the outer height is at most the longest wall panel
+// the factory makes, the outer length and width at most 100 m. Cameras
+// already built (replayed files) are held only to kMaxLength.
+constexpr int32_t kMaxWallPanelLength = 12'000;
+constexpr int32_t kMaxCameraSide = 100'000;
+
 constexpr bool WithinLength(int64_t v) { return v >= -kMaxLength && v <= kMaxLength; }
 
 // Narrows a 64-bit intermediate to int32, saturating at the ends of the range.

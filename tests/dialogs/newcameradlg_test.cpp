@@ -107,12 +107,12 @@ TEST_F(NewCameraDlgTest, TypedSizesAndTextsAreHandedOn) {
 }
 
 TEST_F(NewCameraDlgTest, SmallestAndLargestSizesAreAccepted) {
-  TypeInto(dialog, kLength, QStringLiteral("1000000"));
+  TypeInto(dialog, kLength, QStringLiteral("100000"));
   TypeInto(dialog, kWidth, QStringLiteral("1360"));
   TypeInto(dialog, kHeight, QStringLiteral("1360"));
   ClickControl(dialog, Ctl::kOk);
   ASSERT_EQ(dialog.result(), QDialog::Accepted);
-  EXPECT_EQ(dialog.InnerLength(), 999920);
+  EXPECT_EQ(dialog.InnerLength(), 99920);
   EXPECT_EQ(dialog.InnerWidth(), 1280);
   EXPECT_EQ(dialog.InnerHeight(), 1200);
   EXPECT_TRUE(messages.Empty());
@@ -146,7 +146,43 @@ TEST_F(NewCameraDlgTest, RefusalSaysWhatTheBoxTakes) {
   ClickControl(dialog, Ctl::kOk);
   ASSERT_EQ(messages.Messages().size(), 1u);
   EXPECT_EQ(messages.Messages()[0].text,
-            QStringLiteral("Ширина: размер 1200 мм слишком мал. Введите размер в миллиметрах от 1400 до 1000000."));
+            QStringLiteral("Ширина: размер 1200 мм слишком мал. Введите размер в миллиметрах от 1400 до 100000."));
+
+  // No camera is higher than the longest wall panel, or longer than 100 m.
+  messages.Clear();
+  TypeInto(dialog, kWidth, QStringLiteral("3000"));
+  TypeInto(dialog, kHeight, QStringLiteral("12001"));
+  ClickControl(dialog, Ctl::kOk);
+  ASSERT_EQ(messages.Messages().size(), 1u);
+  EXPECT_TRUE(messages.Messages()[0].text.endsWith(QStringLiteral("от 1400 до 12000.")))
+      << messages.Messages()[0].text.toStdString();
+  EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST_F(NewCameraDlgTest, CoefficientTypedAsAPercentageIsTakenAsOneAndShownSo) {
+  struct Case {
+    const char* typed;
+    double taken;  // < 0: refused
+  };
+  for (const Case c : {Case{"0.15", 0.15}, Case{"10", 0.10}, Case{"10 %", 0.10}, Case{"12,5%", 0.125},
+                       Case{"100", -1}, Case{"150 %", -1}, Case{"-5", -1}}) {
+    SCOPED_TRACE(c.typed);
+    SetDealerCoefficient(0.25);
+    messages.Clear();
+    CNewCameraDlg fresh;
+    fresh.show();
+    TypeInto(fresh, kCoefficient, QString::fromUtf8(c.typed));
+    ClickControl(fresh, Ctl::kOk);
+    if (c.taken < 0) {
+      EXPECT_TRUE(fresh.isVisible());
+      ASSERT_EQ(messages.Messages().size(), 1u);
+      EXPECT_EQ(DealerCoefficient(), 0.25);
+    } else {
+      EXPECT_EQ(fresh.result(), QDialog::Accepted);
+      EXPECT_DOUBLE_EQ(DealerCoefficient(), c.taken);
+      EXPECT_EQ(Control<QLineEdit>(fresh, kCoefficient)->text(), FormatDealerCoefficient(c.taken));
+    }
+  }
 }
 
 TEST_F(NewCameraDlgTest, CoefficientThatIsNoNumberIsRefused) {
