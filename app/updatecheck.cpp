@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QFileInfo>
 #include <QDir>
+#include <QTemporaryFile>
 
 #include <future>
 #include <thread>
@@ -58,8 +59,10 @@ UpdateCheck CheckForUpdates(const QString& host, int port, std::chrono::millisec
 
 bool ConfirmUpdate(QWidget* parent, const QString& programFolder) {
   const QString caption = UiText(Lang::kUpdateCaption);
-  const QFileInfo folder(programFolder);
-  if (!folder.isDir() || !folder.isWritable()) {
+  // Only a file actually made there tells: permission bits say nothing of
+  // read-only mounts or of what the administrator may do.
+  QTemporaryFile probe(QDir(programFolder).filePath(QStringLiteral(".zamo-update-XXXXXX")));
+  if (!QFileInfo(programFolder).isDir() || !probe.open()) {
     ShowMessageText(UiText(Lang::kUpdateNotWritable).arg(QDir::toNativeSeparators(programFolder)), caption,
                     MessageButtons::Ok, parent);
     return false;
