@@ -30,6 +30,7 @@
 #include "languageentries.h"
 #include "messages.h"
 #include "newcameradlg.h"
+#include "planstatus.h"
 #include "settings.h"
 #include "settingsdlg.h"
 #include "translatemenu.h"
@@ -194,6 +195,7 @@ void CMainFrame::UpdateCommandStates() {
     }
     if (command == Cmd::kToolbar) action->setChecked(toolBar_ && !toolBar_->isHidden());
     if (command == Cmd::kStatusBar) action->setChecked(!statusBar()->isHidden());
+    if (command == Cmd::kInsideDimensions) action->setChecked(InsideDimensionsShown());
   }
 }
 
@@ -334,6 +336,7 @@ void CMainFrame::BuildMenus() {
   toggle(view, kStatusBar, Lang::kMenuStatusBar);
   view->addSeparator();
   item(view, kFitToWindow, Lang::kMenuFitToWindow, QKeySequence(Qt::Key_F));
+  toggle(view, kInsideDimensions, Lang::kMenuInsideDimensions);
   item(view, k3dView, Lang::k3dView);
   item(archiveMenu(cameraMenu_), kSendCamera, Lang::kMenuSend);
   pricesMenu(cameraMenu_);

@@ -17,7 +17,7 @@ constexpr CliCommand kCommands[] = {
      "--length L --width W --height H --thickness 80|100 [--article A] [--description D] [--no-floor] "
      "[--lock-geometry] [--fill] -o FILE.kry",
      RunNewCommand},
-    {"dump", "FILE.kry", RunDumpCommand},
+    {"dump", "FILE.kry [--inside]", RunDumpCommand},
     {"edit",
      "IN.kry OPERATION... -o OUT.kry; operations, in order: --fill-all, --fill WALL, --fill-partition P, "
      "--clear WALL, --door WALL:PANEL:KIND[:HEIGHT], --remove-door WALL:PANEL, --corner WALL:start|end:DISTANCE, "

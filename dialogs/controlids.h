@@ -74,6 +74,9 @@ inline constexpr int kDistance = 1000;
 namespace PartitionLength {
 inline constexpr int kLengthLabel = 1105;
 inline constexpr int kLength = 1000;
+// The partition's distance from the wall beside it (this program's own).
+inline constexpr int kDistanceLabel = 1106;
+inline constexpr int kDistance = 1001;
 }  // namespace PartitionLength
 
 namespace OpeningHeight {

@@ -5,9 +5,11 @@
 #include "zamodialog.h"
 
 class QLineEdit;
+class QRadioButton;
 
-// The distance by which a wall is moved. The direction is the caller's and
-// comes back unchanged.
+// The distance by which a wall is moved, and whether outward (the camera
+// grows) or inward. The orientation byte is the caller's and comes back
+// unchanged.
 class CMoveWCDlg : public CZamoDialog {
   Q_OBJECT
 
@@ -18,6 +20,13 @@ class CMoveWCDlg : public CZamoDialog {
   uint8_t Direction() const { return direction_; }
   // After OK; a negative or missing distance comes back as 0.
   int32_t Distance() const { return distance_; }
+  // What the dialog offers when it opens: a distance (0 leaves the box
+  // empty) and a direction. After OK, Outward() is the one chosen.
+  void SetOffer(int32_t distance, bool outward) {
+    offer_ = distance;
+    outward_ = outward;
+  }
+  bool Outward() const { return outward_; }
 
   void accept() override;
 
@@ -26,6 +35,10 @@ class CMoveWCDlg : public CZamoDialog {
 
  private:
   QLineEdit* distanceEdit_;
+  QRadioButton* outwardButton_;
+  QRadioButton* inwardButton_;
   uint8_t direction_ = 0;
   int32_t distance_ = 0;
+  int32_t offer_ = 0;
+  bool outward_ = false;
 };

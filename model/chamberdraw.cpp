@@ -5,6 +5,7 @@
 
 #include "chamber.h"
 #include "drawhelpers.h"
+#include "innersize.h"
 #include "languageentries.h"
 #include "languagetable.h"
 #include "modellimits.h"
@@ -104,12 +105,9 @@ void CPlanRenderer::Draw(const CChamber& camera, CDrawContext& dc, const Drawing
   // after it leave a label font, which on a vertical partition would turn
   // the header upwards and off the window.
   dc.Select(resources_.dimensionFontHorizontal);
-  // The reference line runs through the middle of the walls: the outer
-  // sizes are its extents plus one thickness, the clear ones minus one; the
-  // height is the clear one, floor and ceiling add a thickness each.
-  const int64_t t = camera.Thickness();
+  const CameraSizes sizes = MeasureCameraSizes(camera);
   dc.Text(kHeaderLines[0], header.title);
-  dc.Text(kHeaderLines[1], HeaderLine(header.heightLabel, int64_t{camera.Height()} + 2 * t, camera.Height()));
-  dc.Text(kHeaderLines[2], HeaderLine(header.widthLabel, int64_t{camera.Depth()} + t, int64_t{camera.Depth()} - t));
-  dc.Text(kHeaderLines[3], HeaderLine(header.lengthLabel, int64_t{camera.Width()} + t, int64_t{camera.Width()} - t));
+  dc.Text(kHeaderLines[1], HeaderLine(header.heightLabel, sizes.outerHeight, sizes.innerHeight));
+  dc.Text(kHeaderLines[2], HeaderLine(header.widthLabel, sizes.outerDepth, sizes.innerDepth));
+  dc.Text(kHeaderLines[3], HeaderLine(header.lengthLabel, sizes.outerWidth, sizes.innerWidth));
 }

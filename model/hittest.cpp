@@ -1,5 +1,8 @@
-// Hit tests: which segment, partition, panel or floor strip lies under a
-// pixel of a mapping (the window's, as it draws the plan).
+// Hit tests: which segment, partition, panel, floor strip or chain
+// dimension lies under a pixel of a mapping (the window's, as it draws the
+// plan).
+
+#include <algorithm>
 
 #include "chamber.h"
 
@@ -41,6 +44,29 @@ bool CChamber::FindPartitionAt(const CPixelMapping& mapping, int32_t px, int32_t
     return true;
   }
   return false;
+}
+
+int FindDimensionWallAt(const CChamber& camera, const CPixelMapping& mapping, bool inside, int32_t px, int32_t py) {
+  // The number starts beside the middle of its line; a few pixels around
+  // the line and that start are near enough for a pointer.
+  constexpr int32_t kSlack = 10;
+  const CSizes* sides[] = {&camera.Top(), &camera.Right(), &camera.Bottom(), &camera.Left()};
+  for (const CSizes* side : sides) {
+    const std::vector<DimensionRecord> records = inside ? side->MeasureInside() : side->Measure();
+    const auto walls = side->Walls();
+    for (size_t k = 0; k < records.size() && k < walls.size(); ++k) {
+      const DimensionRecord& r = records[k];
+      const PixelPoint a = mapping.ToPixel(r.dimensionLine.from);
+      const PixelPoint b = mapping.ToPixel(r.dimensionLine.to);
+      const PixelPoint text = mapping.ToPixel(r.textAt);
+      const int64_t left = std::min({a.x, b.x, text.x}) - int64_t{kSlack};
+      const int64_t right = std::max({a.x, b.x, text.x}) + int64_t{kSlack};
+      const int64_t top = std::min({a.y, b.y, text.y}) - int64_t{kSlack};
+      const int64_t bottom = std::max({a.y, b.y, text.y}) + int64_t{kSlack};
+      if (px >= left && px <= right && py >= top && py <= bottom) return camera.IndexOfWall(walls[k]);
+    }
+  }
+  return -1;
 }
 
 bool CChamber::FindFloorStripAt(const CPixelMapping& mapping, int32_t px, int32_t py, CFloorStrip** strip) {

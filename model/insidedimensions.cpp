@@ -5,21 +5,10 @@
 #include "chamber.h"
 #include "modellimits.h"
 
-namespace {
-
-struct Step {
-  int64_t x = 0;
-  int64_t y = 0;
-};
-
-// The unit step towards the room from wall `wall`: its direction of travel
-// turned a quarter clockwise on the screen (y down).
-Step Inward(const CWallCollection& wall) {
-  const int64_t sign = wall.ExtendedLength() >= 0 ? 1 : -1;
-  return wall.IsVertical() ? Step{-sign, 0} : Step{0, sign};
+ModelPoint InwardStep(const CWallCollection& wall) {
+  const int32_t sign = wall.ExtendedLength() >= 0 ? 1 : -1;
+  return wall.IsVertical() ? ModelPoint{-sign, 0} : ModelPoint{0, sign};
 }
-
-}  // namespace
 
 std::vector<ModelPoint> InnerCorners(const CChamber& camera) {
   const int count = camera.WallCount();
@@ -30,13 +19,13 @@ std::vector<ModelPoint> InnerCorners(const CChamber& camera) {
   for (int i = 0; i < count; ++i) {
     const CWallCollection& wall = *camera.WallAt(i);
     const CWallCollection& before = *camera.WallAt((i + count - 1) % count);
-    const Step own = Inward(wall);
+    const ModelPoint own = InwardStep(wall);
     int64_t dx = own.x;
     int64_t dy = own.y;
     // Square to each other, both faces shift the corner; straight on, the
     // two faces are one line.
     if (before.IsVertical() != wall.IsVertical()) {
-      const Step other = Inward(before);
+      const ModelPoint other = InwardStep(before);
       dx += other.x;
       dy += other.y;
     }

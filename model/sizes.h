@@ -8,6 +8,7 @@
 
 class CChamber;
 class CDrawContext;
+class CPixelMapping;
 class CPlanRenderer;
 class CWallCollection;
 
@@ -118,3 +119,9 @@ struct ChamberDimensions {
 };
 
 ChamberDimensions MeasureDimensions(const CChamber& camera);
+
+// The outline wall whose dimension in the top, right, bottom or left chain
+// lies under pixel (px, py) of `mapping`, the chains measured as drawn
+// (between the inner faces when `inside`): near its dimension line or its
+// number. -1 when there is none (the floor cut chain names no wall).
+int FindDimensionWallAt(const CChamber& camera, const CPixelMapping& mapping, bool inside, int32_t px, int32_t py);

@@ -24,6 +24,7 @@
 #include "painterdrawcontext.h"
 #include "planfit.h"
 #include "planimage.h"
+#include "planstatus.h"
 #include "settings.h"
 #include "translatemenu.h"
 
@@ -51,6 +52,7 @@ CChildView::CChildView(QWidget* parent) : QWidget(parent), header_(DrawingHeader
   setAttribute(Qt::WA_OpaquePaintEvent);
   setCursor(Qt::ArrowCursor);
   generation_ = document_.CameraGeneration();
+  renderer_.SetInsideDimensions(InsideDimensionsShown());
 }
 
 CChildView::~CChildView() = default;
@@ -130,6 +132,7 @@ void CChildView::DocumentChanged() {
   renderer_.SetMapping(Camera().StoredView());
   selection_.Refresh(Camera());
   update();
+  UpdatePointerText();
   Q_EMIT Changed();
 }
 
@@ -141,6 +144,7 @@ void CChildView::AfterCameraReplaced() {
   renderer_.SetMapping(Camera().StoredView());
   renderer_.SetScreenResolution(logicalDpiY());
   update();
+  UpdatePointerText();
   Q_EMIT Changed();
 }
 
@@ -170,6 +174,7 @@ void CChildView::StartMode(ViewMode mode, std::unique_ptr<CViewTool> tool) {
 void CChildView::EndMode(ViewMode mode) {
   tools_[static_cast<size_t>(mode)].reset();
   update();
+  UpdatePointerText();
   Q_EMIT Changed();
 }
 
@@ -230,6 +235,13 @@ int CChildView::ContextMenuFor(QPoint pixel) {
     selection_.SetWall(nullptr);
     return panel ? MenuId::kPanel : MenuId::kPartition;
   }
+  // A wall's number in a dimension chain picks that wall.
+  if (const int dimensioned = FindDimensionWallAt(camera, Mapping(), InsideDimensionsShown(), pixel.x(), pixel.y());
+      dimensioned >= 0) {
+    selection_.Clear();
+    selection_.SetWall(camera.WallAt(dimensioned));
+    return MenuId::kDimension;
+  }
   // A click on the floor leaves no wall, partition or panel chosen: the
   // status bar and the next command then speak of the floor only.
   CFloorStrip* strip = nullptr;
@@ -286,7 +298,8 @@ void CChildView::paintEvent(QPaintEvent*) {
     renderer_.Draw(Camera(), dc, header_);
   }
   PaintSelection(painter);
-  PaintMoveSelection(painter);
+  for (const auto& tool : tools_)
+    if (tool) tool->PaintOverlay(*this, painter);
 }
 
 void CChildView::PaintSelection(QPainter& painter) const {
@@ -329,18 +342,6 @@ void CChildView::PaintSelection(QPainter& painter) const {
   painter.setPen(QPen(highlight, 2));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(pixelRect(SegmentRect(start, width, run->Thickness(), run->GetOrientation())).adjusted(-2, -2, 2, 2));
-}
-
-void CChildView::PaintMoveSelection(QPainter& painter) const {
-  // The wall the next button release will move.
-  const int index = IsModeOn(ViewMode::kMoveWall) ? selection_.WallIndex(Camera()) : -1;
-  if (index < 0) return;
-  const ModelRect body = Camera().WallRect(index);
-  const PixelPoint a = Mapping().ToPixel({body.Left(), body.Top()});
-  const PixelPoint b = Mapping().ToPixel({body.Right(), body.Bottom()});
-  painter.setPen(QPen(QColor(0, 120, 215), 2));
-  painter.setBrush(Qt::NoBrush);
-  painter.drawRect(QRect(QPoint(a.x, a.y), QPoint(b.x, b.y)).normalized().adjusted(-3, -3, 3, 3));
 }
 
 void CChildView::resizeEvent(QResizeEvent* event) {
@@ -400,8 +401,45 @@ void CChildView::mouseMoveEvent(QMouseEvent* event) {
   }
   const ModelPoint mm = Mapping().ToModel({at.x(), at.y()});
   positionText_ = UiText(Lang::kStatusPosition).arg(mm.x).arg(mm.y);
-  Q_EMIT PositionChanged(positionText_);
+  pointer_ = at;
+  pointerOver_ = true;
+  bool following = false;
+  for (auto& tool : tools_) {
+    if (!tool) continue;
+    tool->PointerMoved(*this, at, (event->buttons() & Qt::LeftButton) != 0);
+    following = true;
+  }
+  if (following) update();
+  UpdatePointerText();
   QWidget::mouseMoveEvent(event);
+}
+
+void CChildView::leaveEvent(QEvent* event) {
+  pointerOver_ = false;
+  UpdatePointerText();
+  QWidget::leaveEvent(event);
+}
+
+void CChildView::FollowInsideDimensions() {
+  renderer_.SetInsideDimensions(InsideDimensionsShown());
+  update();
+  UpdatePointerText();
+}
+
+void CChildView::UpdatePointerText() {
+  QString text;
+  for (const auto& tool : tools_)
+    if (tool && text.isEmpty()) text = tool->StatusText(*this);
+  if (text.isEmpty() && pointerOver_ && document_.HasCamera())
+    text = DescribeUnderPointer(Camera(), Mapping(), pointer_, InsideDimensionsShown());
+  pointerText_ = pointerOver_ ? text : QString();
+  if (!pointerOver_) {
+    Q_EMIT PositionChanged(QString());
+  } else if (pointerText_.isEmpty()) {
+    Q_EMIT PositionChanged(positionText_);
+  } else {
+    Q_EMIT PositionChanged(positionText_ + QStringLiteral("    ") + pointerText_);
+  }
 }
 
 void CChildView::keyPressEvent(QKeyEvent* event) {
@@ -441,6 +479,7 @@ void CChildView::LeftDown(QPoint pixel) {
     break;
   }
   update();
+  UpdatePointerText();
   Q_EMIT Changed();
 }
 
@@ -452,5 +491,6 @@ void CChildView::LeftUp(QPoint pixel) {
     if (outcome == CViewTool::Outcome::kStay && !tools_[i]) tools_[i] = std::move(tool);
   }
   update();
+  UpdatePointerText();
   Q_EMIT Changed();
 }

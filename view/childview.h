@@ -117,11 +117,21 @@ class CChildView : public QWidget {
   // Status bar texts: the pointer in mm, and what is selected.
   QString PositionText() const { return positionText_; }
   QString SelectionText() const;
+  // What lies under the pointer, or how far the drag under way goes
+  // (planstatus.h); empty when the pointer is over nothing or off the
+  // window. Said again after every change, so it never speaks of what was.
+  QString PointerText() const { return pointerText_; }
+  // Says the status texts of the pointer again (PositionChanged).
+  void UpdatePointerText();
+  // Takes up the program's choice of outer or clear sizes (planstatus.h)
+  // for the chains, the status bar and printing.
+  void FollowInsideDimensions();
 
  Q_SIGNALS:
   // The document, the selection or a mode changed.
   void Changed();
-  // The pointer moved over the plan.
+  // The pointer moved over the plan: its position and PointerText(), or
+  // nothing once it has left.
   void PositionChanged(const QString& text);
 
  protected:
@@ -131,6 +141,7 @@ class CChildView : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
   // Arrows pan, + and - zoom about the middle, Esc ends the mouse modes.
   void keyPressEvent(QKeyEvent* event) override;
 
@@ -142,7 +153,6 @@ class CChildView : public QWidget {
   // window has its size.
   void FitWhenTooLarge();
   bool PlanFitsWindow() const;
-  void PaintMoveSelection(QPainter& painter) const;
   void PaintSelection(QPainter& painter) const;
 
   CCameraDocument document_;
@@ -155,5 +165,8 @@ class CChildView : public QWidget {
   int wheelRemainder_ = 0;
   QString filePath_;
   QString positionText_;
+  QString pointerText_;
+  QPoint pointer_;
+  bool pointerOver_ = false;
   std::function<void(int)> dispatch_;
 };

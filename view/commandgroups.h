@@ -11,7 +11,8 @@ class CCommandTable;
 void RegisterFileCommands(CCommandTable& table);
 // printcommands.cpp: Cmd::kPrintCamera, kExportCamera.
 void RegisterPrintCommands(CCommandTable& table);
-// modecommands.cpp: Cmd::kCornerMode, kMoveWallMode, kFitToWindow.
+// modecommands.cpp: Cmd::kCornerMode, kMoveWallMode, kFitToWindow,
+// kInsideDimensions, kSetWallLength, kSetCameraLength, kSetCameraWidth.
 void RegisterModeCommands(CCommandTable& table);
 
 // doorcommands.cpp: doors and openings, Cmd::kSetOpening, the kSet...Door...

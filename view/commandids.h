@@ -36,6 +36,8 @@ inline constexpr int kToolbar = 59392;
 inline constexpr int kStatusBar = 59393;
 inline constexpr int kFitToWindow = 32830;
 inline constexpr int k3dView = 32960;  // the camera in 3-D
+// The chains between the inner faces instead of the outer ones.
+inline constexpr int kInsideDimensions = 32950;
 
 // Window arrangement.
 inline constexpr int kArrangeIcons = 57649;
@@ -71,6 +73,10 @@ inline constexpr int kSplitFloor = 32798;
 inline constexpr int kContinueAsPartition = 32812;
 inline constexpr int kRemoveDivision = 32813;
 inline constexpr int kDeleteDivision = 32814;
+// Typed lengths: a wall's as its chain shows it, the camera's overall ones.
+inline constexpr int kSetWallLength = 32951;
+inline constexpr int kSetCameraLength = 32952;
+inline constexpr int kSetCameraWidth = 32953;
 
 // Doors and openings.
 inline constexpr int kSetOpening = 32782;
@@ -99,4 +105,5 @@ inline constexpr int kPartition = 137;         // a partition without a panel un
 inline constexpr int kNonStandardPanel = 140;  // a panel whose width is no multiple of 300
 inline constexpr int kFloorStrip = 143;        // a floor/ceiling strip
 inline constexpr int kDoorPanel = 173;         // a door or opening
+inline constexpr int kDimension = 200;         // a wall's number in a dimension chain
 }  // namespace MenuId

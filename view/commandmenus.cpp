@@ -49,6 +49,13 @@ std::unique_ptr<QMenu> BuildContextMenu(int id, QWidget* parent) {
       AddCommandItem(*menu, kSplitCollection, UiText(Lang::kMenuSplitCollection));
       AddCommandItem(*menu, kManualDivision, UiText(Lang::kMenuManualDivision));
       AddCommandItem(*menu, kContinueAsPartition, UiText(Lang::kMenuContinueAsPartition));
+      menu->addSeparator();
+      AddCommandItem(*menu, kSetWallLength, UiText(Lang::kMenuSetLength));
+      break;
+    case MenuId::kDimension:
+      AddCommandItem(*menu, kSetWallLength, UiText(Lang::kMenuSetLength));
+      AddCommandItem(*menu, kSetCameraLength, UiText(Lang::kMenuSetCameraLength));
+      AddCommandItem(*menu, kSetCameraWidth, UiText(Lang::kMenuSetCameraWidth));
       break;
     case MenuId::kPanel:
       AddDoorMenu(*menu);

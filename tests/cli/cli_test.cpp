@@ -67,6 +67,23 @@ TEST(CliTest, PathsMeanWhatTheyMeantWhereTheToolStarted) {
   EXPECT_EQ(RunCli({"--data-dir=data", "dump", "cam.kry"}, dir.Path()).exitCode, 0);
 }
 
+TEST(CliTest, DumpInsideAddsTheClearSizesAndLeavesTheRestAlone) {
+  CScratchDir dir;
+  ASSERT_EQ(RunCli(Plus(kOverviewCamera, {"-o", "cam.kry"}), dir.Path()).exitCode, 0);
+  const CliRun plain = RunCli({"dump", "cam.kry"}, dir.Path());
+  const CliRun inside = RunCli({"dump", "cam.kry", "--inside"}, dir.Path());
+  ASSERT_EQ(inside.exitCode, 0) << inside.err;
+  EXPECT_EQ(plain.out.find("\"inside\""), std::string::npos);
+  // Everything the plain dump says comes first, unchanged.
+  const size_t lastMember = plain.out.rfind('\n', plain.out.rfind('}'));
+  EXPECT_EQ(inside.out.substr(0, lastMember), plain.out.substr(0, lastMember));
+  EXPECT_NE(inside.out.find("\"clear\": {\"length\": 2840, \"width\": 1840, \"height\": 2040},\n"
+                            "    \"walls\": [2840, 1840, 2840, 1840],\n"
+                            "    \"dimensions\": {\"top\": [2840], \"right\": [1840], \"bottom\": [2840], \"left\": [1840]}"),
+            std::string::npos)
+      << inside.out;
+}
+
 TEST(CliTest, FailedSaveKeepsTheOldFile) {
   CScratchDir dir;
   const CliRun made = RunCli(Plus(kOverviewCamera, {"-o", "missing/cam.kry"}), dir.Path());
