@@ -26,8 +26,8 @@ constexpr int32_t kSwingDoorHeights[] = {2040, 2040, 2300, 2560};
 // The door frame inside the panel's width, how far a hinged leaf stands
 // open, and how far a sliding leaf runs in front of the wall.
 constexpr double kFrame = 80;
-constexpr double kSwingOpenDegrees = 30;
-constexpr double kContainerOpenDegrees = 20;
+constexpr double kSwingOpenDegrees = 20;
+constexpr double kContainerOpenDegrees = 15;
 constexpr double kSlidingOffset = 80;
 // A lifted ceiling floats this share of the camera's height above the walls.
 constexpr double kLiftShare = 0.45;
@@ -143,6 +143,7 @@ class CSceneBuilder {
     if (z1 > z0) {
       Quad(f.At(a, f.outer, z0), f.At(b, f.outer, z0), f.At(b, f.outer, z1), f.At(a, f.outer, z1), f.outward, color,
            part, panel);
+      MarkExterior(part == ScenePart::kWallPanel);
       Quad(f.At(b, f.inner, z0), f.At(a, f.inner, z0), f.At(a, f.inner, z1), f.At(b, f.inner, z1), inward, color,
            part, panel);
     }
@@ -244,6 +245,10 @@ class CSceneBuilder {
     MarkOutside(f, part);
   }
 
+  void MarkExterior(bool exterior) {
+    if (exterior && !scene_.faces_.empty()) scene_.faces_.back().exterior = true;
+  }
+
   void MarkOutside(const RunFrame& f, ScenePart part) {
     if (part == ScenePart::kWallPanel && !scene_.faces_.empty()) scene_.faces_.back().outside = f.outward;
   }
@@ -259,10 +264,18 @@ class CSceneBuilder {
     const double x0 = centre.x - half, x1 = centre.x + half, y0 = centre.y - half, y1 = centre.y + half;
     const double z0 = wallBottom_, z1 = wallTop_;
     const ScenePart part = ScenePart::kCornerPost;
-    Quad({x0, y0, z0}, {x1, y0, z0}, {x1, y0, z1}, {x0, y0, z1}, {0, -1, 0}, kPostColor, part, -1);
-    Quad({x1, y1, z0}, {x0, y1, z0}, {x0, y1, z1}, {x1, y1, z1}, {0, 1, 0}, kPostColor, part, -1);
-    Quad({x0, y1, z0}, {x0, y0, z0}, {x0, y0, z1}, {x0, y1, z1}, {-1, 0, 0}, kPostColor, part, -1);
-    Quad({x1, y0, z0}, {x1, y1, z0}, {x1, y1, z1}, {x1, y0, z1}, {1, 0, 0}, kPostColor, part, -1);
+    // The sides that face the way either of its walls faces outwards are
+    // on the outside.
+    const SceneVec out[2] = {FrameOf(wall, camera_.WallRect(index)).outward,
+                             FrameOf(*camera_.WallAt(next), camera_.WallRect(next)).outward};
+    const auto side = [&](SceneVec a, SceneVec b, SceneVec c, SceneVec d, SceneVec normal) {
+      Quad(a, b, c, d, normal, kPostColor, part, -1);
+      for (const SceneVec& o : out) MarkExterior(o.x == normal.x && o.y == normal.y);
+    };
+    side({x0, y0, z0}, {x1, y0, z0}, {x1, y0, z1}, {x0, y0, z1}, {0, -1, 0});
+    side({x1, y1, z0}, {x0, y1, z0}, {x0, y1, z1}, {x1, y1, z1}, {0, 1, 0});
+    side({x0, y1, z0}, {x0, y0, z0}, {x0, y0, z1}, {x0, y1, z1}, {-1, 0, 0});
+    side({x1, y0, z0}, {x1, y1, z0}, {x1, y1, z1}, {x1, y0, z1}, {1, 0, 0});
     Quad({x0, y0, z1}, {x1, y0, z1}, {x1, y1, z1}, {x0, y1, z1}, {0, 0, 1}, kPostColor, part, -1);
   }
 

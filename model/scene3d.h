@@ -66,6 +66,9 @@ struct SceneFace {
   // outside the camera, in front of everything else when that side is
   // seen and behind it otherwise.
   SceneVec outside;
+  // A face on the outside of the outline (outer faces of wall panels and
+  // posts): nothing of the inside stands in front of it.
+  bool exterior = false;
   ScenePart part = ScenePart::kWallPanel;
   int panel = -1;  // the ScenePanel it belongs to; -1 for a post
 };

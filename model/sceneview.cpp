@@ -23,9 +23,6 @@ DrawColor Shade(DrawColor c, double factor) {
   return Rgb(channel(c.r), channel(c.g), channel(c.b));
 }
 
-// The floor lies under everything and the ceiling over it, seen from
-// above; a door leaf outside a wall is behind all of the camera or in
-// front of all of it, by the side of its wall that is seen.
 // Whether a projected face can show: some of it on the area, and not seen
 // edge on (the faces beside it draw that edge).
 bool Shows(std::span<const PixelPoint> corners, const PixelRect& area) {
@@ -43,12 +40,17 @@ bool Shows(std::span<const PixelPoint> corners, const PixelRect& area) {
   return onArea && twiceArea != 0;
 }
 
+// The floor lies under everything and the ceiling over it, seen from
+// above; the outline's outer faces in front of everything inside it; a
+// door leaf outside a wall is behind all of the camera or in front of all
+// of it, by the side of its wall that is seen.
 int Layer(const SceneFace& face, const CSceneProjection& projection) {
   const SceneVec& out = face.outside;
-  if (out.x != 0 || out.y != 0 || out.z != 0) return projection.Faces(out) ? 4 : 1;
+  if (out.x != 0 || out.y != 0 || out.z != 0) return projection.Faces(out) ? 5 : 1;
+  if (face.exterior) return 3;
   switch (face.part) {
     case ScenePart::kFloorPanel: return 0;
-    case ScenePart::kCeilingPanel: return 3;
+    case ScenePart::kCeilingPanel: return 4;
     default: return 2;
   }
 }

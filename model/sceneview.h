@@ -66,9 +66,10 @@ class CSceneProjection {
 
 // The faces a picture shows, in painting order (indexes into the scene's
 // faces): the floor first, then the leaves outside walls whose inner side
-// is seen, then walls, posts and the other leaves from the farthest to the
-// nearest, the ceiling, and last the leaves outside walls whose outer side
-// is seen; faces turned away are left out.
+// is seen, then the inside (walls, partitions, posts, the other leaves) from
+// the farthest to the nearest, the outline's outer faces likewise, the
+// ceiling, and last the leaves outside walls whose outer side is seen;
+// faces turned away are left out.
 std::vector<int> PaintingOrder(const CScene3d& scene, const CSceneProjection& projection);
 
 // Draws the scene into `area` of `dc` as seen from `view`: each face filled

@@ -212,7 +212,7 @@ TEST(SceneViewTest, CornerViewsSeeTheirCornerNearestAndFitTheArea) {
   }
 }
 
-TEST(SceneViewTest, FacesArePaintedFloorFirstThenFarToNearThenCeiling) {
+TEST(SceneViewTest, FacesArePaintedFloorFirstThenInsideThenOutsideFarToNearThenCeiling) {
   auto camera = MakeCamera(4000, 3000, 100, 2500);
   camera->FillAllWalls();
   const CScene3d scene = CScene3d::Build(*camera, LidMode::kLifted);
@@ -221,15 +221,15 @@ TEST(SceneViewTest, FacesArePaintedFloorFirstThenFarToNearThenCeiling) {
   const CSceneProjection projection(scene, view, PixelRect{0, 0, 1000, 700});
   const std::vector<int> order = PaintingOrder(scene, projection);
   ASSERT_FALSE(order.empty());
-  const auto layer = [](ScenePart part) {
-    return part == ScenePart::kFloorPanel ? 0 : part == ScenePart::kCeilingPanel ? 2 : 1;
+  const auto layer = [](const SceneFace& face) {
+    return face.part == ScenePart::kFloorPanel ? 0 : face.part == ScenePart::kCeilingPanel ? 3 : face.exterior ? 2 : 1;
   };
   double lastDepth = -1e300;
   int lastLayer = 0;
   size_t hidden = 0;
   for (size_t i = 0; i < order.size(); ++i) {
     const SceneFace& face = scene.Faces()[static_cast<size_t>(order[i])];
-    const int l = layer(face.part);
+    const int l = layer(face);
     ASSERT_GE(l, lastLayer);
     SceneVec middle;
     for (const SceneVec& v : face.corners) middle = {middle.x + v.x / 4, middle.y + v.y / 4, middle.z + v.z / 4};

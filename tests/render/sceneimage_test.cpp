@@ -25,7 +25,8 @@ int CountPixels(const QImage& image, bool (*test)(QRgb)) {
 
 TEST(SceneImageTest, NonStandardPanelsShowInTheirColourAndTheLidCoversTheInsideWhenLifted) {
   CChamber camera;
-  ASSERT_TRUE(camera.Create(3000, 2000, 2200, 100));
+  // Wide and low: the floor shows over the near walls.
+  ASSERT_TRUE(camera.Create(7000, 6000, 1500, 100));
   camera.FillAllWalls();  // every run ends in a panel of a non-standard width
   std::string problem;
   ScenePictureSettings settings;
