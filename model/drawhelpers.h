@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "drawcontext.h"
@@ -31,5 +32,15 @@ inline PixelPoint MapPoint(const CPixelMapping& mapping, int64_t x, int64_t y) {
 
 // A length as the plan writes it ("%d").
 inline std::string Number(int64_t value) { return std::to_string(value); }
+
+// Whether `text` in `font` fits into `room` pixels along its line, so that a
+// number is drawn only where it does not run into its neighbours; a zoom in
+// brings it back. A font without a fixed character width (the printer's)
+// always fits: the page decides its own scale.
+inline bool TextFits(const std::optional<DrawFont>& font, const std::string& text, int64_t room) {
+  if (!font || font->width <= 0) return true;
+  constexpr int64_t kGapPixels = 2;
+  return int64_t{font->width} * static_cast<int64_t>(text.size()) + kGapPixels <= room;
+}
 
 }  // namespace draw_helpers

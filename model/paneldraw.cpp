@@ -145,7 +145,10 @@ void CWallPanel::Draw(const CPlanRenderer& renderer, const CChamber& camera, CDr
   // inset is worked out in 64 bits and saturates there.
   dc.Rectangle({SaturateInt32(int64_t{box.left} + kInsetPixels), SaturateInt32(int64_t{box.top} + kInsetPixels),
                 SaturateInt32(int64_t{box.right} - kInsetPixels), SaturateInt32(int64_t{box.bottom} - kInsetPixels)});
-  dc.Text(label, Number(Width()));
+  const std::string width = Number(Width());
+  const int64_t room = p.vertical ? int64_t{box.bottom} - box.top : int64_t{box.right} - box.left;
+  if (draw_helpers::TextFits(p.vertical ? res.labelFontVertical : res.labelFontHorizontal, width, room))
+    dc.Text(label, width);
 }
 
 void CFloorPanel::Draw(const CPlanRenderer& renderer, const CChamber& camera, CDrawContext& dc, int32_t x,
