@@ -8,12 +8,16 @@
 
 #include "cellvalue.h"
 #include "languageentries.h"
+#include "workbook.h"
 
 namespace {
 
 constexpr double kLogoRowHeight = 70;
 constexpr double kLogoWidth = 200;  // points
 constexpr double kLogoHeight = 65;
+// The camera's picture below the detailed estimate, points (3:2).
+constexpr double kEstimatePictureWidth = 360;
+constexpr double kEstimatePictureHeight = 240;
 constexpr double kClosingRowHeight = 50;
 constexpr double kLargeVolume = 18.0;   // m³: above it the report asks to check the equipment
 constexpr int32_t kLongSide = 2560;     // mm: above it the report asks to check the design
@@ -57,6 +61,16 @@ int DoorRowName(DoorKind kind) {
 // is not known.
 std::string DoorSize(const CDoorItem& door) {
   return door.height > 0 ? FormatText("%d x %d", door.width, door.height) : FormatText("%d", door.width);
+}
+
+// The first of the price list's heading rows.
+constexpr int kPriceListHeadingRow = 4;
+
+// The column width (characters) a caption needs, with a little room.
+double CaptionWidth(const std::string& text) {
+  size_t characters = 0;
+  for (unsigned char c : text) characters += (c & 0xC0) != 0x80 ? 1 : 0;
+  return static_cast<double>(characters) + 2.0;
 }
 
 // The detailed estimate's columns.
@@ -277,6 +291,10 @@ void CReportLayout::WritePriceListCamera(int row, char column, double volume, co
   const char priceColumn = static_cast<char>(column + 1);
   Put(priceColumn, row, totals.euroRateMissing ? AddedText(Lang::kEuroRateMissing) : FormatFixed(totals.total, 2));
   Put(column, row, FormatFixed(volume, 2));
+  sheet_.SetDecimals(CRange::Cells(column, row, priceColumn, row), 2);
+  // The currency under the heading: the list's prices are all in one.
+  Put('A', 3, AddedText(totals.euro && !totals.euroRateMissing ? Lang::kPriceListEuros : Lang::kPriceListRoubles));
+  sheet_.SetItalic(CRange::Cell('A', 3), true);
 
   Put('F', 2, Text(Lang::kPriceListTitle));
   sheet_.SetBold(CRange::Cell('F', 2), true);
@@ -304,6 +322,9 @@ void CReportLayout::WritePriceListCamera(int row, char column, double volume, co
     sheet_.SetFontColorIndex(heading.range, heading.color);
   }
   sheet_.SetFillColorIndex(headings[2].range, kFillOrange);
+  // The two columns under the size heading hold it whole.
+  const double sizeWidth = std::max(CWorkbook::kDefaultColumnWidth, (CaptionWidth(Text(Lang::kPriceListSizeHeading)) + 1) / 2);
+  sheet_.SetColumnWidth(CRange::Columns('A', 'B'), sizeWidth);
 }
 
 void CReportLayout::WritePriceListColumnHeading(int row, char column, int32_t outerHeight) {
@@ -317,6 +338,10 @@ void CReportLayout::WritePriceListColumnHeading(int row, char column, int32_t ou
   sheet_.SetBold(caption, true);
   sheet_.SetFontColorIndex(caption, kColorWhite);
   sheet_.SetFillColorIndex(caption, kFillLavender);
+  sheet_.SetColumnWidth(CRange::Columns(column, column),
+                        std::max(kVolumeColumnWidth, CaptionWidth(Text(Lang::kPriceListVolumeCaption))));
+  // Every printed page starts with the headings and the column captions.
+  sheet_.SetPrintTitleRows(kPriceListHeadingRow, row);
 }
 
 void CReportLayout::WritePriceListLengthB(int row, int32_t outerLengthB) {
@@ -342,7 +367,8 @@ void CReportLayout::ClosePriceListGroup(char column, int first, int last, int32_
   } else {
     const char priceColumn = static_cast<char>(column + 1);
     sheet_.SetColumnWidth(CRange::Columns(priceColumn, priceColumn), kPriceColumnWidth);
-    sheet_.SetColumnWidth(CRange::Columns(column, column), kVolumeColumnWidth);
+    sheet_.SetColumnWidth(CRange::Columns(column, column),
+                          std::max(kVolumeColumnWidth, CaptionWidth(Text(Lang::kPriceListVolumeCaption))));
   }
 }
 
@@ -404,12 +430,14 @@ void CReportLayout::WriteDetailedEstimate(const CCameraPricing& pricing,
     Put('D', row, FormatText("%d", count));
     Put('E', row, FormatFixed(count != 0 ? value / count : value, 2));
     Put('F', row, FormatFixed(value, 2));
+    sheet_.SetDecimals(CRange::Cells('E', row, 'F', row), 2);
     groupSum += value;
     ++row;
   };
   const auto subtotal = [&] {
     Put('B', row, AddedText(Lang::kEstimateSubtotal));
     Put('F', row, FormatFixed(groupSum, 2));
+    sheet_.SetDecimals(CRange::Cell('F', row), 2);
     sheet_.SetBold(CRange::Cells('B', row, 'F', row), true);
     sum += groupSum;
     row += 2;
@@ -465,6 +493,7 @@ void CReportLayout::WriteDetailedEstimate(const CCameraPricing& pricing,
   const auto amountLine = [&](int entry, double value, const std::string& note = {}) {
     Put('B', row, AddedText(entry) + note);
     Put('F', row, FormatFixed(value, 2));
+    sheet_.SetDecimals(CRange::Cell('F', row), 2);
     ++row;
   };
   if (totals.volumeDiscount > 0.0)
@@ -491,4 +520,11 @@ void CReportLayout::WriteDetailedEstimate(const CCameraPricing& pricing,
   }
   sheet_.SetPrintTitleRows(headerRow, headerRow);
   sheet_.SetPageSetup({XlConst::kPortrait, false, kFitPagesWide, 0});
+  // The camera as the customer will see it, a row below the total; a file
+  // that cannot be read leaves the estimate as it is.
+  if (!details.picture.empty()) {
+    const CRange corner = CRange::Cell('B', row + 2);
+    sheet_.AddPicture(details.picture, sheet_.Left(corner), sheet_.Top(corner), kEstimatePictureWidth,
+                      kEstimatePictureHeight);
+  }
 }

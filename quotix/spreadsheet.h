@@ -88,4 +88,6 @@ class CSpreadsheet {
   virtual void SetPageSetup(const CPageSetup& setup) = 0;
   // Rows first..last are printed again at the top of every page.
   virtual void SetPrintTitleRows(int first, int last) = 0;
+  // Numbers in the range show exactly this many decimals.
+  virtual void SetDecimals(const CRange& range, int decimals) = 0;
 };

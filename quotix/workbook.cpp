@@ -93,6 +93,10 @@ void CWorkbook::SetItalic(const CRange& range, bool on) {
   ForEachCell(range, [&](CCell& cell) { cell.style.italic = on; });
 }
 
+void CWorkbook::SetDecimals(const CRange& range, int decimals) {
+  ForEachCell(range, [&](CCell& cell) { cell.style.decimals = decimals; });
+}
+
 void CWorkbook::SetFontColorIndex(const CRange& range, int index) {
   ForEachCell(range, [&](CCell& cell) { cell.style.fontColorIndex = index; });
 }

@@ -33,6 +33,7 @@ struct CCellStyle {
   int horizontalAlignment = 0;  // 0: general
   int verticalAlignment = 0;    // 0: bottom, the spreadsheet's default
   int orientation = 0;          // degrees
+  int decimals = -1;            // shown decimals of a number; -1: as the spreadsheet shows it
   CBorder borders[kEdgeCount];
   auto operator<=>(const CCellStyle&) const = default;
 };
@@ -79,6 +80,7 @@ class CWorkbook : public CSpreadsheet {
   bool AddPicture(const std::string& file, double left, double top, double width, double height) override;
   void SetPageSetup(const CPageSetup& setup) override;
   void SetPrintTitleRows(int first, int last) override;
+  void SetDecimals(const CRange& range, int decimals) override;
 
   // Reading back. Rows from 1, columns from 0.
   const CCell* Find(int row, int col) const;

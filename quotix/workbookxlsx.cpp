@@ -2,7 +2,9 @@
 
 #include <xlsxwriter.h>
 
+#include <algorithm>
 #include <map>
+#include <string>
 
 #include "cellvalue.h"
 #include "imagesize.h"
@@ -75,6 +77,8 @@ class CFormatCache {
       case kAlignBottom: format_set_align(format, LXW_ALIGN_VERTICAL_BOTTOM); break;
       default: break;
     }
+    if (style.decimals == 0) format_set_num_format(format, "0");
+    if (style.decimals > 0) format_set_num_format(format, ("0." + std::string(std::min(style.decimals, 10), '0')).c_str());
     if (style.orientation >= -90 && style.orientation <= 90 && style.orientation != 0) {
       format_set_rotation(format, static_cast<int16_t>(style.orientation));
     }

@@ -84,6 +84,47 @@ TEST_F(CliPriceTest, ReportWritesTheCamerasPricedSpecification) {
   EXPECT_EQ(Value(cells, "B6").toString(), QStringLiteral("Стеновая панель №1"));
 }
 
+// The quotation a dealer hands on, read back as the spreadsheet reads it:
+// the camera named, dated and numbered, the currency after the total, and
+// the detailed estimate on its own sheet ending on the very same total.
+TEST_F(CliPriceTest, DetailedReportNamesTheCameraAndEndsOnTheSameTotal) {
+  ASSERT_EQ(Run({"new", "--length", "3000", "--width", "2000", "--height", "2200", "--thickness", "80", "--article",
+                 "KX-3020", "-o", "art.kry", "--fill"})
+                .exitCode,
+            0);
+  const CliRun run = Run({"report", "art.kry", "--detailed", "--dealer", "0.1", "-o", "quote-17.xlsx"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  bool available = false;
+  std::string problem;
+  const QJsonObject dump = ReadXlsxBack(dir_.File("quote-17.xlsx"), available, problem);
+  if (!available) GTEST_SKIP() << "no openpyxl";
+  const QJsonObject cells = dump.value(QStringLiteral("cells")).toObject();
+  EXPECT_EQ(Value(cells, "B2").toString(), QStringLiteral("Артикул: KX-3020"));
+  EXPECT_TRUE(Value(cells, "E2").toString().startsWith(QStringLiteral("Дата: "))) << Value(cells, "E2").toString().toStdString();
+  EXPECT_EQ(Value(cells, "G2").toString(), QStringLiteral("Предложение № quote-17"));
+  EXPECT_EQ(Value(cells, "G3").toString(), QStringLiteral("Коэффициент дилера: 0.1"));
+  QString total;
+  for (auto it = cells.begin(); it != cells.end(); ++it) {
+    if (it.value().toObject().value(QStringLiteral("value")).toString() != QStringLiteral("Итого:")) continue;
+    const int row = it.key().mid(1).toInt();
+    total = QString::number(Value(cells, QStringLiteral("G%1").arg(row).toLatin1().constData()).toDouble(), 'f', 0);
+    EXPECT_EQ(Value(cells, QStringLiteral("H%1").arg(row).toLatin1().constData()).toString(), QStringLiteral("руб."));
+  }
+  ASSERT_FALSE(total.isEmpty());
+  const QJsonObject estimate = dump.value(QStringLiteral("more_sheets"))
+                                   .toObject()
+                                   .value(QStringLiteral("Подробная смета"))
+                                   .toObject()
+                                   .value(QStringLiteral("cells"))
+                                   .toObject();
+  ASSERT_FALSE(estimate.isEmpty());
+  QString estimateTotal;
+  for (auto it = estimate.begin(); it != estimate.end(); ++it)
+    if (it.value().toString() == QStringLiteral("Итого:"))
+      estimateTotal = QString::number(estimate.value(QStringLiteral("F") + it.key().mid(1)).toDouble(), 'f', 0);
+  EXPECT_EQ(estimateTotal, total);
+}
+
 TEST_F(CliPriceTest, ReportRefusesBadInputWithOneLineAndNoFile) {
   WriteFileBytes(dir_.File("foreign.kry"), "not a camera at all");
   const struct {

@@ -486,11 +486,23 @@ TEST_F(PriceListTest, EveryPlanLengthGroupIsMergedNumberedAndFramedTheLastOneToo
     start = last + 1;
   }
   EXPECT_EQ(start, 127);
+  // Every caption fits its column: the volume columns take "Объем, куб.м",
+  // the two length columns together the size heading.
+  const double volumeCaption = 14;  // 12 characters and a little room
+  EXPECT_EQ(workbook_->ColumnWidth(2), volumeCaption);
   EXPECT_EQ(workbook_->ColumnWidth(3), 32);
-  EXPECT_EQ(workbook_->ColumnWidth(4), 10);
+  EXPECT_EQ(workbook_->ColumnWidth(4), volumeCaption);
   EXPECT_EQ(workbook_->ColumnWidth(5), 18);
-  EXPECT_EQ(workbook_->ColumnWidth(6), 10);
+  EXPECT_EQ(workbook_->ColumnWidth(6), volumeCaption);
   EXPECT_EQ(workbook_->ColumnWidth(7), 18);
+  EXPECT_GE(workbook_->ColumnWidth(0) + workbook_->ColumnWidth(1), 20);
+  // The headings repeat on every printed page, the currency stands under
+  // them, and volumes and prices show two decimals.
+  EXPECT_EQ(workbook_->PrintTitleFirstRow(), 4);
+  EXPECT_EQ(workbook_->PrintTitleLastRow(), 6);
+  EXPECT_EQ(workbook_->Text("A3"), L(Lang::kPriceListEuros));
+  EXPECT_EQ(workbook_->Style(7, 2).decimals, 2);
+  EXPECT_EQ(workbook_->Style(126, 7).decimals, 2);
   // The last group is a single cell; its row grows for the turned text.
   EXPECT_GT(workbook_->RowHeight(126), CWorkbook::kDefaultRowHeight);
   EXPECT_EQ(workbook_->RowHeight(125), CWorkbook::kDefaultRowHeight);

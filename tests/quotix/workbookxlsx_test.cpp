@@ -168,7 +168,8 @@ TEST_F(WorkbookXlsxTest, PriceListReadsBackWithMergedGroupsColoursAndWidths) {
   const QJsonObject widths = dump.value(Q("column_widths")).toObject();
   EXPECT_NEAR(widths.value(Q("D")).toDouble(), 32, 1);
   EXPECT_NEAR(widths.value(Q("F")).toDouble(), 18, 1);
-  EXPECT_NEAR(widths.value(Q("E")).toDouble(), 10, 1);
+  EXPECT_NEAR(widths.value(Q("E")).toDouble(), 14, 1);
+  EXPECT_EQ(dump.value(Q("print_title_rows")).toString(), Q("$4:$6"));
   EXPECT_EQ(dump.value(Q("images")).toArray().size(), 1);
   const QJsonObject page = dump.value(Q("page")).toObject();
   EXPECT_EQ(page.value(Q("orientation")).toString(), Q("portrait"));
