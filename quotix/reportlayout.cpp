@@ -401,7 +401,11 @@ void CReportLayout::WriteDetailedEstimate(const CCameraPricing& pricing,
   int row = 1;
   Put('B', row, AddedText(Lang::kDetailedEstimate));
   sheet_.SetBold(CRange::Cell('B', row), true);
-  WriteHeadingBlock({details.article, details.description, details.quotationNumber, false, {}, {}}, today, 0.0);
+  CReportDetails named;
+  named.article = details.article;
+  named.description = details.description;
+  named.quotationNumber = details.quotationNumber;
+  WriteHeadingBlock(named, today, 0.0);
   row = 5;
   const int headerRow = row;
   Put('A', row, "N");

@@ -4,8 +4,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QBuffer>
 #include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +19,7 @@
 #include "painterdrawcontext.h"
 #include "planfit.h"
 #include "planrenderer.h"
+#include "printpage.h"
 #include "sceneimage.h"
 
 namespace {
@@ -123,5 +128,41 @@ void BM_Build3dSceneOfLargeCamera(benchmark::State& state) {
   Counters(state, *camera);
 }
 BENCHMARK(BM_Build3dSceneOfLargeCamera)->Unit(benchmark::kMillisecond);
+
+// The printed page fitted to A4 landscape at 300 dots per inch: laid out
+// (scale, title block) and drawn as the printer gets it, a PDF page (arg 0),
+// or rasterised whole as a picture of the page (arg 1).
+void BM_PrintPageOfLargeCamera(benchmark::State& state) {
+  auto camera = LargeCamera();
+  const bool raster = state.range(0) != 0;
+  constexpr int kDotsPerMetre = 11811;  // 300 dots per inch
+  QImage image(3508, 2480, QImage::Format_RGB32);
+  image.setDotsPerMeterX(kDotsPerMetre);
+  image.setDotsPerMeterY(kDotsPerMetre);
+  PrintHeading heading;
+  heading.article = "KX-100";
+  heading.date = "01.01.2026";
+  for (auto _ : state) {
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&pdf);
+    writer.setResolution(kPdfResolution);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageOrientation(QPageLayout::Landscape);
+    QPaintDevice& device = raster ? static_cast<QPaintDevice&>(image) : static_cast<QPaintDevice&>(writer);
+    if (raster) image.fill(Qt::white);
+    QPainter painter(&device);
+    std::string problem;
+    const std::optional<PrintPageLayout> layout = LayOutPrintPage(
+        *camera, heading, PrintSettings{}, device.width(), device.height(), device.logicalDpiY(), &problem);
+    Require(layout.has_value(), "print layout");
+    CPainterDrawContext dc(painter);
+    DrawPrintPage(dc, *camera, heading, *layout);
+    painter.end();
+    benchmark::DoNotOptimize(pdf.data().size());
+  }
+  Counters(state, *camera);
+}
+BENCHMARK(BM_PrintPageOfLargeCamera)->Arg(0)->Arg(1)->ArgName("raster")->Unit(benchmark::kMillisecond);
 
 }  // namespace

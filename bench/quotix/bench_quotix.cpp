@@ -96,12 +96,16 @@ void BM_CameraReportOf20Walls(benchmark::State& state) {
   const CSampleCamera camera = TwentyWallCamera();
   const bool save = state.range(0) != 0;
   const std::string path = OutputFile("camera.xlsx");
+  const bool detailed = state.range(1) != 0;
   for (auto _ : state) {
     CQuotixSession session(Language());
     session.Prices() = SamplePrices();
     session.SetLogoFile(kData + "/kryvel_logo.jpg");
     session.InitXL(false, true);
     session.SetDealerDiscount(0.05);
+    CReportDetails details;
+    details.detailedEstimate = detailed;
+    session.SetReportDetails(details);
     session.InitValues(camera.values.innerHeight, camera.values.lengthA, camera.values.lengthB, 80);
     session.MakeReport(camera.Input());
     std::unique_ptr<CWorkbook> book = session.TakeWorkbook();
@@ -111,7 +115,11 @@ void BM_CameraReportOf20Walls(benchmark::State& state) {
   state.counters["wall_groups"] = static_cast<double>(camera.walls.size());
   std::filesystem::remove(path);
 }
-BENCHMARK(BM_CameraReportOf20Walls)->Arg(0)->Arg(1)->ArgName("saved")->Unit(benchmark::kMillisecond);
+// With and without the detailed estimate's sheet: what it adds to a report.
+BENCHMARK(BM_CameraReportOf20Walls)
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->ArgNames({"saved", "detailed"})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -28,6 +28,15 @@ WallPanelTally Door(int32_t count, int32_t kind, int32_t width = 1200) {
   return g;
 }
 
+CReportDetails Details(const char* article, const char* description, const char* number, bool detailed) {
+  CReportDetails details;
+  details.article = article;
+  details.description = description;
+  details.quotationNumber = number;
+  details.detailedEstimate = detailed;
+  return details;
+}
+
 class ReportLayoutTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -120,7 +129,7 @@ TEST_F(ReportLayoutTest, QuotationNamesCameraDateNumberCurrencyCoefficientAndMat
   ASSERT_TRUE(session_.InitXL(false, true));
   session_.InitValues(2040, 2920, 1920, 80);
   session_.SetDealerDiscount(0.1);
-  session_.SetReportDetails({"KH-3020", "Овощная", "camera-20240305-101500", false, {}, {}});
+  session_.SetReportDetails(Details("KH-3020", "Овощная", "camera-20240305-101500", false));
   session_.SetMaterialDetails("Пищевой", {{"Стены, внутренние", "Стеновые"}, {"Пол, внешние", "Половые"}});
   session_.MakeReport(camera.Input());
   EXPECT_EQ(T("B2"), "Артикул: KH-3020");
@@ -166,7 +175,7 @@ TEST_F(ReportLayoutTest, DetailedEstimateAddsUpToTheReportsTotal) {
     ASSERT_TRUE(session_.InitXL(false, thickness == 80));
     session_.InitValues(height, width, depth, thickness);
     session_.SetDealerDiscount(pick(0, 2) == 0 ? 0.0 : pick(1, 30) / 100.0);
-    session_.SetReportDetails({"A", "B", "N", true, {}, {}});
+    session_.SetReportDetails(Details("A", "B", "N", true));
     ASSERT_GT(session_.MakeReport(camera.Input(pick(0, 4) == 0, euro)), 0);
     const CWorkbook& book = *session_.Workbook();
     ASSERT_EQ(book.MoreSheets().size(), 1u);
