@@ -1,5 +1,7 @@
 // zamo-cli report: the priced quotation of a camera file, through the
 // camera window's own price calculation.
+#include <QTemporaryDir>
+
 #include <array>
 #include <optional>
 #include <ostream>
@@ -7,6 +9,7 @@
 #include "cameradocument.h"
 #include "clicommand.h"
 #include "pricingsupport.h"
+#include "sceneimage.h"
 #include "textcodec.h"
 
 namespace {
@@ -61,7 +64,13 @@ int RunReportCommand(CliContext& context) {
   CPriceRunSetup setup;
   setup.quotix = &quotix;
   setup.reportPath = QString::fromStdString(*output);
-  const CReportHeading heading{Utf16ToUtf8(document.Article()), Utf16ToUtf8(document.Description())};
+  // A detailed estimate shows the camera in 3-D below its total.
+  const QTemporaryDir pictureFolder;
+  const CReportHeading heading{
+      Utf16ToUtf8(document.Article()), Utf16ToUtf8(document.Description()),
+      options.Has("--detailed") && pictureFolder.isValid()
+          ? WriteEstimatePicture(document.Camera(), pictureFolder.path().toStdString())
+          : ""};
   const PriceRunResult result = RunCameraPriceReport(setup, document.Camera(), dealer, choose, heading);
   if (result == PriceRunResult::kWritten) return kExitOk;
   if (!profileProblem.empty()) return context.BadInput(profileProblem);

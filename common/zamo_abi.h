@@ -177,6 +177,10 @@ typedef void (*SetReportPathFn)(const char* path, int32_t openAfterwards);
  * workbook InitXL started last: InitXL forgets them. */
 typedef void (*SetReportDetailsFn)(const char* article, const char* description, const char* quotationNumber,
                                    int32_t detailedEstimate);
+/* A picture of the camera for the next camera report's detailed estimate: a
+ * PNG file (UTF-8 path; null or "" for none), read when the report is made.
+ * Given after SetReportDetails, which forgets it, as InitXL does. */
+typedef void (*SetReportPictureFn)(const char* pictureFile);
 
 /* ---- libMaterial: material profiles ---------------------------------- */
 
@@ -228,7 +232,8 @@ typedef int32_t (*SendCameraFn)(const char* account, const char* recipient, cons
   X(SelectMaterialProfile, SelectMaterialProfileFn) \
   X(ShowPriceDlg, ShowPriceDlgFn)                 \
   X(SetReportPath, SetReportPathFn)               \
-  X(SetReportDetails, SetReportDetailsFn)
+  X(SetReportDetails, SetReportDetailsFn)         \
+  X(SetReportPicture, SetReportPictureFn)
 
 #define ZAMO_MATERIAL_EXPORTS(X)          \
   X(ShowMaterialDlg, ShowMaterialDlgFn)   \

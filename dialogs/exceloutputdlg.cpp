@@ -11,10 +11,10 @@
 #include <QVBoxLayout>
 
 #include "controlids.h"
+#include "dealercoefficient.h"
 #include "languageentries.h"
 #include "languagetable.h"
 #include "messages.h"
-#include "numbertext.h"
 #include "settings.h"
 
 namespace {
@@ -44,6 +44,10 @@ CExcelOutputDlg::CExcelOutputDlg(QWidget* parent) : CZamoDialog(parent) {
   coefficientLabel_->setBuddy(coefficientEdit_);
   detailedBox_ = new QCheckBox(UiText(Lang::kDetailedEstimate), this);
   detailedBox_->setObjectName(QString::fromLatin1(kDetailedName));
+  pictureBox_ = new QCheckBox(UiText(Lang::k3dInEstimate), this);
+  pictureBox_->setObjectName(QString::fromLatin1(kPictureName));
+  // The picture goes with the estimate only.
+  connect(detailedBox_, &QCheckBox::toggled, pictureBox_, &QWidget::setEnabled);
 
   auto* form = new QFormLayout;
   form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
@@ -51,6 +55,7 @@ CExcelOutputDlg::CExcelOutputDlg(QWidget* parent) : CZamoDialog(parent) {
   form->addRow(currencyLabel, currencyBox_);
   form->addRow(coefficientLabel_, coefficientEdit_);
   form->addRow(detailedBox_);
+  form->addRow(pictureBox_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addStretch();
@@ -64,8 +69,10 @@ void CExcelOutputDlg::SetProfileNames(const std::vector<std::string>& names) {
 }
 
 void CExcelOutputDlg::OnInitDialog() {
-  coefficientEdit_->setText(QString::number(coefficient_, 'g', 6));
+  coefficientEdit_->setText(FormatDealerCoefficient(coefficient_));
   detailedBox_->setChecked(OpenZamoSettings()->value(QString::fromLatin1(kDetailedSetting), false).toBool());
+  pictureBox_->setChecked(OpenZamoSettings()->value(QString::fromLatin1(kPictureSetting), true).toBool());
+  pictureBox_->setEnabled(detailedBox_->isChecked());
   if (names_.isEmpty()) {
     OkButton()->setEnabled(false);
     return;
@@ -84,17 +91,22 @@ void CExcelOutputDlg::accept() {
   // OK is disabled without profiles; Enter must not get round that.
   if (!OkButton()->isEnabled()) return;
   const QString typed = coefficientEdit_->text().trimmed();
-  const std::optional<double> coefficient = typed.isEmpty() ? std::optional<double>(0.0) : ParseDecimal(typed);
-  // A mistyped coefficient would price without the dealer's discount, and
-  // nobody would notice: ask again instead.
-  if (!coefficient) {
-    RefuseInput(coefficientEdit_, coefficientLabel_, UiText(Lang::kCoefficientNotNumber).arg(typed),
+  double coefficient = 0.0;
+  const CoefficientInput read = typed.isEmpty() ? CoefficientInput::kOk : ParseDealerCoefficient(typed, &coefficient);
+  // A mistyped coefficient, or one the pricing would ignore, would price
+  // without the dealer's discount and nobody would notice: ask again.
+  if (read != CoefficientInput::kOk) {
+    RefuseInput(coefficientEdit_, coefficientLabel_,
+                read == CoefficientInput::kNotANumber ? UiText(Lang::kCoefficientNotNumber).arg(typed)
+                                                      : UiText(Lang::kDealerCoefficientTooHigh),
                 UiText(Lang::kErrorCaption));
     return;
   }
-  coefficient_ = *coefficient;
+  coefficient_ = coefficient;
   detailed_ = detailedBox_->isChecked();
   OpenZamoSettings()->setValue(QString::fromLatin1(kDetailedSetting), detailed_);
+  picture_ = pictureBox_->isChecked();
+  OpenZamoSettings()->setValue(QString::fromLatin1(kPictureSetting), picture_);
   profileIndex_ = profileBox_->currentIndex();
   euro_ = currencyBox_->currentIndex() == kEuroEntry;
   CZamoDialog::accept();

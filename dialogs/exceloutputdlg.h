@@ -33,6 +33,8 @@ class CExcelOutputDlg : public CZamoDialog {
   int32_t ProfileIndex() const { return profileIndex_; }
   bool Euro() const { return euro_; }
   bool DetailedEstimate() const { return detailed_; }
+  // The camera in 3-D below the detailed estimate (remembered, on at first).
+  bool EstimatePicture() const { return picture_; }
   // Shown in the box on opening; after OK, what was typed (blank: 0).
   void SetDealerCoefficient(double coefficient) { coefficient_ = coefficient; }
   double DealerCoefficient() const { return coefficient_; }
@@ -42,6 +44,8 @@ class CExcelOutputDlg : public CZamoDialog {
   static constexpr const char* kCoefficientName = "dealerCoefficient";
   // The setting that remembers the detailed estimate.
   static constexpr const char* kDetailedSetting = "Reports/DetailedEstimate";
+  static constexpr const char* kPictureName = "estimatePicture";
+  static constexpr const char* kPictureSetting = "Reports/EstimatePicture";
 
   void accept() override;
 
@@ -52,11 +56,13 @@ class CExcelOutputDlg : public CZamoDialog {
   QComboBox* profileBox_;
   QComboBox* currencyBox_;
   QCheckBox* detailedBox_;
+  QCheckBox* pictureBox_;
   QLabel* coefficientLabel_;
   QLineEdit* coefficientEdit_;
   QStringList names_;
   int32_t profileIndex_ = -1;
   bool euro_ = false;
   bool detailed_ = false;
+  bool picture_ = true;
   double coefficient_ = 0.0;
 };

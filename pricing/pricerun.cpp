@@ -116,7 +116,8 @@ PriceRunResult Refused(const CQuotixApi& quotix) {
 QString NewReportPath(const QString& kind) {
   const QDir folder(QDir::current().filePath(QStringLiteral("Reports")));
   QDir().mkpath(folder.path());
-  const QString stem = kind + QLatin1Char('-') + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+  const QString stem =
+      kind + QLatin1Char('-') + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
   QString path = folder.filePath(stem + QStringLiteral(".xlsx"));
   for (int n = 2; QFileInfo::exists(path); ++n)
     path = folder.filePath(stem + QLatin1Char('-') + QString::number(n) + QStringLiteral(".xlsx"));
@@ -186,6 +187,8 @@ PriceRunResult RunCameraPriceReport(const CPriceRunSetup& setup, const CChamber&
     quotix.SetReportDetails(heading.article.c_str(), heading.description.c_str(),
                             QFileInfo(target).completeBaseName().toUtf8().constData(),
                             options->detailedEstimate ? 1 : 0);
+  if (quotix.SetReportPicture)
+    quotix.SetReportPicture(options->detailedEstimate && options->estimatePicture ? heading.picture.c_str() : "");
   if (!quotix.MakeReport(material, Block(setup), View(tallies.walls), View(tallies.partitions),
                          View(tallies.ceiling), camera.WallCount(), camera.NoFloor() ? 1 : 0, options->euro ? 1 : 0))
     return Refused(quotix);

@@ -77,12 +77,14 @@ struct CReportOptions {
   bool detailedEstimate = false;  // a second sheet with every line priced
   // The dealer coefficient typed in the options; none: the run's own.
   std::optional<double> dealerCoefficient;
+  bool estimatePicture = true;  // the heading's picture below the detailed estimate
 };
 
 // The texts a camera report names its camera by (UTF-8).
 struct CReportHeading {
   std::string article;
   std::string description;
+  std::string picture;  // a PNG file of the camera for the detailed estimate; empty: none
 };
 
 // Shows the profile names (UTF-8, the materials library's order; never

@@ -174,6 +174,13 @@ ZAMO_EXPORT void SetReportDetails(const char* article, const char* description, 
   }
 }
 
+ZAMO_EXPORT void SetReportPicture(const char* pictureFile) {
+  try {
+    Module().Session().SetReportPicture(pictureFile ? pictureFile : "");
+  } catch (...) {
+  }
+}
+
 }  // extern "C"
 
 // The program binds these through the list of the shared header; a drift

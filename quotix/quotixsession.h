@@ -57,6 +57,7 @@ class CQuotixSession {
   // it. The material profile part is the module's, from the materials
   // library.
   void SetReportDetails(CReportDetails details) { details_ = std::move(details); }
+  void SetReportPicture(std::string file) { details_.picture = std::move(file); }
   const CReportDetails& ReportDetails() const { return details_; }
   void SetMaterialDetails(std::string profile, std::vector<std::pair<std::string, std::string>> materials) {
     details_.materialProfile = std::move(profile);

@@ -323,7 +323,8 @@ void CReportLayout::WritePriceListCamera(int row, char column, double volume, co
   }
   sheet_.SetFillColorIndex(headings[2].range, kFillOrange);
   // The two columns under the size heading hold it whole.
-  const double sizeWidth = std::max(CWorkbook::kDefaultColumnWidth, (CaptionWidth(Text(Lang::kPriceListSizeHeading)) + 1) / 2);
+  const double sizeWidth =
+      std::max(CWorkbook::kDefaultColumnWidth, (CaptionWidth(Text(Lang::kPriceListSizeHeading)) + 1) / 2);
   sheet_.SetColumnWidth(CRange::Columns('A', 'B'), sizeWidth);
 }
 

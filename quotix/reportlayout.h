@@ -17,6 +17,7 @@ struct CReportDetails {
   bool detailedEstimate = false;
   std::string materialProfile;  // empty: no profile named
   std::vector<std::pair<std::string, std::string>> materials;  // surface, material
+  std::string picture;  // a PNG of the camera below the detailed estimate; empty: none
 };
 
 // Where every value of the reports lands on the worksheet. Rows count from

@@ -78,7 +78,8 @@ class CFormatCache {
       default: break;
     }
     if (style.decimals == 0) format_set_num_format(format, "0");
-    if (style.decimals > 0) format_set_num_format(format, ("0." + std::string(std::min(style.decimals, 10), '0')).c_str());
+    if (style.decimals > 0)
+      format_set_num_format(format, ("0." + std::string(std::min(style.decimals, 10), '0')).c_str());
     if (style.orientation >= -90 && style.orientation <= 90 && style.orientation != 0) {
       format_set_rotation(format, static_cast<int16_t>(style.orientation));
     }

@@ -208,7 +208,8 @@ void DrawPrintPage(CDrawContext& dc, const CChamber& camera, const PrintHeading&
 bool PlanSuitsLandscape(const CChamber& camera) {
   const std::optional<ModelRect> bounds = PlanBounds(camera);
   if (!bounds) return true;
-  return static_cast<int64_t>(bounds->Right()) - bounds->Left() >= static_cast<int64_t>(bounds->Bottom()) - bounds->Top();
+  return static_cast<int64_t>(bounds->Right()) - bounds->Left() >=
+         static_cast<int64_t>(bounds->Bottom()) - bounds->Top();
 }
 
 bool PrintCameraPage(QPrinter& printer, const CChamber& camera, const PrintHeading& heading,

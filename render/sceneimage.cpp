@@ -17,6 +17,8 @@
 
 namespace {
 
+// The estimate's picture: 3:2, sharp at the size the workbook shows it.
+constexpr QSize kEstimatePictureSize{960, 640};
 // The resolution of a picture's PDF page: enough for its seams.
 constexpr int kPdfDotsPerInch = 300;
 
@@ -59,6 +61,11 @@ QImage RenderSceneImage(const CChamber& camera, const ScenePictureSettings& sett
   PaintOnWhite(painter, QRect(QPoint(0, 0), size), camera, settings);
   painter.end();
   return image;
+}
+
+std::string WriteEstimatePicture(const CChamber& camera, const std::string& folder) {
+  const std::string path = folder + "/camera-3d.png";
+  return ExportSceneImage(camera, {}, path, kEstimatePictureSize) ? std::string() : path;
 }
 
 FileError ExportSceneImage(const CChamber& camera, const ScenePictureSettings& settings, const std::string& path,

@@ -35,6 +35,11 @@ std::function<void(CDrawContext&, const PixelRect&)> ScenePictureOf(const CChamb
 QImage RenderSceneImage(const CChamber& camera, const ScenePictureSettings& settings, QSize size,
                         std::string* problem);
 
+// The camera's picture for a detailed estimate, written as a PNG into
+// `folder`: its path, or empty when it could not be written (the estimate
+// then goes without it).
+std::string WriteEstimatePicture(const CChamber& camera, const std::string& folder);
+
 // Writes the picture; the extension chooses the kind: .png or .svg of `size`
 // pixels, or .pdf, a landscape A4 page with the picture fitted to it.
 // Written through a temporary file.

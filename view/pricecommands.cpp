@@ -2,6 +2,7 @@
 // lists, the materials dialog and the price table.
 #include <QApplication>
 #include <QProgressDialog>
+#include <QTemporaryDir>
 
 #include <initializer_list>
 #include <memory>
@@ -21,6 +22,7 @@
 #include "pricerun.h"
 #include "programservices.h"
 #include "reportnotice.h"
+#include "sceneimage.h"
 #include "textcodec.h"
 
 namespace {
@@ -97,12 +99,17 @@ void CameraPrice(CChildView& view) {
     SetDealerCoefficient(dialog.DealerCoefficient());
     // A camera the run will refuse gets its message without a wait cursor.
     if (CCameraTallies().Tally(view.Camera())) wait.Start();
-    return CReportOptions{dialog.ProfileIndex(), dialog.Euro(), dialog.DetailedEstimate(), dialog.DealerCoefficient()};
+    return CReportOptions{dialog.ProfileIndex(), dialog.Euro(), dialog.DetailedEstimate(), dialog.DealerCoefficient(),
+                          dialog.EstimatePicture()};
   };
   CPriceRunSetup setup = ProgramSetup();
   QString written;
   setup.savedPath = &written;
-  const CReportHeading heading{Utf16ToUtf8(view.Document().Article()), Utf16ToUtf8(view.Document().Description())};
+  // The estimate's picture lives until the workbook has taken it in.
+  const QTemporaryDir pictureFolder;
+  const CReportHeading heading{
+      Utf16ToUtf8(view.Document().Article()), Utf16ToUtf8(view.Document().Description()),
+      pictureFolder.isValid() ? WriteEstimatePicture(view.Camera(), pictureFolder.path().toStdString()) : ""};
   const PriceRunResult result = RunCameraPriceReport(setup, view.Camera(), DealerCoefficient(), choose, heading);
   wait.Stop();
   TellRunResult(result);

@@ -154,9 +154,9 @@ void ExportPdf(CChildView& view) {
   if (!view.Document().HasCamera()) return;
   const QString filter = UiText(Lang::kPdfFileFilter);
   QString chosen = filter;
-  QString path = DialogHost().SaveFileName(&view, UiText(Lang::kMenuExportPdf),
-                                           QDir(ExportFolder(view)).filePath(SuggestedFileName(view, QStringLiteral("pdf"))),
-                                           filter, &chosen);
+  QString path = DialogHost().SaveFileName(
+      &view, UiText(Lang::kMenuExportPdf),
+      QDir(ExportFolder(view)).filePath(SuggestedFileName(view, QStringLiteral("pdf"))), filter, &chosen);
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().toLower() != QStringLiteral("pdf")) path += QStringLiteral(".pdf");
   if (const FileError error = WritePdf(view, path)) ShowWriteFailure(view, path, error.problem);
@@ -176,9 +176,10 @@ void ExportCamera(CChildView& view) {
   QStringList filters;
   for (const ExportKind& kind : kExportKinds) filters << UiText(kind.filter);
   QString filter = filters.front();
-  QString path = DialogHost().SaveFileName(&view, UiText(Lang::kExportCameraCaption),
-                                           QDir(ExportFolder(view)).filePath(SuggestedFileName(view, QStringLiteral("bmp"))),
-                                           filters.join(QStringLiteral(";;")), &filter);
+  QString path =
+      DialogHost().SaveFileName(&view, UiText(Lang::kExportCameraCaption),
+                                QDir(ExportFolder(view)).filePath(SuggestedFileName(view, QStringLiteral("bmp"))),
+                                filters.join(QStringLiteral(";;")), &filter);
   if (path.isEmpty()) return;
   // A typed extension of a kind we write chooses the kind; otherwise the
   // chosen filter does, and its extension is added.

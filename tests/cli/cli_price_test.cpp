@@ -100,7 +100,8 @@ TEST_F(CliPriceTest, DetailedReportNamesTheCameraAndEndsOnTheSameTotal) {
   if (!available) GTEST_SKIP() << "no openpyxl";
   const QJsonObject cells = dump.value(QStringLiteral("cells")).toObject();
   EXPECT_EQ(Value(cells, "B2").toString(), QStringLiteral("Артикул: KX-3020"));
-  EXPECT_TRUE(Value(cells, "E2").toString().startsWith(QStringLiteral("Дата: "))) << Value(cells, "E2").toString().toStdString();
+  EXPECT_TRUE(Value(cells, "E2").toString().startsWith(QStringLiteral("Дата: ")))
+      << Value(cells, "E2").toString().toStdString();
   EXPECT_EQ(Value(cells, "G2").toString(), QStringLiteral("Предложение № quote-17"));
   EXPECT_EQ(Value(cells, "G3").toString(), QStringLiteral("Коэффициент дилера: 0.1"));
   QString total;

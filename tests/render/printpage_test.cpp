@@ -139,7 +139,8 @@ TEST(PrintPageTest, FittedPageFillsThePaperAndKeepsTitleRowsApart) {
     bool inBand = false;
     for (int y = layout->titleBlock.top + 2; y < layout->titleBlock.bottom - 1; ++y) {
       bool ink = false;
-      for (int x = layout->titleBlock.left + 2; x < layout->titleBlock.right - 2 && !ink; ++x) ink = Ink(page.pixel(x, y));
+      for (int x = layout->titleBlock.left + 2; x < layout->titleBlock.right - 2 && !ink; ++x)
+        ink = Ink(page.pixel(x, y));
       if (ink && !inBand) ++bands;
       inBand = ink;
     }

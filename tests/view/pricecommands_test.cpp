@@ -244,7 +244,7 @@ TEST_F(PriceCommandsTest, OptionsOfferTheLastCoefficientAndRememberTheDetailedEs
     ClickControl(dialog, Ctl::kOk);
   });
   view_.RunCommand(Cmd::kCameraPrice);
-  EXPECT_EQ(offered, QStringLiteral("0.15"));
+  EXPECT_EQ(offered, FormatDealerCoefficient(0.15));
   EXPECT_DOUBLE_EQ(DealerCoefficient(), 0.2);
   std::vector<std::string> reports = Reports();
   ASSERT_EQ(reports.size(), 1u);
