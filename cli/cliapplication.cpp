@@ -13,7 +13,9 @@
 
 namespace {
 
-constexpr std::string_view kDrawingCommands[] = {"render"};
+// The commands that draw: render, and report, whose detailed estimate shows
+// the camera in 3-D.
+constexpr std::string_view kDrawingCommands[] = {"render", "report"};
 // A headless run outside a desktop session has no runtime folder; the GUI
 // application says so on every start, which is no news to a command line.
 constexpr std::string_view kNoRuntimeFolder = "QStandardPaths: XDG_RUNTIME_DIR not set";

@@ -3,6 +3,7 @@
 // lengths, and the price report cannot start without a material profile.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -218,6 +219,25 @@ TEST_F(SmallEditDialogs, PriceReportProfileAndCurrency) {
   ClickControl(euro, Ctl::kOk);
   EXPECT_EQ(euro.ProfileIndex(), 1);
   EXPECT_TRUE(euro.Euro());
+}
+
+TEST_F(SmallEditDialogs, PriceReportPictureGoesWithTheDetailedEstimateAndIsRemembered) {
+  for (const bool expected : {true, false}) {
+    CExcelOutputDlg dialog;
+    dialog.SetProfileNames(std::vector<std::string>{"A"});
+    dialog.show();
+    auto* detailed = dialog.findChild<QCheckBox*>(QString::fromLatin1(CExcelOutputDlg::kDetailedName));
+    auto* picture = dialog.findChild<QCheckBox*>(QString::fromLatin1(CExcelOutputDlg::kPictureName));
+    ASSERT_TRUE(detailed && picture);
+    EXPECT_EQ(picture->isChecked(), expected);  // on at first, then as last chosen
+    detailed->setChecked(false);
+    EXPECT_FALSE(picture->isEnabled());
+    detailed->setChecked(true);
+    EXPECT_TRUE(picture->isEnabled());
+    picture->setChecked(false);
+    ClickControl(dialog, Ctl::kOk);
+    EXPECT_FALSE(dialog.EstimatePicture());
+  }
 }
 
 TEST_F(SmallEditDialogs, ButtonsCarryTheCommonTexts) {

@@ -202,6 +202,35 @@ TEST_F(ReportLayoutTest, DetailedEstimateAddsUpToTheReportsTotal) {
   }
 }
 
+// The program hands over a picture of the camera; it lands below the
+// estimate's total, and a picture that cannot be read leaves the estimate
+// without one.
+TEST_F(ReportLayoutTest, DetailedEstimateShowsTheCameraPictureBelowItsTotal) {
+  const CSampleCamera camera = MakeRectangularCamera(2920, 1920, 2300, 80, true);
+  for (const std::string& picture : {SourceDataDir() + "/kryvel_logo.jpg", std::string("/no/such/picture.png")}) {
+    SCOPED_TRACE(picture);
+    ASSERT_TRUE(session_.InitXL(false, true));
+    session_.InitValues(2300, 2920, 1920, 80);
+    session_.SetReportDetails(Details("A", "B", "N", true));
+    session_.SetReportPicture(picture);
+    ASSERT_GT(session_.MakeReport(camera.Input()), 0);
+    const CWorkbook& book = *session_.Workbook();
+    ASSERT_EQ(book.MoreSheets().size(), 1u);
+    const CWorkbook& estimate = *book.MoreSheets()[0].sheet;
+    const bool readable = picture.find("/no/") == std::string::npos;
+    ASSERT_EQ(estimate.Pictures().size(), readable ? 1u : 0u);
+    EXPECT_EQ(book.Pictures().size(), 1u);  // the quotation keeps just its logo
+    if (!readable) continue;
+    int totalRow = 0;
+    for (int row = 1; row < 200; ++row)
+      if (estimate.Text(row, 1) == "Итого:") totalRow = row;
+    ASSERT_GT(totalRow, 0);
+    EXPECT_GT(estimate.Pictures()[0].top, estimate.Top(CRange::Cell('B', totalRow)));
+    EXPECT_EQ(estimate.Pictures()[0].width, 360);
+    EXPECT_EQ(estimate.Pictures()[0].height, 240);
+  }
+}
+
 TEST_F(ReportLayoutTest, FirstDoorRowTakesTheRowOfTheNoDoorsLine) {
   const CSampleCamera camera = MakeRectangularCamera(2920, 1920, 2300, 80, true);
   session_.InitXL(false, true);
