@@ -60,6 +60,11 @@ EditResult Refused(int entry, std::vector<EditArg> args = {}) {
 
 EditResult ModelRefused(EditRefusal why) { return EditResult::Refused(RefusalMessage(why), why); }
 
+// Whether the partitions still stand inside the room after `record`: a wall
+// moved past a partition would leave it cutting through the wall or
+// standing outside.
+bool KeepsPartitionsInside(const CCameraDocument& document, const EditRecord& record);
+
 EditResult ApplyRecords(CCameraDocument& document, std::span<const EditRecord> records) {
   EditRefusal why = EditRefusal::kNone;
   if (!document.ApplyAll(records, &why)) return ModelRefused(why);
@@ -130,6 +135,19 @@ const CSizes* SideListing(const CChamber& camera, const CWallCollection* wall, i
 
 }  // namespace
 
+namespace {
+
+bool KeepsPartitionsInside(const CCameraDocument& document, const EditRecord& record) {
+  if (document.Camera().PartitionCount() == 0) return true;
+  std::unique_ptr<CChamber> trial = ReplayEditLog(document.Log());
+  if (!ApplyEditRecord(*trial, record)) return true;  // the command's own check says why
+  for (int i = 0; i < trial->PartitionCount(); ++i)
+    if (!PartitionFits(*trial, trial->PartitionAt(i)->Rect())) return false;
+  return true;
+}
+
+}  // namespace
+
 std::optional<WallChainSpan> MeasureWallInChain(const CChamber& camera, int wall) {
   const CWallCollection* run = camera.WallAt(wall);
   if (!run) return std::nullopt;
@@ -153,6 +171,30 @@ std::optional<WallChainSpan> MeasureWallInChain(const CChamber& camera, int wall
   const int64_t low = LowAlong(body, o) - (forward ? t : 0);
   const int64_t high = HighAlong(body, o) + (forward ? 0 : t);
   return WallChainSpan{forward ? low : high, forward ? high : low, model_limits::SaturateInt32(high - low)};
+}
+
+bool PartitionFits(const CChamber& camera, const ModelRect& body) {
+  // Inside the outline: its middle lies within the chain of reference
+  // points (crossing count of a ray to the right)...
+  const int64_t mx = (int64_t{body.Left()} + body.Right()) / 2;
+  const int64_t my = (int64_t{body.Top()} + body.Bottom()) / 2;
+  const std::vector<ModelPoint> chain = camera.WallStarts();
+  bool inside = false;
+  for (size_t i = 0; i < chain.size(); ++i) {
+    const ModelPoint a = chain[i];
+    const ModelPoint b = chain[(i + 1) % chain.size()];
+    if ((a.y > my) == (b.y > my)) continue;
+    const double x = a.x + double(my - a.y) * (b.x - a.x) / double(b.y - a.y);
+    if (x > double(mx)) inside = !inside;
+  }
+  if (!inside) return false;
+  // ...and it cuts into no wall (touching a wall's face is how it stands).
+  for (int i = 0; i < camera.WallCount(); ++i) {
+    const ModelRect w = camera.WallRect(i);
+    if (body.Left() < w.Right() && w.Left() < body.Right() && body.Top() < w.Bottom() && w.Top() < body.Bottom())
+      return false;
+  }
+  return true;
 }
 
 int64_t PartitionFreeLength(const CChamber& camera, Orientation orientation, int64_t startAlong, int sign,
@@ -365,6 +407,7 @@ EditResult MoveByModelDistance(CCameraDocument& document, int wall, int32_t inwa
   const CChamber& camera = document.Camera();
   if (const EditRefusal why = camera.CheckMoveWall(wall, inward); why != EditRefusal::kNone)
     return MoveRefused(camera, wall, -inward, why);
+  if (!KeepsPartitionsInside(document, MoveWallRecord(wall, 0, inward))) return ModelRefused(EditRefusal::kWallsWouldCross);
   if (!ConfirmLosingDivision(camera, camera.RunsReshapedByMove(wall), asker)) return EditResult::Declined();
   // The record names the wall by its index before the move, with its
   // orientation, as the move dialog always recorded it.
@@ -435,6 +478,8 @@ EditResult AddPartition(CCameraDocument& document, const PartitionSpec& partitio
   const int64_t acrossLow = Along(partition.start, Perpendicular(o)) - half;
   const int64_t free = PartitionFreeLength(camera, o, startAlong, sign, acrossLow);
   if (std::llabs(int64_t{partition.length}) > free) return Refused(Lang::kPartitionTooLong, {Mm(free)});
+  const ModelRect body = SegmentRect(partition.start, partition.length, camera.Thickness(), o);
+  if (!PartitionFits(camera, body)) return ModelRefused(EditRefusal::kWallsWouldCross);
   return ApplyRecord(document, AddPartitionRecord(partition.start.x, partition.start.y, partition.length,
                                                   OrientationByte(partition.orientation)));
 }
@@ -491,8 +536,15 @@ EditResult DivideRun(CCameraDocument& document, RunRef run, std::span<const int3
     sum += w;
     if (w < 1 || sum > runLength) return Refused(Lang::kWidthWithinRun, {Mm(runLength)});
   }
-  return ApplyRecord(document, run.kind == RunKind::kWall ? DivideWallRecord(run.index, widths)
-                                                          : DividePartitionRecord(run.index, widths));
+  // The dialog's Apply completes the run with standard panels before it
+  // records the division, so the record holds the whole run.
+  CWallCollection whole;
+  whole.Init(found->Length(), found->Thickness(), nullptr, found->GetOrientation());
+  if (EditRefusal why = EditRefusal::kNone; !whole.DivideManually(widths, CWallCollection::Completion::kFillToEnd, &why))
+    return ModelRefused(why);
+  const std::vector<int32_t> all = PanelWidths(whole);
+  return ApplyRecord(document, run.kind == RunKind::kWall ? DivideWallRecord(run.index, all)
+                                                          : DividePartitionRecord(run.index, all));
 }
 
 EditResult DivideFloorStrip(CCameraDocument& document, int strip, std::span<const int32_t> widths,
@@ -533,11 +585,16 @@ EditResult FixNonStandardPanel(CCameraDocument& document, int wall, int panel, i
   const CWallPanel* p = run->PanelAt(panel);
   if (!p) return Refused(Lang::kNoSuchPanel, {Mm(panel)});
   if (IsLocked(document)) return Refused(Lang::kGeometryLocked);
+  // The fix keeps a divided wall divided; on a wall divided only in part it
+  // would move walls for panels that do not make up the wall.
+  if (!run->IsFullyDivided()) return Refused(Lang::kCameraNotFullyDivided);
   if (width < 1) return Refused(Lang::kPanelWidthNotPositive);
   // Keeping the width changes nothing: resizing by 0 would still divide
   // the opposite wall anew.
   if (width == p->Width()) return EditResult::Done();
-  return ApplyRecord(document, ResizePanelRecord(wall, panel, width));
+  const EditRecord record = ResizePanelRecord(wall, panel, width);
+  if (!KeepsPartitionsInside(document, record)) return ModelRefused(EditRefusal::kWallsWouldCross);
+  return ApplyRecord(document, record);
 }
 
 std::optional<std::pair<int32_t, int32_t>> OuterSizeAfterFix(const CCameraDocument& document, int wall, int panel,

@@ -115,6 +115,10 @@ struct WallChainSpan {
 };
 std::optional<WallChainSpan> MeasureWallInChain(const CChamber& camera, int wall);
 
+// Whether a partition's body stands inside the camera's outline and cuts
+// into no wall of it (it may touch their faces).
+bool PartitionFits(const CChamber& camera, const ModelRect& body);
+
 // The room a partition of `orientation` has from `startAlong` (its body's
 // starting face, on its own axis) in direction `sign` (+1 or -1) before its
 // body, spanning [acrossLow, acrossLow + thickness) across, meets an outline
