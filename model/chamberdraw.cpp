@@ -99,6 +99,7 @@ void CPlanRenderer::Draw(const CChamber& camera, CDrawContext& dc, const Drawing
     const CPartition& partition = *camera.PartitionAt(i);
     DrawRun(*this, camera, dc, partition, partition.Rect());
   }
+  DrawPartitionOffsets(*this, camera, dc);
 
   if (printing_) return;
   // The header takes the font the top chain left selected. Partitions drawn

@@ -50,6 +50,41 @@ std::optional<PartitionOffset> NearestParallelFace(const CChamber& camera, const
   return nearest;
 }
 
+std::optional<DimensionRecord> PartitionOffsetDimension(const CChamber& camera, const PartitionSpec& partition) {
+  const std::optional<PartitionOffset> offset = NearestParallelFace(camera, partition);
+  if (!offset || offset->distance <= 0) return std::nullopt;
+  // Across the partition is the dimension's own axis.
+  const bool vertical = partition.orientation == Orientation::kVertical;
+  const auto at = [vertical](int64_t across, int64_t along) {
+    const int32_t a = model_limits::SaturateInt32(across);
+    const int32_t b = model_limits::SaturateInt32(along);
+    return vertical ? ModelPoint{a, b} : ModelPoint{b, a};
+  };
+  constexpr int64_t kDotHalf = 20;
+  const int64_t along = offset->alongFrom + (offset->alongTo - offset->alongFrom) / 2;
+  const int64_t from = std::min(offset->face, offset->face + offset->direction * offset->distance);
+  const int64_t to = std::max(offset->face, offset->face + offset->direction * offset->distance);
+  DimensionRecord r;
+  r.extension1 = {at(to, along), at(to, along)};
+  r.extension2 = {at(from, along), at(from, along)};
+  r.dimensionLine = {at(from, along), at(to, along)};
+  const ModelPoint d1 = at(from, along);
+  const ModelPoint d2 = at(to, along);
+  r.dot1 = {model_limits::SaturateInt32(int64_t{d1.x} - kDotHalf), model_limits::SaturateInt32(int64_t{d1.y} - kDotHalf),
+            model_limits::SaturateInt32(int64_t{d1.x} + kDotHalf), model_limits::SaturateInt32(int64_t{d1.y} + kDotHalf)};
+  r.dot2 = {model_limits::SaturateInt32(int64_t{d2.x} - kDotHalf), model_limits::SaturateInt32(int64_t{d2.y} - kDotHalf),
+            model_limits::SaturateInt32(int64_t{d2.x} + kDotHalf), model_limits::SaturateInt32(int64_t{d2.y} + kDotHalf)};
+  r.value = model_limits::SaturateInt32(offset->distance);
+  // The number just beside the line, starting at its middle.
+  r.textAt = at(from + (to - from) / 2, along - 2 * kDotHalf);
+  r.verticalText = !vertical;
+  return r;
+}
+
+std::optional<DimensionRecord> PartitionOffsetDimension(const CChamber& camera, const CPartition& partition) {
+  return PartitionOffsetDimension(camera, PartitionSpec{partition.Start(), partition.Length(), partition.GetOrientation()});
+}
+
 PartitionSpec AtDistance(const PartitionSpec& partition, const PartitionOffset& offset, int64_t distance) {
   const int64_t shift = (distance - offset.distance) * offset.direction;
   PartitionSpec moved = partition;

@@ -4,8 +4,10 @@
 #include <optional>
 
 #include "partitionplacement.h"
+#include "sizes.h"
 
 class CChamber;
+class CPartition;
 
 // How far a partition stands from the outline wall it runs alongside: the
 // clear distance between that wall's inner face and the partition's near
@@ -29,6 +31,13 @@ struct PartitionOffset {
 // The nearest outline wall parallel to `partition` whose inner face runs
 // beside it, on the room side; none when no such wall faces it.
 std::optional<PartitionOffset> NearestParallelFace(const CChamber& camera, const PartitionSpec& partition);
+
+// The partition's distance from the wall beside it as a dimension: a line
+// square to both, half way along the stretch they share, from the wall's
+// inner face to the partition's near face; none when no wall faces it or
+// it stands against the face.
+std::optional<DimensionRecord> PartitionOffsetDimension(const CChamber& camera, const PartitionSpec& partition);
+std::optional<DimensionRecord> PartitionOffsetDimension(const CChamber& camera, const CPartition& partition);
 
 // `partition` moved across so that it stands `distance` mm from the face of
 // `offset` (which was measured for it).

@@ -120,6 +120,10 @@ struct ChamberDimensions {
 
 ChamberDimensions MeasureDimensions(const CChamber& camera);
 
+// Each partition's clear distance from the wall beside it, drawn as a
+// dimension with the chains' pen and font (PartitionOffsetDimension).
+void DrawPartitionOffsets(const CPlanRenderer& renderer, const CChamber& camera, CDrawContext& dc);
+
 // The outline wall whose dimension in the top, right, bottom or left chain
 // lies under pixel (px, py) of `mapping`, the chains measured as drawn
 // (between the inner faces when `inside`): near its dimension line or its

@@ -5,6 +5,7 @@
 
 #include "chamber.h"
 #include "drawhelpers.h"
+#include "partitionoffset.h"
 #include "planrenderer.h"
 #include "sizes.h"
 
@@ -48,4 +49,12 @@ void CSizes::Draw(const CPlanRenderer& renderer, CDrawContext& dc) const {
 void CRightSizes::Draw(const CPlanRenderer& renderer, CDrawContext& dc) const {
   DrawRecords(renderer, dc, renderer.InsideDimensions() ? MeasureInside() : Measure());
   DrawRecords(renderer, dc, MeasureFloorCuts());
+}
+
+void DrawPartitionOffsets(const CPlanRenderer& renderer, const CChamber& camera, CDrawContext& dc) {
+  std::vector<DimensionRecord> records;
+  for (int i = 0; i < camera.PartitionCount(); ++i)
+    if (const std::optional<DimensionRecord> r = PartitionOffsetDimension(camera, *camera.PartitionAt(i)))
+      records.push_back(*r);
+  DrawRecords(renderer, dc, records);
 }

@@ -293,13 +293,35 @@ void CChildView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::white);
   if (!document_.HasCamera()) return;
-  {
-    CPainterDrawContext dc(painter);
-    renderer_.Draw(Camera(), dc, header_);
-  }
+  PaintPlan(painter);
   PaintSelection(painter);
   for (const auto& tool : tools_)
     if (tool) tool->PaintOverlay(*this, painter);
+}
+
+void CChildView::PaintPlan(QPainter& painter) {
+  bool following = false;
+  for (const auto& tool : tools_) following = following || (tool && tool->FollowsPointer());
+  if (!following) {
+    planPicture_ = QImage();
+    CPainterDrawContext dc(painter);
+    renderer_.Draw(Camera(), dc, header_);
+    return;
+  }
+  // While something follows the pointer the plan stays as it is: it is
+  // drawn once and the moves only repaint what follows.
+  const PlanPictureKey key{Mapping(), size(), document_.CameraGeneration(), document_.Log().size(),
+                           renderer_.InsideDimensions()};
+  if (planPicture_.isNull() || !(key == planPictureKey_)) {
+    planPicture_ = QImage(size() * devicePixelRatio(), QImage::Format_RGB32);
+    planPicture_.setDevicePixelRatio(devicePixelRatio());
+    planPicture_.fill(Qt::white);
+    QPainter picture(&planPicture_);
+    CPainterDrawContext dc(picture);
+    renderer_.Draw(Camera(), dc, header_);
+    planPictureKey_ = key;
+  }
+  painter.drawImage(0, 0, planPicture_);
 }
 
 void CChildView::PaintSelection(QPainter& painter) const {

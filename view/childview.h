@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QImage>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 
@@ -154,6 +156,9 @@ class CChildView : public QWidget {
   void FitWhenTooLarge();
   bool PlanFitsWindow() const;
   void PaintSelection(QPainter& painter) const;
+  // The plan as the renderer draws it; kept as a picture while a tool
+  // follows the pointer.
+  void PaintPlan(QPainter& painter);
 
   CCameraDocument document_;
   CPlanRenderer renderer_;
@@ -166,6 +171,17 @@ class CChildView : public QWidget {
   QString filePath_;
   QString positionText_;
   QString pointerText_;
+  // What the kept picture of the plan was drawn for.
+  struct PlanPictureKey {
+    CPixelMapping mapping;
+    QSize size;
+    uint64_t generation = 0;
+    size_t logSize = 0;
+    bool inside = false;
+    friend bool operator==(const PlanPictureKey&, const PlanPictureKey&) = default;
+  };
+  QImage planPicture_;
+  PlanPictureKey planPictureKey_;
   QPoint pointer_;
   bool pointerOver_ = false;
   std::function<void(int)> dispatch_;

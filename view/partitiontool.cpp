@@ -86,21 +86,17 @@ void CPartitionTool::PaintOverlay(const CChildView& view, QPainter& painter) con
   painter.setBrush(Qt::NoBrush);
   painter.setPen(QPen(kPreviewColour, 2, Qt::DashLine));
   painter.drawRect(QRect(pixel(body.Left(), body.Top()), pixel(body.Right(), body.Bottom())).normalized());
-  if (!preview_->offset) return;
-  // The distance as a dimension: from the wall's inner face square across
-  // to the partition, half way along the stretch they share.
-  const PartitionOffset& offset = *preview_->offset;
-  const bool vertical = partition.orientation == Orientation::kVertical;
-  const int64_t along = offset.alongFrom + (offset.alongTo - offset.alongFrom) / 2;
-  const int64_t near = offset.face + offset.direction * offset.distance;
-  const QPoint a = vertical ? pixel(offset.face, along) : pixel(along, offset.face);
-  const QPoint b = vertical ? pixel(near, along) : pixel(along, near);
+  // The distance as the plan will show it.
+  const std::optional<DimensionRecord> distance = PartitionOffsetDimension(view.Camera(), partition);
+  if (!distance) return;
+  const QPoint a = pixel(distance->dimensionLine.from.x, distance->dimensionLine.from.y);
+  const QPoint b = pixel(distance->dimensionLine.to.x, distance->dimensionLine.to.y);
   painter.setPen(QPen(kPreviewColour, 1));
   painter.drawLine(a, b);
   painter.setBrush(kPreviewColour);
   painter.drawEllipse(a, 3, 3);
   painter.drawEllipse(b, 3, 3);
-  painter.drawText((a + b) / 2 + QPoint(6, -6), QString::number(offset.distance));
+  painter.drawText((a + b) / 2 + QPoint(6, -6), QString::number(distance->value));
 }
 
 QString CPartitionTool::StatusText(const CChildView&) const {

@@ -29,6 +29,7 @@ class CPartitionTool : public CViewTool {
   void PointerMoved(CChildView& view, QPoint pixel, bool leftHeld) override;
   void PaintOverlay(const CChildView& view, QPainter& painter) const override;
   QString StatusText(const CChildView& view) const override;
+  bool FollowsPointer() const override { return pending_; }
 
   bool Pending() const { return pending_; }
   // The partition a click at the pointer would offer, and where it stands.

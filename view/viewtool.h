@@ -35,6 +35,9 @@ class CViewTool {
   // What the status bar says while the tool follows the pointer; empty
   // when it says nothing of its own.
   virtual QString StatusText(const CChildView&) const { return {}; }
+  // While true the plan under the overlay does not change with the
+  // pointer, so the window may keep its picture between moves.
+  virtual bool FollowsPointer() const { return false; }
 };
 
 // Corner mode: a click on an outline wall asks where the new corner goes
@@ -59,6 +62,7 @@ class CMoveWallTool : public CViewTool {
   void PointerMoved(CChildView& view, QPoint pixel, bool leftHeld) override;
   void PaintOverlay(const CChildView& view, QPainter& painter) const override;
   QString StatusText(const CChildView& view) const override;
+  bool FollowsPointer() const override { return wall_ >= 0; }
 
   // The wall being dragged (-1: none) and how far outward, mm.
   int Wall() const { return wall_; }

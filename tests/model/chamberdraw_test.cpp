@@ -274,6 +274,43 @@ TEST(ChamberDrawTest, InsideDimensionsMeasureBetweenTheInnerFaces) {
   EXPECT_EQ(top[0].extension1.from.y, 50);
 }
 
+TEST(ChamberDrawTest, PartitionShowsItsClearDistanceFromTheWallBesideIt) {
+  struct Case {
+    const char* name;
+    ModelPoint start;
+    Orientation orientation;
+    std::string distance;  // from the nearest parallel wall's inner face
+  };
+  const Case cases[] = {
+      {"vertical, nearer the left wall", {1000, 500}, Orientation::kVertical, "900"},
+      {"vertical, nearer the right wall", {2500, 500}, Orientation::kVertical, "400"},
+      {"horizontal, below the top wall", {500, 700}, Orientation::kHorizontal, "600"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto camera = MakeCamera(3000, 2000, 100);
+    auto partition = std::make_unique<CPartition>();
+    ASSERT_TRUE(partition->SetStart(c.start.x, c.start.y));
+    ASSERT_TRUE(partition->Init(1000, 100, camera.get(), c.orientation));
+    ASSERT_NE(camera->AddPartition(std::move(partition)), nullptr);
+    CRecordingDrawContext dc;
+    kScreen.Draw(*camera, dc, kHeader);
+    // After the four chains' numbers.
+    const Texts texts = DimensionTexts(dc, kScreen.Resources());
+    ASSERT_EQ(texts.size(), 6u);
+    EXPECT_EQ(texts.back(), c.distance);
+  }
+}
+
+TEST(ChamberDrawTest, EmptyCameraDrawsOnlyItsHeader) {
+  CChamber camera;
+  CRecordingDrawContext dc;
+  kScreen.Draw(camera, dc, kHeader);
+  EXPECT_EQ(dc.Texts(), (Texts{"Габаритные размеры камеры:", "Высота: 0 мм. (в свету 0 мм.)", "Ширина: 0 мм. (в свету 0 мм.)",
+                                 "Длина: 0 мм. (в свету 0 мм.)"}));
+  EXPECT_EQ(dc.Calls().size(), 4u);
+}
+
 TEST(ChamberDrawTest, NumbersWithoutRoomAreHiddenUntilZoomedIn) {
   auto camera = MakeCamera(3000, 2000, 100);
   camera->FillAllWalls();
