@@ -7,8 +7,6 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
-#include <QDir>
-#include <QFileInfo>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QStatusBar>
@@ -30,6 +28,7 @@
 #include "languageentries.h"
 #include "messages.h"
 #include "newcameradlg.h"
+#include "recentfilesmenu.h"
 #include "planstatus.h"
 #include "settings.h"
 #include "settingsdlg.h"
@@ -393,18 +392,10 @@ void CMainFrame::BuildShortcuts() {
 }
 
 void CMainFrame::RefreshRecentFiles() {
-  const QStringList files = RecentFiles();
   for (QMenu* menu : std::as_const(recentMenus_)) {
     menu->clear();
-    for (qsizetype i = 0; i < files.size(); ++i) {
-      const QString path = files[i];
-      // Numbered as mnemonics, the file name first: the folder is the tip.
-      QAction* action = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
-      action->setToolTip(QDir::toNativeSeparators(path));
-      action->setStatusTip(QDir::toNativeSeparators(path));
-      connect(action, &QAction::triggered, this, [this, path] { OpenRecentFile(path); });
-    }
-    if (files.isEmpty()) menu->addAction(UiText(Lang::kMenuRecentEmpty))->setEnabled(false);
+    if (AddRecentFileItems(*menu, [this](const QString& path) { OpenRecentFile(path); }) == 0)
+      menu->addAction(UiText(Lang::kMenuRecentEmpty))->setEnabled(false);
   }
 }
 

@@ -4,8 +4,6 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QHBoxLayout>
-#include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -21,6 +19,7 @@
 #include "messages.h"
 #include "picturebutton.h"
 #include "pluginlibrary.h"
+#include "recentfilesmenu.h"
 #include "settings.h"
 #include "startscreenpictures.h"
 
@@ -152,15 +151,7 @@ void CKryvelStartDlg::OnInitDialog() {
 void CKryvelStartDlg::FillOpenMenu() {
   QMenu* menu = openButton_->menu();
   menu->clear();
-  const QStringList files = RecentFiles();
-  for (qsizetype i = 0; i < files.size(); ++i) {
-    const QString path = files[i];
-    QAction* action = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
-    action->setStatusTip(QDir::toNativeSeparators(path));
-    action->setToolTip(QDir::toNativeSeparators(path));
-    connect(action, &QAction::triggered, this, [this, path] { OpenFile(path); });
-  }
-  if (!files.isEmpty()) menu->addSeparator();
+  if (AddRecentFileItems(*menu, [this](const QString& path) { OpenFile(path); }) > 0) menu->addSeparator();
   connect(menu->addAction(UiText(Lang::kStartOtherFile)), &QAction::triggered, this, [this] {
     if (onOpenFile) OpenFile(onOpenFile());
   });
