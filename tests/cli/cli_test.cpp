@@ -126,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadInputCase{"WidthTooSmall",
                      {"new", "--length", "3000", "--width", "1359", "--height", "2200", "--thickness", "80", "-o",
                       "cam.kry"},
-                     "--width: 1359 mm is outside 1360 to 1000000 mm"},
+                     "--width: 1359 mm is outside 1360 to 100000 mm"},
         BadInputCase{"HeightTooLarge",
                      {"new", "--length", "3000", "--width", "2000", "--height", "1000001", "--thickness", "100",
                       "-o", "cam.kry"},
@@ -143,6 +143,43 @@ INSTANTIATE_TEST_SUITE_P(
         BadInputCase{"DumpOfGarbage", {"dump", "garbage.kry"}, "garbage.kry: holds no camera"},
         BadInputCase{"DumpOfTwoFiles", {"dump", "cam.kry", "garbage.kry"}, "give one camera file"}),
     [](const ::testing::TestParamInfo<BadInputCase>& param) { return param.param.name; });
+
+// zamo-cli edit runs the window's editing commands in order and saves; the
+// first refusal names its operation on one line, exits with 2 and writes
+// nothing.
+TEST(CliEditTest, OperationsApplyInOrderAndARefusalWritesNothing) {
+  CScratchDir dir;
+  ASSERT_EQ(RunCli(Plus(kOverviewCamera, {"--fill", "-o", "cam.kry"}), dir.Path()).exitCode, 0);
+  const CliRun edited = RunCli({"edit", "cam.kry", "--door", "3:1:swing2040", "--move", "1:500", "--fill-all",
+                                "--corner", "2:end:1500", "--partition", "0:1000", "--undo", "--redo", "-o",
+                                "out.kry"},
+                               dir.Path());
+  ASSERT_EQ(edited.exitCode, 0) << edited.err;
+  const std::string dump = RunCli({"dump", "out.kry"}, dir.Path()).out;
+  EXPECT_NE(dump.find("\"top\": [3500]"), std::string::npos) << dump;
+  EXPECT_NE(dump.find("\"kind\": 10"), std::string::npos) << "the door stays on the left wall, which kept its length";
+
+  struct Refused {
+    std::vector<std::string> ops;
+    std::string said;
+    std::string input = "out.kry";
+  };
+  for (const Refused& r : {Refused{{"--move", "1:-5000"}, "--move 1:-5000: The wall can be moved inward by at most"},
+                           Refused{{"--partition", "0:1000:99999"}, "--partition 0:1000:99999: The partition does not fit"},
+                           Refused{{"--door", "0:0:sliding-left"}, "--door 0:0:sliding-left:"},
+                           Refused{{"--door", "9:0:opening:2000"}, "There is no wall 9"},
+                           Refused{{"--corner", "0:middle:500"}, "neither start nor end"},
+                           Refused{{"--undo", "--undo"}, "--undo: There is nothing to undo", "cam.kry"}}) {
+    std::vector<std::string> args{"edit", r.input};
+    args.insert(args.end(), r.ops.begin(), r.ops.end());
+    args.insert(args.end(), {"-o", "refused.kry"});
+    const CliRun run = RunCli(args, dir.Path());
+    EXPECT_EQ(run.exitCode, 2) << r.said;
+    EXPECT_EQ(Lines(run.err), 1u) << run.err;
+    EXPECT_NE(run.err.find(r.said), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(dir.File("refused.kry")));
+  }
+}
 
 // Each folder of tests/cli/data holds camera.kry and the dump.json that
 // `zamo-cli dump camera.kry` must print, and stderr.txt when it must also
