@@ -113,6 +113,10 @@ class CCameraDocument {
   // or damaged in its creation record), nothing changes: the camera on the
   // screen is not swapped for an empty one.
   FileError Load(const std::string& path, CameraFileReadResult* result = nullptr);
+  // Whether a Load failed because the file was read but holds no camera
+  // (some other file, or one damaged in its creation record), rather than
+  // because it could not be read.
+  static bool HoldsNoCamera(const FileError& error);
   // Replaces the document by whatever `bytes` hold, even nothing.
   CameraFileReadResult LoadBytes(std::string_view bytes);
 
@@ -124,24 +128,24 @@ class CCameraDocument {
 
  private:
   void Rebuild();
+  void ClearRedo();
+  void AppendRecord(const EditRecord& record, bool joined);
   void TakeBackLast();
   void PutBackNext();
   void AfterUndoOrRedo();
   std::vector<EditRecord> ViewRecords() const;
   size_t UndoFloor() const;
-  void ClearRedo();
-  void AppendRecord(const EditRecord& record, bool joined);
   bool MatchesSavedLog() const;
 
   CameraFileContents contents_;
   std::unique_ptr<CChamber> camera_;
   std::vector<EditRecord> redo_;
-  std::optional<std::vector<EditRecord>> savedRecords_;  // the log as last saved or loaded
-  uint64_t generation_ = 0;
-  bool modified_ = false;
-};
   // Per record of the log (of redo_): whether it belongs to the same edit
   // as the record before it. Files know nothing of it: after a load every
   // record is an edit of its own.
   std::vector<bool> joined_;
   std::vector<bool> redoJoined_;
+  std::optional<std::vector<EditRecord>> savedRecords_;  // the log as last saved or loaded
+  uint64_t generation_ = 0;
+  bool modified_ = false;
+};
