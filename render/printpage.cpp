@@ -80,6 +80,12 @@ std::optional<int32_t> FittedDenominator(const ModelRect& bounds, const PixelRec
   return std::max<int32_t>(1, static_cast<int32_t>(n));
 }
 
+size_t CharacterCount(const std::string& text) {
+  size_t count = 0;
+  for (unsigned char c : text) count += (c & 0xC0) != 0x80 ? 1 : 0;
+  return count;
+}
+
 std::string Today() { return QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString(); }
 
 }  // namespace
@@ -126,15 +132,40 @@ std::optional<PrintPageLayout> LayOutPrintPage(const CChamber& camera, const Pri
   layout.lineStep = character + (character + 1) / 2;
   const int32_t margin = std::max<int32_t>(1, dpi / 10);
   const int32_t padding = (character + 1) / 2;
-  constexpr int kRows = 5;
-  layout.titleBlock = {margin, margin, width - margin, margin + 2 * padding + kRows * layout.lineStep};
-  int32_t textRight = layout.titleBlock.right - padding;
-  if (heading.picture) {
-    const int32_t side = layout.titleBlock.bottom - layout.titleBlock.top;
-    layout.pictureBox = {layout.titleBlock.right - side, layout.titleBlock.top, layout.titleBlock.right,
-                         layout.titleBlock.bottom};
-    textRight = layout.pictureBox.left - padding;
-  }
+  // The sizes and the volume stand in a left column, date, scale and sheet
+  // in a right one beside them; article and description, whose length
+  // nobody bounds, have rows of their own. The right column starts past the
+  // widest left text (estimated from the character height: no glyph of the
+  // face is wider than 0.62 of it on average), or, on a page too narrow for
+  // that, everything stands in one column.
+  const CameraSizes sizes = MeasureCameraSizes(camera);
+  const std::string sizeTexts[] = {
+      Labelled(Lang::kPrintOuterSizes, SizeTriple(sizes.outerWidth, sizes.outerDepth, sizes.outerHeight)),
+      Labelled(Lang::kPrintInnerSizes, SizeTriple(sizes.innerWidth, sizes.innerDepth, sizes.innerHeight)),
+      Labelled(Lang::kPrintThickness, std::to_string(camera.Thickness())),
+      Labelled(Lang::kPrintInnerVolume, Fixed2(CameraInnerVolume(camera)))};
+  size_t widest = 0;
+  for (const std::string& text : sizeTexts) widest = std::max(widest, CharacterCount(text));
+  const int32_t leftWidth = static_cast<int32_t>(std::lround(static_cast<double>(widest) * character * 0.62));
+  const auto blockFor = [&](int rows) {
+    layout.titleBlock = {margin, margin, width - margin, margin + 2 * padding + rows * layout.lineStep};
+    layout.pictureBox = {};
+    int32_t right = layout.titleBlock.right - padding;
+    if (heading.picture) {
+      const int32_t side = layout.titleBlock.bottom - layout.titleBlock.top;
+      layout.pictureBox = {layout.titleBlock.right - side, layout.titleBlock.top, layout.titleBlock.right,
+                           layout.titleBlock.bottom};
+      right = layout.pictureBox.left - padding;
+    }
+    return right;
+  };
+  constexpr int kPairedRows = 6;
+  constexpr int kStackedRows = 9;
+  const int32_t left = margin + padding;
+  int32_t textRight = blockFor(kPairedRows);
+  int32_t rightColumn = std::max(left + (textRight - left) / 2, left + leftWidth + 2 * character);
+  const bool stacked = rightColumn + 12 * character > textRight;
+  if (stacked) textRight = blockFor(kStackedRows);
   const int32_t label = PointsToPixels(settings.fontPoints, dpi);
   // Room for the labels that run on past their points; a huge label font
   // must not squeeze the plan to nothing.
@@ -167,25 +198,17 @@ std::optional<PrintPageLayout> LayOutPrintPage(const CChamber& camera, const Pri
   layout.renderer = *renderer;
   layout.scaleDenominator = denominator;
 
-  const CameraSizes sizes = MeasureCameraSizes(camera);
-  const int32_t left = layout.titleBlock.left + padding;
-  const int32_t right = left + (textRight - left) / 2;
   const auto row = [&](int n) { return layout.titleBlock.top + padding + n * layout.lineStep; };
-  layout.lines = {
-      {Labelled(Lang::kArticleLabel, heading.article), {left, row(0)}},
-      {Labelled(Lang::kPrintDateLabel, heading.date.empty() ? Today() : heading.date), {right, row(0)}},
-      {Labelled(Lang::kPrintOuterSizes, SizeTriple(sizes.outerWidth, sizes.outerDepth, sizes.outerHeight)),
-       {left, row(1)}},
-      {Labelled(Lang::kPrintScale, "1:" + std::to_string(denominator)), {right, row(1)}},
-      {Labelled(Lang::kPrintInnerSizes, SizeTriple(sizes.innerWidth, sizes.innerDepth, sizes.innerHeight)),
-       {left, row(2)}},
-      {Arguments(Text(Lang::kPrintSheet), std::to_string(heading.page), std::to_string(heading.pageCount)),
-       {right, row(2)}},
-      {Labelled(Lang::kPrintThickness, std::to_string(camera.Thickness())), {left, row(3)}},
-      {Labelled(Lang::kPrintInnerVolume, Fixed2(CameraInnerVolume(camera))), {right, row(3)}},
-      // The description may be long: it has a row of its own.
-      {Labelled(Lang::kDescriptionLabel, heading.description), {left, row(4)}},
-  };
+  const std::string otherTexts[] = {
+      Labelled(Lang::kPrintDateLabel, heading.date.empty() ? Today() : heading.date),
+      Labelled(Lang::kPrintScale, "1:" + std::to_string(denominator)),
+      Arguments(Text(Lang::kPrintSheet), std::to_string(heading.page), std::to_string(heading.pageCount))};
+  layout.lines.push_back({Labelled(Lang::kArticleLabel, heading.article), {left, row(0)}});
+  for (int i = 0; i < 4; ++i) layout.lines.push_back({sizeTexts[i], {left, row(1 + i)}});
+  for (int i = 0; i < 3; ++i)
+    layout.lines.push_back({otherTexts[i], stacked ? PixelPoint{left, row(5 + i)} : PixelPoint{rightColumn, row(1 + i)}});
+  layout.lines.push_back(
+      {Labelled(Lang::kDescriptionLabel, heading.description), {left, row(stacked ? kStackedRows - 1 : 5)}});
   return layout;
 }
 
