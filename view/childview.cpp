@@ -83,7 +83,14 @@ bool CChildView::CreateCamera(const QString& article, const QString& description
 bool CChildView::OpenFile(const QString& path) {
   CameraFileReadResult read;
   if (const FileError error = document_.Load(LocalPath(path), &read)) {
-    ShowMessage(Lang::kCameraFileCannotOpen, Lang::kLoadCameraFailedCaption, MessageButtons::Ok, this);
+    // A file that was read but is no camera file is named as such: telling
+    // the user to check the file name and access would send them astray.
+    if (CCameraDocument::HoldsNoCamera(error)) {
+      ShowMessageText(UiText(Lang::kNotCameraFile).arg(QFileInfo(path).fileName()),
+                      UiText(Lang::kLoadCameraFailedCaption), MessageButtons::Ok, this);
+    } else {
+      ShowMessage(Lang::kCameraFileCannotOpen, Lang::kLoadCameraFailedCaption, MessageButtons::Ok, this);
+    }
     return false;
   }
   filePath_ = QFileInfo(path).absoluteFilePath();
@@ -258,6 +265,11 @@ void CChildView::ShowContextMenu(QPoint pixel) {
   Q_EMIT Changed();
   std::unique_ptr<QMenu> menu = BuildContextMenu(id, this);
   TranslateMenu(menu.get());
+  // A panel of an outline wall: the wall's length can be typed there too.
+  if (id != MenuId::kUndividedWall && id != MenuId::kDimension && selection_.WallIndex(Camera()) >= 0) {
+    menu->addSeparator();
+    AddCommandItem(*menu, Cmd::kSetWallLength, UiText(Lang::kMenuSetLength));
+  }
   const QAction* chosen = DialogHost().PopUp(*menu, mapToGlobal(pixel));
   if (!chosen) return;
   const int command = chosen->data().toInt();

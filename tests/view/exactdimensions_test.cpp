@@ -219,6 +219,15 @@ TEST_F(ExactDimensionsTest, TypedLengthMakesTheChainShowIt) {
   }
   view.RunCommand(Cmd::kInsideDimensions);  // back to the outer sizes
 
+  // A divided wall offers it on its panels' menus too.
+  view.RunCommand(Cmd::kFillAllObjects);
+  host.ChooseFromMenu(Cmd::kSetWallLength);
+  host.OnDialog(TypeLength(QStringLiteral("2300"), "end"));
+  view.ShowContextMenu(PixelOnPanel(view, 1, 0));
+  EXPECT_EQ(ChamberDimensions::Values(MeasureDimensions(view.Camera()).right), std::vector<int32_t>{2300});
+  view.RunCommand(Cmd::kUndo);
+  view.RunCommand(Cmd::kUndo);
+
   // Letters are refused in the dialog, which stays open for another try.
   view.ContextMenuFor(PixelOnWall(view, 1));
   host.OnDialog([](QDialog& dialog) {
