@@ -130,11 +130,12 @@ CKryvelStartDlg::CKryvelStartDlg(QWidget* parent)
   openButton_->installEventFilter(this);
   connect(openButton_->menu(), &QMenu::aboutToShow, this, &CKryvelStartDlg::FillOpenMenu);
   setTabOrder(previous, openButton_);
-  auto* openRow = new QHBoxLayout;
-  openRow->addStretch();
-  openRow->addWidget(openButton_);
-  layout->addLayout(openRow);
-  layout->addWidget(hintLine_);
+  // Beside the hint line: the button rows keep their room.
+  auto* bottomRow = new QHBoxLayout;
+  bottomRow->addWidget(hintLine_, 1);
+  bottomRow->addWidget(openButton_);
+  openButton_->setFixedHeight(kHintHeight);
+  layout->addLayout(bottomRow);
 
   if (!background_.isNull()) setFixedSize(background_.deviceIndependentSize().toSize());
 }
