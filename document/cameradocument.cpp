@@ -10,6 +10,8 @@ namespace {
 // A window's zoom and place, which no edit changes.
 bool IsPlaceRecord(const EditRecord& record) { return record.op == kOpScale || record.op == kOpOrigin; }
 
+const std::string kHoldsNoCamera = "holds no camera";
+
 }  // namespace
 
 CCameraDocument::CCameraDocument() : camera_(std::make_unique<CChamber>()) {}
@@ -185,6 +187,8 @@ void CCameraDocument::Rebuild() {
   ++generation_;
 }
 
+bool CCameraDocument::HoldsNoCamera(const FileError& error) { return error.problem.starts_with(kHoldsNoCamera); }
+
 FileError CCameraDocument::Load(const std::string& path, CameraFileReadResult* result) {
   CameraFileContents contents;
   CameraFileReadResult read;
@@ -193,12 +197,12 @@ FileError CCameraDocument::Load(const std::string& path, CameraFileReadResult* r
   auto camera = ReplayEditLog(contents.records);
   if (camera->WallCount() == 0) {
     const std::string damage = DescribeCameraFileEnd(read);
-    return {path, "holds no camera" + (damage.empty() ? std::string() : " (" + damage + ")")};
+    return {path, kHoldsNoCamera + (damage.empty() ? std::string() : " (" + damage + ")")};
   }
   contents_ = std::move(contents);
+  joined_.assign(contents_.records.size(), false);
   camera_ = std::move(camera);
   ++generation_;
-  joined_.assign(contents_.records.size(), false);
   ClearRedo();
   savedRecords_ = contents_.records;
   modified_ = false;
@@ -207,12 +211,12 @@ FileError CCameraDocument::Load(const std::string& path, CameraFileReadResult* r
 
 CameraFileReadResult CCameraDocument::LoadBytes(std::string_view bytes) {
   const CameraFileReadResult read = ReadCameraFile(bytes, contents_);
+  joined_.assign(contents_.records.size(), false);
   ClearRedo();
   Rebuild();
   savedRecords_ = contents_.records;
   modified_ = false;
   return read;
-  joined_.assign(contents_.records.size(), false);
 }
 
 std::vector<EditRecord> CCameraDocument::ViewRecords() const {

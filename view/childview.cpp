@@ -83,7 +83,14 @@ bool CChildView::CreateCamera(const QString& article, const QString& description
 bool CChildView::OpenFile(const QString& path) {
   CameraFileReadResult read;
   if (const FileError error = document_.Load(LocalPath(path), &read)) {
-    ShowMessage(Lang::kCameraFileCannotOpen, Lang::kLoadCameraFailedCaption, MessageButtons::Ok, this);
+    // A file that was read but is no camera file is named as such: telling
+    // the user to check the file name and access would send them astray.
+    if (CCameraDocument::HoldsNoCamera(error)) {
+      ShowMessageText(UiText(Lang::kNotCameraFile).arg(QFileInfo(path).fileName()),
+                      UiText(Lang::kLoadCameraFailedCaption), MessageButtons::Ok, this);
+    } else {
+      ShowMessage(Lang::kCameraFileCannotOpen, Lang::kLoadCameraFailedCaption, MessageButtons::Ok, this);
+    }
     return false;
   }
   filePath_ = QFileInfo(path).absoluteFilePath();

@@ -108,7 +108,7 @@ TEST_F(StartUpTest, CameraFilesOnTheCommandLineOpenWithoutTheStartScreen) {
   EXPECT_TRUE(host.dialogsRun.isEmpty());
   // The broken file is named in a message and opens no window.
   ASSERT_EQ(messages.Messages().size(), 1u);
-  EXPECT_EQ(messages.Entries(0), std::make_pair(Lang::kCameraFileCannotOpen, Lang::kLoadCameraFailedCaption));
+  EXPECT_EQ(messages.Messages()[0].text, UiText(Lang::kNotCameraFile).arg(QStringLiteral("broken.kry")));
   ASSERT_EQ(app.MainFrame()->Children().size(), 1);
   EXPECT_EQ(app.MainFrame()->Children()[0]->View()->Title(), QStringLiteral("L-1"));
 }

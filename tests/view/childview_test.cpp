@@ -349,8 +349,9 @@ TEST_F(ChildViewTest, LoadingSomethingThatIsNoCameraKeepsTheCamera) {
   messages.Answer(kMessageNo);  // do not save the changes first
   host.AnswerFile(scratch.QPath() + QStringLiteral("/notes.kry"));
   view.RunCommand(Cmd::kLoadCamera);
+  // The message says what the file is not, not that it could not be read.
   ASSERT_EQ(messages.Messages().size(), 2u);
-  EXPECT_EQ(messages.Entries(1), std::make_pair(Lang::kCameraFileCannotOpen, Lang::kLoadCameraFailedCaption));
+  EXPECT_EQ(messages.Messages()[1].text, UiText(Lang::kNotCameraFile).arg(QStringLiteral("notes.kry")));
   EXPECT_EQ(Ops(), (std::vector<int32_t>{kOpCreateCamera, kOpFillAllWalls}));
   EXPECT_TRUE(view.Camera().WallAt(0)->IsFullyDivided());
 }
