@@ -155,6 +155,26 @@ TEST_F(DesktopTest, UndoAndRedoNameTheEditAndTheWindowMenuListsTheWindows) {
   EXPECT_EQ(windows, (QStringList{QStringLiteral("&1 A"), QStringLiteral("&2 B*")}));
 }
 
+TEST_F(DesktopTest, ALeftClickSelectsAndDeleteRemovesTheSelectedDoor) {
+  CChildFrame* child = NewCamera(QStringLiteral("A"));
+  CChildView* view = child->View();
+  frame->Dispatch(Cmd::kFillAllObjects);
+  const QPoint pixel = PixelOnPanel(*view, 0, 0);
+  ASSERT_NE(pixel, QPoint(-1, -1));
+  QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, pixel);
+  ASSERT_NE(view->Selection().Panel(), nullptr);
+  frame->Dispatch(Cmd::kSetSwingDoor2040);
+  QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, pixel);
+  ASSERT_TRUE(view->Selection().Panel() && view->Selection().Panel()->IsDoor());
+
+  QAction* remove = frame->Actions(Cmd::kDeleteSelection).value(0);
+  ASSERT_NE(remove, nullptr);
+  EXPECT_EQ(remove->shortcut(), QKeySequence(QKeySequence::Delete));
+  remove->trigger();
+  EXPECT_FALSE(view->Camera().WallAt(0)->PanelAt(0)->IsDoor());
+  EXPECT_TRUE(messages.Empty());
+}
+
 TEST_F(DesktopTest, KeysPanZoomAndEndTheMode) {
   CChildView* view = NewCamera(QStringLiteral("A"))->View();
   const CPixelMapping before = view->Mapping();
