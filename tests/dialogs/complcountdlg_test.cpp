@@ -124,7 +124,9 @@ TEST_F(ComplCountDlgTest, AnEmptyListStillGivesAReportAndTheListStays) {
   ClickControl(dialog_, kCalculate);
   EXPECT_EQ(Reports().size(), 2u);
   EXPECT_EQ(dialog_.Groups().size(), 1u);
-  EXPECT_TRUE(messages_.Empty());
+  // Opening is turned off here: each report is named in a message.
+  ASSERT_EQ(messages_.Messages().size(), 2u);
+  for (const auto& message : messages_.Messages()) EXPECT_TRUE(message.text.contains(QStringLiteral("components-")));
 }
 
 TEST_F(ComplCountDlgTest, CornerPostsArePricedFromTheirCountAndHeight) {
@@ -138,6 +140,8 @@ TEST_F(ComplCountDlgTest, CornerPostsArePricedFromTheirCountAndHeight) {
   ClickControl(dialog_, kThickness100);
   ClickControl(dialog_, kCalculatePosts);
   ASSERT_EQ(Reports().size(), 1u);
+  // Named as what it is, not as a camera's report.
+  EXPECT_NE(Reports().front().find("corner-posts-"), std::string::npos) << Reports().front();
   bool available = false;
   std::string problem;
   const QJsonObject dump = ReadXlsxBack(Reports().front(), available, problem);
