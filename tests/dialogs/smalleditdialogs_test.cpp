@@ -170,6 +170,19 @@ TEST_P(NonStandardFix, OffersTheStandardLengthsAround) {
   EXPECT_EQ(kept.Length(), c.length);
 }
 
+TEST_F(SmallEditDialogs, NonStandardFixShowsTheCameraSizeItLeadsToBeforeApply) {
+  // Widening a 200 panel to 300 grows a 4000 camera to 4100.
+  CModifyNonStandDlg dialog;
+  dialog.SetLength(200);
+  dialog.SetOuterSizePreview([](int32_t width) { return std::optional(std::pair(3800 + width, 2500)); });
+  dialog.show();
+  EXPECT_TRUE(dialog.PreviewText().isEmpty());
+  ClickControl(dialog, Ctl::NonStandard::kRoundUp);
+  EXPECT_EQ(dialog.PreviewText(), QStringLiteral("Камера станет 4100 x 2500 мм."));
+  ClickControl(dialog, Ctl::NonStandard::kKeep);
+  EXPECT_TRUE(dialog.PreviewText().isEmpty());
+}
+
 INSTANTIATE_TEST_SUITE_P(Lengths, NonStandardFix,
                          ::testing::Values(NonStandardCase{1350, 1200, 1500, true, false},
                                            NonStandardCase{1000, 900, 1200, true, true},
