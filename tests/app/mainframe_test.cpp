@@ -20,6 +20,9 @@
 #include "controlids.h"
 #include "dialogtestutil.h"
 #include "mainframe.h"
+#include "messages.h"
+#include "settings.h"
+#include "testhttpserver.h"
 #include "testsupport.h"
 #include "viewtesthelpers.h"
 
@@ -176,11 +179,15 @@ TEST_F(MainFrameTest, QuittingAsksForEveryChangedCameraAndCancelKeepsThemAll) {
 }
 
 TEST_F(MainFrameTest, UpdateCancelledAtTheQuestionStartsNothing) {
+  CTestHttpServer server;
+  server.ServeFile("//update//index.htm", "/f/zamo 99 zamo\n");
+  SetUpdateHost(QStringLiteral("127.0.0.1"), server.Port());
   CameraWindow(QStringLiteral("A"));
   QSignalSpy quit(frame.get(), &CMainFrame::QuitRequested);
-  messages.Answer(kMessageCancel);
+  messages.Answer(kMessageYes);     // update now
+  messages.Answer(kMessageCancel);  // the unsaved camera
   frame->Dispatch(Cmd::kUpdateProgram);
-  EXPECT_EQ(messages.Messages().size(), 1u);
+  EXPECT_EQ(messages.Messages().size(), 2u);
   EXPECT_TRUE(quit.isEmpty());
   EXPECT_EQ(frame->Children().size(), 1);
   EXPECT_TRUE(frame->isVisible());
