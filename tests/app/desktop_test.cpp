@@ -29,6 +29,7 @@
 #include "childview.h"
 #include "commandids.h"
 #include "dialogtestutil.h"
+#include "frametest.h"
 #include "languageentries.h"
 #include "languagetable.h"
 #include "mainframe.h"
@@ -42,19 +43,8 @@
 
 namespace {
 
-class DesktopTest : public ::testing::Test {
+class DesktopTest : public CFrameTest {
  protected:
-  void SetUp() override {
-    LoadShippedLanguage();
-    OpenZamoSettings()->clear();  // recent files, folders and choices of earlier cases
-    frame = std::make_unique<CMainFrame>();
-    frame->show();
-  }
-  void TearDown() override {
-    if (frame)
-      for (CChildFrame* child : frame->Children()) child->SetCloseConfirmed(true);
-  }
-
   // A camera file in the scratch folder.
   QString CameraFile(const QString& name) {
     CCameraDocument document;
@@ -62,26 +52,10 @@ class DesktopTest : public ::testing::Test {
     EXPECT_FALSE(document.Save(scratch.File(name.toStdString())));
     return QDir(scratch.QPath()).absoluteFilePath(name);
   }
-  CChildFrame* NewCamera(const QString& article) {
-    CChildFrame* child = frame->NewCameraWindow();
-    child->View()->CreateCamera(article, QString(), 2920, 1920, 2040, 80, false, false);
-    return child;
-  }
-  void Restart() {
-    TearDown();
-    frame = std::make_unique<CMainFrame>();
-    frame->show();
-  }
-
-  CScratchDir scratch;
-  CScopedCurrentDir inScratch{scratch.Path()};
-  CMessageRecorder messages;
-  CScriptedHost host;
-  std::unique_ptr<CMainFrame> frame;
 };
 
 TEST_F(DesktopTest, SaveAsksOnlyTheFirstTimeAndSaveAsAlways) {
-  CChildView* view = NewCamera(QStringLiteral("A"))->View();
+  CChildView* view = CameraWindow(QStringLiteral("A"))->View();
   const QString path = QDir(scratch.QPath()).absoluteFilePath(QStringLiteral("a.kry"));
   host.AnswerFile(path);
   frame->Dispatch(Cmd::kSaveCamera);
@@ -133,8 +107,8 @@ TEST_F(DesktopTest, OpenWorksWithNoCameraWindowAndRecentFilesOutliveARestart) {
 }
 
 TEST_F(DesktopTest, UndoAndRedoNameTheEditAndTheWindowMenuListsTheWindows) {
-  NewCamera(QStringLiteral("A"));
-  CChildView* view = NewCamera(QStringLiteral("B"))->View();
+  CameraWindow(QStringLiteral("A"));
+  CChildView* view = CameraWindow(QStringLiteral("B"))->View();
   frame->Dispatch(Cmd::kFillAllObjects);
   const auto menuText = [this](int command) {
     for (QAction* action : frame->Actions(command))
@@ -156,7 +130,7 @@ TEST_F(DesktopTest, UndoAndRedoNameTheEditAndTheWindowMenuListsTheWindows) {
 }
 
 TEST_F(DesktopTest, ALeftClickSelectsAndDeleteRemovesTheSelectedDoor) {
-  CChildFrame* child = NewCamera(QStringLiteral("A"));
+  CChildFrame* child = CameraWindow(QStringLiteral("A"));
   CChildView* view = child->View();
   frame->Dispatch(Cmd::kFillAllObjects);
   const QPoint pixel = PixelOnPanel(*view, 0, 0);
@@ -176,7 +150,7 @@ TEST_F(DesktopTest, ALeftClickSelectsAndDeleteRemovesTheSelectedDoor) {
 }
 
 TEST_F(DesktopTest, KeysPanZoomAndEndTheMode) {
-  CChildView* view = NewCamera(QStringLiteral("A"))->View();
+  CChildView* view = CameraWindow(QStringLiteral("A"))->View();
   const CPixelMapping before = view->Mapping();
   QTest::keyClick(view, Qt::Key_Left);
   EXPECT_EQ(view->Mapping().OriginX(), before.OriginX() + CChildView::kKeyPanStep);
@@ -214,7 +188,7 @@ void AddMenuTexts(const QMenu& menu, QStringList& texts) {
 TEST_F(DesktopTest, EnglishInterfaceShowsNoCyrillic) {
   ASSERT_TRUE(ModuleLanguage().LoadFile(SourceDataDir() + "/zamo.language", 1));
   Restart();
-  NewCamera(QStringLiteral("A"));
+  CameraWindow(QStringLiteral("A"));
   QStringList texts;
   AddMenuTexts(*frame->MainMenu(), texts);
   AddMenuTexts(*frame->CameraMenu(), texts);
@@ -254,7 +228,7 @@ class UpdateCheckTest : public DesktopTest {
 
 TEST_F(UpdateCheckTest, UpToDateIsSaidWithoutQuitting) {
   server.ServeFile("//update//index.htm", "/f/zamo 1.0.0.5 zamo\n");
-  NewCamera(QStringLiteral("A"));
+  CameraWindow(QStringLiteral("A"));
   QSignalSpy quit(frame.get(), &CMainFrame::QuitRequested);
   frame->Dispatch(Cmd::kUpdateProgram);
   ASSERT_EQ(messages.Messages().size(), 1u);

@@ -19,6 +19,7 @@
 #include "commandids.h"
 #include "controlids.h"
 #include "dialogtestutil.h"
+#include "frametest.h"
 #include "mainframe.h"
 #include "messages.h"
 #include "settings.h"
@@ -28,17 +29,8 @@
 
 namespace {
 
-class MainFrameTest : public ::testing::Test {
+class MainFrameTest : public CFrameTest {
  protected:
-  void SetUp() override {
-    LoadShippedLanguage();
-    frame = std::make_unique<CMainFrame>();
-    frame->show();
-  }
-  void TearDown() override {
-    for (CChildFrame* child : frame->Children()) child->SetCloseConfirmed(true);
-  }
-
   QStringList MenuBarTitles() const {
     QStringList titles;
     for (QAction* action : frame->menuBar()->actions()) titles << action->text();
@@ -50,18 +42,6 @@ class MainFrameTest : public ::testing::Test {
         if (!item->isSeparator() && item->data().toInt() == command) return item;
     return nullptr;
   }
-  // A camera window holding the everyday camera, changed and not saved.
-  CChildFrame* CameraWindow(const QString& article) {
-    CChildFrame* child = frame->NewCameraWindow();
-    child->View()->CreateCamera(article, QString(), 2920, 1920, 2040, 80, false, false);
-    return child;
-  }
-
-  CScratchDir scratch;
-  CScopedCurrentDir inScratch{scratch.Path()};
-  CMessageRecorder messages;
-  CScriptedHost host;
-  std::unique_ptr<CMainFrame> frame;
 };
 
 TEST_F(MainFrameTest, MainMenuWithoutACameraWindowTranslatedCameraMenuWithOne) {
