@@ -5,6 +5,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -47,8 +48,16 @@ PrintDlg2::PrintDlg2(QWidget* parent) : CZamoDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addStretch();
-  layout->addWidget(
-      MakeButtons(Lang::kOkButton, UiText(Lang::kSaveButton), Lang::kCancelButton, UiText(Lang::kCancelButtonShort)));
+  QDialogButtonBox* buttons =
+      MakeButtons(Lang::kOkButton, UiText(Lang::kSaveButton), Lang::kCancelButton, UiText(Lang::kCancelButtonShort));
+  QPushButton* preview = buttons->addButton(UiText(Lang::kMenuPrintPreview), QDialogButtonBox::ActionRole);
+  preview->setObjectName(QString::fromLatin1(kPreviewName));
+  connect(preview, &QPushButton::clicked, this, [this] {
+    preview_ = true;
+    accept();
+    if (result() != QDialog::Accepted) preview_ = false;
+  });
+  layout->addWidget(buttons);
 }
 
 void PrintDlg2::OnInitDialog() {

@@ -30,6 +30,10 @@ class PrintDlg2 : public CZamoDialog {
 
   void Set(const PrintSettings& settings) { settings_ = settings; }
   const PrintSettings& Get() const { return settings_; }
+  // Closed by the preview button: the settings were accepted and the page
+  // is to be shown before it is printed.
+  bool PreviewRequested() const { return preview_; }
+  static constexpr const char* kPreviewName = "preview";
 
   void accept() override;
 
@@ -48,4 +52,5 @@ class PrintDlg2 : public CZamoDialog {
   QLabel* fontSizeLabel_;
   QLineEdit* fontSizeEdit_;
   PrintSettings settings_;
+  bool preview_ = false;
 };

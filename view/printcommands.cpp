@@ -103,6 +103,19 @@ bool PrintPage(QPrinter& printer, const CChamber& camera, const PrintHeading& he
   return !error;
 }
 
+// The page shown before it is printed; the preview's own button prints it on
+// `printer`.
+void ShowPreview(CChildView& view, QPrinter& printer, const PrintSettings& settings) {
+  const PrintHeading heading = Heading(view, settings);
+  QPrintPreviewDialog preview(&printer, &view);
+  std::string problem;
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* page) {
+    PrintCameraPage(*page, view.Camera(), heading, settings, &problem);
+  });
+  view.RunDialog(preview);
+  if (!problem.empty()) ShowWriteFailure(view, printer.printerName(), problem);
+}
+
 void PrintCamera(CChildView& view) {
   const CChamber& camera = view.Camera();
   if (!view.Document().HasCamera()) return;
@@ -113,6 +126,7 @@ void PrintCamera(CChildView& view) {
   PrintDlg2 dialog(&view);
   dialog.Set(RememberedPrintSettings(view));
   if (view.RunDialog(dialog) == QDialog::Accepted) RememberPrintSettings(dialog.Get());
+  if (dialog.PreviewRequested()) return ShowPreview(view, printer, dialog.Get());
   std::string problem;
   if (!PrintPage(printer, camera, Heading(view, dialog.Get()), dialog.Get(), &problem)) {
     ShowWriteFailure(view, printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName(),
@@ -125,15 +139,7 @@ void PreviewCamera(CChildView& view) {
   if (!view.Document().HasCamera()) return;
   QPrinter printer(QPrinter::HighResolution);
   SetUpPrinter(printer, view.Camera());
-  const PrintSettings settings = RememberedPrintSettings(view);
-  const PrintHeading heading = Heading(view, settings);
-  QPrintPreviewDialog preview(&printer, &view);
-  std::string problem;
-  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* page) {
-    PrintCameraPage(*page, view.Camera(), heading, settings, &problem);
-  });
-  view.RunDialog(preview);
-  if (!problem.empty()) ShowWriteFailure(view, printer.printerName(), problem);
+  ShowPreview(view, printer, RememberedPrintSettings(view));
 }
 
 QSize ScreenSize(const CChildView& view) {

@@ -66,6 +66,14 @@ TEST_F(PrintDlg2Test, FitToPageLeavesTheScaleAlone) {
   EXPECT_TRUE(messages.Empty());
 }
 
+TEST_F(PrintDlg2Test, PreviewButtonAcceptsAndAsksForThePreview) {
+  TypeInto(dialog, kScale, QStringLiteral("40"));
+  dialog.findChild<QPushButton*>(QString::fromLatin1(PrintDlg2::kPreviewName))->click();
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_TRUE(dialog.PreviewRequested());
+  EXPECT_EQ(dialog.Get().scaleDenominator, 40);
+}
+
 TEST_F(PrintDlg2Test, CancelGivesBackWhatWasSet) {
   TypeInto(dialog, kScale, QStringLiteral("3"));
   QTest::keyClick(&dialog, Qt::Key_Escape);
