@@ -137,12 +137,23 @@ const CSizes* SideListing(const CChamber& camera, const CWallCollection* wall, i
 
 namespace {
 
+// The middle of the face a partition starts from.
+ModelPoint StartFace(ModelPoint start, int32_t length, Orientation o, int32_t thickness) {
+  const int64_t shift = length >= 0 ? thickness / 2 : -(thickness / 2);
+  return o == Orientation::kHorizontal ? ModelPoint{model_limits::SaturateInt32(start.x + shift), start.y}
+                                       : ModelPoint{start.x, model_limits::SaturateInt32(start.y + shift)};
+}
+
+ModelPoint PartitionStartFace(const CPartition& p) {
+  return StartFace(p.Start(), p.Length(), p.GetOrientation(), p.Thickness());
+}
+
 bool KeepsPartitionsInside(const CCameraDocument& document, const EditRecord& record) {
   if (document.Camera().PartitionCount() == 0) return true;
   std::unique_ptr<CChamber> trial = ReplayEditLog(document.Log());
   if (!ApplyEditRecord(*trial, record)) return true;  // the command's own check says why
   for (int i = 0; i < trial->PartitionCount(); ++i)
-    if (!PartitionFits(*trial, trial->PartitionAt(i)->Rect())) return false;
+    if (!PartitionFits(*trial, trial->PartitionAt(i)->Rect(), PartitionStartFace(*trial->PartitionAt(i)))) return false;
   return true;
 }
 
@@ -173,7 +184,7 @@ std::optional<WallChainSpan> MeasureWallInChain(const CChamber& camera, int wall
   return WallChainSpan{forward ? low : high, forward ? high : low, model_limits::SaturateInt32(high - low)};
 }
 
-bool PartitionFits(const CChamber& camera, const ModelRect& body) {
+bool PartitionFits(const CChamber& camera, const ModelRect& body, ModelPoint startFace) {
   // Inside the outline: its middle lies within the chain of reference
   // points (crossing count of a ray to the right)...
   const int64_t mx = (int64_t{body.Left()} + body.Right()) / 2;
@@ -188,9 +199,12 @@ bool PartitionFits(const CChamber& camera, const ModelRect& body) {
     if (x > double(mx)) inside = !inside;
   }
   if (!inside) return false;
-  // ...and it cuts into no wall (touching a wall's face is how it stands).
+  // ...and it cuts into no wall (touching a wall's face is how it stands;
+  // the wall it starts from, a corner post it is continued through, is not
+  // in its way).
   for (int i = 0; i < camera.WallCount(); ++i) {
     const ModelRect w = camera.WallRect(i);
+    if (w.Contains(startFace.x, startFace.y)) continue;
     if (body.Left() < w.Right() && w.Left() < body.Right() && body.Top() < w.Bottom() && w.Top() < body.Bottom())
       return false;
   }
@@ -202,10 +216,15 @@ int64_t PartitionFreeLength(const CChamber& camera, Orientation orientation, int
   const Orientation across = Perpendicular(orientation);
   const int64_t acrossHigh = acrossLow + camera.Thickness();
   int64_t free = kMaxLength;
+  const int64_t acrossMiddle = acrossLow + camera.Thickness() / 2;
+  const ModelPoint startFace = orientation == Orientation::kHorizontal
+                                   ? ModelPoint{model_limits::SaturateInt32(startAlong), model_limits::SaturateInt32(acrossMiddle)}
+                                   : ModelPoint{model_limits::SaturateInt32(acrossMiddle), model_limits::SaturateInt32(startAlong)};
   const auto meet = [&](const ModelRect& body) {
     // Only a body across the partition's whole path stops it; one it
-    // merely touches at an edge does not.
+    // merely touches at an edge does not, nor the one it starts from.
     if (LowAlong(body, across) >= acrossHigh || HighAlong(body, across) <= acrossLow) return;
+    if (body.Contains(startFace.x, startFace.y)) return;
     const int64_t gap = sign > 0 ? LowAlong(body, orientation) - startAlong : startAlong - HighAlong(body, orientation);
     if (gap >= 0) free = std::min(free, gap);
   };
@@ -479,7 +498,8 @@ EditResult AddPartition(CCameraDocument& document, const PartitionSpec& partitio
   const int64_t free = PartitionFreeLength(camera, o, startAlong, sign, acrossLow);
   if (std::llabs(int64_t{partition.length}) > free) return Refused(Lang::kPartitionTooLong, {Mm(free)});
   const ModelRect body = SegmentRect(partition.start, partition.length, camera.Thickness(), o);
-  if (!PartitionFits(camera, body)) return ModelRefused(EditRefusal::kWallsWouldCross);
+  if (!PartitionFits(camera, body, StartFace(partition.start, partition.length, o, camera.Thickness())))
+    return ModelRefused(EditRefusal::kWallsWouldCross);
   return ApplyRecord(document, AddPartitionRecord(partition.start.x, partition.start.y, partition.length,
                                                   OrientationByte(partition.orientation)));
 }

@@ -116,13 +116,15 @@ struct WallChainSpan {
 std::optional<WallChainSpan> MeasureWallInChain(const CChamber& camera, int wall);
 
 // Whether a partition's body stands inside the camera's outline and cuts
-// into no wall of it (it may touch their faces).
-bool PartitionFits(const CChamber& camera, const ModelRect& body);
+// into no wall of it (it may touch their faces) but the one its start face
+// (given by its middle) stands on.
+bool PartitionFits(const CChamber& camera, const ModelRect& body, ModelPoint startFace);
 
 // The room a partition of `orientation` has from `startAlong` (its body's
 // starting face, on its own axis) in direction `sign` (+1 or -1) before its
 // body, spanning [acrossLow, acrossLow + thickness) across, meets an outline
-// wall or another partition; kMaxLength when it meets nothing.
+// wall or another partition (not one its starting face stands on);
+// kMaxLength when it meets nothing.
 int64_t PartitionFreeLength(const CChamber& camera, Orientation orientation, int64_t startAlong, int sign,
                             int64_t acrossLow);
 

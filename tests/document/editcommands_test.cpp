@@ -290,3 +290,33 @@ TEST(EditCommandsTest, RandomEditLogsReplayToTheCameraTheCommandsProduced) {
 }
 
 }  // namespace
+
+namespace {
+
+// A wall continued as a partition may take every length the command offers
+// for it: the free-length limit and the offered gaps agree.
+TEST(EditCommandsTest, AWallContinuedAsAPartitionTakesTheWholeGapOffered) {
+  CCameraDocument document;
+  CreateSampleCamera(document);
+  CAnswers yes(true);
+  // A notch in the bottom right corner: the notch's walls continue into the
+  // room up to the far walls.
+  ASSERT_TRUE(ec::AddCorner(document, 2, WallEnd::kStart, 1200, yes).Applied());
+  ASSERT_TRUE(ec::MoveWall(document, 2, -800, yes).Applied());
+  int offered = 0;
+  for (int wall = 0; wall < document.Camera().WallCount(); ++wall) {
+    for (const PartitionContinuation& side : ContinueAsPartitions(document.Camera(), wall)) {
+      for (const int64_t gap : side.gaps) {
+        SCOPED_TRACE(testing::Message() << "wall " << wall << " gap " << gap);
+        CCameraDocument copy;
+        copy.LoadBytes(document.SaveBytes());
+        const EditResult result = ec::AddPartition(copy, side.ForLength(static_cast<int32_t>(gap)));
+        EXPECT_TRUE(result.Applied()) << result.reason.entry;
+        ++offered;
+      }
+    }
+  }
+  EXPECT_GT(offered, 0);
+}
+
+}  // namespace
