@@ -102,3 +102,21 @@ TEST(HitTest, FloorStripIsFoundByItsRectangle) {
   EXPECT_FALSE(camera->FindFloorStripAt(kWindow, 0, 0, &strip));
   EXPECT_EQ(strip, nullptr);
 }
+
+TEST(HitTest, TheEndOfADividedWallPicksItsLastPanel) {
+  // Its last panel's far edge and the corner post beyond it are the wall's
+  // too: a click there means the panel, not the bare wall, whose menu would
+  // re-divide it and drop its doors.
+  auto camera = MakeCamera(3000, 2000, 100);
+  camera->FillAllWalls();
+  const CWallCollection* top = camera->WallAt(0);  // panels 1200, 1200, 400 from x = 50; post 2850..2950
+  for (const int32_t x : {2849, 2850, 2900, 2950}) {
+    SCOPED_TRACE(x);
+    CWallCollection* wall = nullptr;
+    CWallPanel* panel = nullptr;
+    const PixelPoint p = PixelOf(x, 0);
+    ASSERT_TRUE(camera->FindWallAt(kWindow, p.x, p.y, &wall, &panel));
+    EXPECT_EQ(wall, top);
+    EXPECT_EQ(panel, top->PanelAt(2));
+  }
+}
