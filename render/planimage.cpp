@@ -30,11 +30,29 @@ void DrawOnWhite(QPainter& painter, QSize size, const CPlanRenderer& renderer, c
   renderer.Draw(camera, dc, header);
 }
 
-FileError WriteBytes(const std::string& path, const QByteArray& bytes) {
+}  // namespace
+
+FileError WritePictureBytes(const std::string& path, const QByteArray& bytes) {
   return WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
-}  // namespace
+FileError WriteSvgPicture(const std::string& path, QSize size, const std::function<void(QPainter&)>& paint) {
+  std::string problem;
+  if (!CanvasSizeAllowed(size, &problem)) return {path, problem};
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  QSvgGenerator svg;
+  svg.setOutputDevice(&buffer);
+  svg.setSize(size);
+  svg.setViewBox(QRect(QPoint(0, 0), size));
+  svg.setResolution(CPlanRenderer::kScreenLogPixelsY);
+  svg.setTitle(QStringLiteral("Kryvel camera"));
+  QPainter painter;
+  if (!painter.begin(&svg)) return {path, "the drawing could not be started"};
+  paint(painter);
+  painter.end();
+  return WritePictureBytes(path, buffer.data());
+}
 
 std::string LowerCaseExtension(const std::string& path) {
   const size_t dot = path.find_last_of('.');
@@ -108,20 +126,7 @@ FileError ExportPlanImage(const CPlanRenderer& renderer, const CChamber& camera,
   const std::string ext = LowerCaseExtension(path);
   std::string problem;
   if (ext == "svg") {
-    if (!CanvasSizeAllowed(size, &problem)) return {path, problem};
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setResolution(CPlanRenderer::kScreenLogPixelsY);
-    svg.setTitle(QStringLiteral("Kryvel camera"));
-    QPainter painter;
-    if (!painter.begin(&svg)) return {path, "the drawing could not be started"};
-    DrawOnWhite(painter, size, renderer, camera, header);
-    painter.end();
-    return WriteBytes(path, buffer.data());
+    return WriteSvgPicture(path, size, [&](QPainter& painter) { DrawOnWhite(painter, size, renderer, camera, header); });
   }
   if (ext != "png" && ext != "bmp") return {path, "the picture's kind is chosen by its extension: .png, .bmp or .svg"};
   const QImage image = RenderPlanImage(renderer, camera, header, size, &problem);
@@ -131,5 +136,5 @@ FileError ExportPlanImage(const CPlanRenderer& renderer, const CChamber& camera,
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   if (!image.save(&buffer, "PNG")) return {path, "the picture could not be encoded"};
-  return WriteBytes(path, bytes);
+  return WritePictureBytes(path, bytes);
 }

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QSize>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -11,6 +12,8 @@
 #include "pixelmapping.h"
 
 class CChamber;
+class QPainter;
+class QByteArray;
 class CPlanRenderer;
 
 // The camera drawn by a screen renderer (the window's own, or one made from
@@ -49,6 +52,14 @@ struct PlanCanvas {
   QSize size;
 };
 std::optional<PlanCanvas> PlanExtentCanvas(const CChamber& camera, double scale);
+
+// Writes what `paint` draws on an SVG canvas of `size` (at the screen's
+// resolution) to `path`, through a temporary file; refuses a size
+// CanvasSizeAllowed refuses.
+FileError WriteSvgPicture(const std::string& path, QSize size, const std::function<void(QPainter&)>& paint);
+
+// Writes bytes of a picture to `path` through a temporary file.
+FileError WritePictureBytes(const std::string& path, const QByteArray& bytes);
 
 // Writes the plan as a picture of `size`; the file's extension chooses the
 // kind: .png, .bmp (WriteBitmapFile) or .svg. Written through a temporary

@@ -6,7 +6,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSvgGenerator>
 
 #include <memory>
 
@@ -21,10 +20,6 @@ namespace {
 constexpr QSize kEstimatePictureSize{960, 640};
 // The resolution of a picture's PDF page: enough for its seams.
 constexpr int kPdfDotsPerInch = 300;
-
-FileError WriteBytes(const std::string& path, const QByteArray& bytes) {
-  return WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
-}
 
 void PaintOnWhite(QPainter& painter, const QRect& area, const CChamber& camera, const ScenePictureSettings& settings) {
   painter.fillRect(area, Qt::white);
@@ -84,25 +79,17 @@ FileError ExportSceneImage(const CChamber& camera, const ScenePictureSettings& s
     if (!painter.begin(&pdf)) return {path, "the drawing could not be started"};
     PaintOnWhite(painter, QRect(0, 0, pdf.width(), pdf.height()), camera, settings);
     painter.end();
-    return WriteBytes(path, buffer.data());
+    return WritePictureBytes(path, buffer.data());
   }
   if (!CanvasSizeAllowed(size, &problem)) return {path, problem};
   if (ext == "svg") {
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setResolution(CPlanRenderer::kScreenLogPixelsY);
-    svg.setTitle(QStringLiteral("Kryvel camera"));
-    QPainter painter;
-    if (!painter.begin(&svg)) return {path, "the drawing could not be started"};
-    PaintOnWhite(painter, QRect(QPoint(0, 0), size), camera, settings);
-    painter.end();
-    return WriteBytes(path, buffer.data());
+    return WriteSvgPicture(path, size, [&](QPainter& painter) {
+      PaintOnWhite(painter, QRect(QPoint(0, 0), size), camera, settings);
+    });
   }
   if (ext != "png") return {path, "the picture's kind is chosen by its extension: .png, .svg or .pdf"};
   const QImage image = RenderSceneImage(camera, settings, size, &problem);
   if (image.isNull()) return {path, problem};
   if (!image.save(&buffer, "PNG")) return {path, "the picture could not be encoded"};
-  return WriteBytes(path, buffer.data());
+  return WritePictureBytes(path, buffer.data());
 }
