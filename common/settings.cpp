@@ -6,9 +6,12 @@
 
 namespace {
 
-const QString kDefGroup = QStringLiteral("Def");
+// Keys are plain literals, not QString objects: the plugins read the
+// settings while they load, before a shared library's QString globals are
+// made.
+constexpr QLatin1String kDefGroup{"Def"};
 
-QString QuotixFolderKey() { return kDefGroup + QLatin1Char('/') + ModuleFileName(QStringLiteral("Quotix")); }
+QString QuotixFolderKey() { return QString(kDefGroup) + QLatin1Char('/') + ModuleFileName(QStringLiteral("Quotix")); }
 
 // Writes and flushes; false when the store refused. The settings cache is
 // shared by the whole process and outlives a plugin that writes its version,
@@ -68,16 +71,16 @@ QString DefaultPluginFolder() { return QStringLiteral(ZAMO_PLUGIN_DIR); }
 
 namespace {
 
-const QString kLanguageKey = QStringLiteral("Interface/Language");
-const QString kRecentFilesKey = QStringLiteral("Interface/RecentFiles");
-const QString kLastFolderKey = QStringLiteral("Interface/LastFolder");
-const QString kThicknessKey = QStringLiteral("Interface/DefaultThickness");
-const QString kRecipientKey = QStringLiteral("Mail/Recipient");
-const QString kUpdateHostKey = QStringLiteral("Update/Host");
-const QString kUpdatePortKey = QStringLiteral("Update/Port");
+constexpr QLatin1String kLanguageKey{"Interface/Language"};
+constexpr QLatin1String kRecentFilesKey{"Interface/RecentFiles"};
+constexpr QLatin1String kLastFolderKey{"Interface/LastFolder"};
+constexpr QLatin1String kThicknessKey{"Interface/DefaultThickness"};
+constexpr QLatin1String kRecipientKey{"Mail/Recipient"};
+constexpr QLatin1String kUpdateHostKey{"Update/Host"};
+constexpr QLatin1String kUpdatePortKey{"Update/Port"};
 // The pricing library reads this one when a report is done.
-const QString kOpenReportsKey = QStringLiteral("Reports/OpenAfterSave");
-const QString kDefaultUpdateHost = QStringLiteral("update.kryvel.ru");
+constexpr QLatin1String kOpenReportsKey{"Reports/OpenAfterSave"};
+constexpr QLatin1String kDefaultUpdateHost{"update.kryvel.ru"};
 constexpr int kThinPanel = 80;
 constexpr int kThickPanel = 100;
 
@@ -129,7 +132,7 @@ void SetFactoryMailAddress(const QString& address) { Store(kRecipientKey, addres
 
 QString UpdateHost() {
   const QString host = OpenZamoSettings()->value(kUpdateHostKey).toString().trimmed();
-  return host.isEmpty() ? kDefaultUpdateHost : host;
+  return host.isEmpty() ? QString(kDefaultUpdateHost) : host;
 }
 
 int UpdatePort() {

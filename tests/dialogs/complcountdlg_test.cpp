@@ -74,22 +74,34 @@ class ComplCountDlgTest : public ::testing::Test {
 
 TEST_F(ComplCountDlgTest, EachAddedLineNamesItsGroup) {
   AddLine(kWallPanel, QStringLiteral("1200"), QStringLiteral("2500"), kThickness80, QStringLiteral("3"));
-  AddLine(kFloorPanel, QStringLiteral("abc"), QStringLiteral("2500"), kThickness100, QStringLiteral("2"));
-  AddLine(kCeilingPanel, QStringLiteral("900"), QStringLiteral("-3000"), kThickness80, QStringLiteral("1x"));
+  AddLine(kFloorPanel, QStringLiteral("600"), QStringLiteral("2500"), kThickness100, QStringLiteral("2"));
+  AddLine(kCeilingPanel, QStringLiteral("900"), QStringLiteral("3000"), kThickness80, QStringLiteral("1"));
   EXPECT_EQ(Lines(), (QStringList{QStringLiteral("Стеновая панель 1200 X 2500, толщина 80, 3 шт."),
-                                  QStringLiteral("Половая панель 0 X 2500, толщина 100, 2 шт."),
-                                  QStringLiteral("Потолочная панель 900 X 0, толщина 80, 1 шт.")}));
+                                  QStringLiteral("Половая панель 600 X 2500, толщина 100, 2 шт."),
+                                  QStringLiteral("Потолочная панель 900 X 3000, толщина 80, 1 шт.")}));
   const std::vector<PanelGroup>& groups = dialog_.Groups();
   ASSERT_EQ(groups.size(), 3u);
   const auto fields = [](const PanelGroup& g) {
     return std::vector<int32_t>{g.count, g.width, g.length, g.door, g.kind, g.thickness};
   };
   EXPECT_EQ(fields(groups[0]), (std::vector<int32_t>{3, 1200, 2500, 0, kPanelGroupWall, 80}));
-  EXPECT_EQ(fields(groups[1]), (std::vector<int32_t>{2, 0, 2500, 0, kPanelGroupFloor, 100}));
-  EXPECT_EQ(fields(groups[2]), (std::vector<int32_t>{1, 900, 0, 0, kPanelGroupCeiling, 80}));
+  EXPECT_EQ(fields(groups[1]), (std::vector<int32_t>{2, 600, 2500, 0, kPanelGroupFloor, 100}));
+  EXPECT_EQ(fields(groups[2]), (std::vector<int32_t>{1, 900, 3000, 0, kPanelGroupCeiling, 80}));
   // The edits are emptied for the next line.
   EXPECT_TRUE(Control<QLineEdit>(dialog_, kWidth)->text().isEmpty());
   EXPECT_TRUE(messages_.Empty());
+}
+
+// Letters, zero or negative sizes and counts would price nonsense: each is
+// named and adds no line.
+TEST_F(ComplCountDlgTest, ASizeOrCountThatIsNotAPositiveNumberAddsNothing) {
+  const char* const lines[][3] = {{"abc", "2500", "2"}, {"900", "-3000", "1"}, {"0", "2500", "1"}, {"900", "2500", "1x"}};
+  for (const auto& line : lines) {
+    AddLine(kWallPanel, QString::fromLatin1(line[0]), QString::fromLatin1(line[1]), kThickness80,
+            QString::fromLatin1(line[2]));
+  }
+  EXPECT_TRUE(dialog_.Groups().empty());
+  EXPECT_EQ(messages_.Messages().size(), 4u);
 }
 
 TEST_F(ComplCountDlgTest, AnEmptyBoxAddsNothing) {
