@@ -34,6 +34,7 @@
 #include "settings.h"
 #include "updatehandover.h"
 #include "updaterun.h"
+#include "updatetexts.h"
 
 namespace {
 
@@ -120,6 +121,7 @@ int main(int argc, char** argv) {
   parser.parse(QCoreApplication::arguments());
 
   const auto settings = OpenZamoSettings();
+  UpdateText::Language() = InterfaceLanguage();
   UpdateOptions options;
   QString host = UpdateHost();
   if (parser.isSet(hostOption)) host = parser.value(hostOption);

@@ -47,7 +47,7 @@ Fetched Fetch(CSocket& socket, const std::string& path, const UpdateOptions& opt
 
 const char* ReceiveFailureText(ReceiveStatus status) {
   const bool memory = status == ReceiveStatus::kTooLarge || status == ReceiveStatus::kNoMemory;
-  return memory ? UpdateText::kNoMemory : UpdateText::kReceiveFailed;
+  return memory ? UpdateText::Get(UpdateText::kNoMemory) : UpdateText::Get(UpdateText::kReceiveFailed);
 }
 
 // A name as the user sees it: quoted, shortened, without control characters.
@@ -65,13 +65,13 @@ std::string ShownName(const std::string& name) {
 // that no index makes a message longer than a screen.
 std::string WithNames(const char* text, const std::vector<std::string>& names) {
   std::string message = text;
-  message += UpdateText::kNamesFollow;
+  message += UpdateText::Get(UpdateText::kNamesFollow);
   const size_t listed = std::min(names.size(), kMaxListedNames);
   for (size_t i = 0; i < listed; ++i) {
     if (i > 0) message += ", ";
     message += ShownName(names[i]);
   }
-  if (names.size() > listed) message += UpdateText::kMoreNames + std::to_string(names.size() - listed);
+  if (names.size() > listed) message += UpdateText::Get(UpdateText::kMoreNames) + std::to_string(names.size() - listed);
   return message;
 }
 
@@ -160,19 +160,19 @@ namespace {
 void TellIndexFailure(const IndexFetch& index, CUpdateEnvironment& environment) {
   switch (index.status) {
     case IndexStatus::kNoConnection:
-      environment.ShowError(UpdateText::kNoConnection, UpdateText::kUpdateErrorTitle);
+      environment.ShowError(UpdateText::Get(UpdateText::kNoConnection), UpdateText::Get(UpdateText::kUpdateErrorTitle));
       break;
     case IndexStatus::kNotRequested:
-      environment.ShowError(UpdateText::kRequestFailed, UpdateText::kUpdateErrorTitle);
+      environment.ShowError(UpdateText::Get(UpdateText::kRequestFailed), UpdateText::Get(UpdateText::kUpdateErrorTitle));
       break;
     case IndexStatus::kTooLarge:
-      environment.ShowError(UpdateText::kIndexTooLarge, UpdateText::kUpdateErrorTitle);
+      environment.ShowError(UpdateText::Get(UpdateText::kIndexTooLarge), UpdateText::Get(UpdateText::kUpdateErrorTitle));
       break;
     case IndexStatus::kDeadline:
-      environment.ShowError(UpdateText::kDeadlinePassed, UpdateText::kUpdateErrorTitle);
+      environment.ShowError(UpdateText::Get(UpdateText::kDeadlinePassed), UpdateText::Get(UpdateText::kUpdateErrorTitle));
       break;
     case IndexStatus::kNotReceived:
-      environment.ShowError(ReceiveFailureText(index.receive), UpdateText::kErrorTitle);
+      environment.ShowError(ReceiveFailureText(index.receive), UpdateText::Get(UpdateText::kErrorTitle));
       break;
     case IndexStatus::kOk:
       break;
@@ -192,7 +192,7 @@ UpdateOutcome OutcomeOf(IndexStatus status) {
 // failed update as after a good one.
 void Restart(CUpdateEnvironment& environment, UpdateReport& report) {
   if (environment.StartProgram()) return;
-  environment.ShowError(UpdateText::kCannotStartProgram, UpdateText::kUpdateErrorTitle);
+  environment.ShowError(UpdateText::Get(UpdateText::kCannotStartProgram), UpdateText::Get(UpdateText::kUpdateErrorTitle));
   report.outcome = UpdateOutcome::kProgramNotStarted;
 }
 
@@ -240,7 +240,7 @@ UpdateReport RunUpdate(const UpdateOptions& options, CUpdateEnvironment& environ
     }
     const Fetched file = Fetch(fileSocket, entry.path, options, options.maxBytes, deadline);
     if (!file.sent) {
-      failures.Add(UpdateText::kRequestFailed, UpdateText::kUpdateErrorTitle, name);
+      failures.Add(UpdateText::Get(UpdateText::kRequestFailed), UpdateText::Get(UpdateText::kUpdateErrorTitle), name);
       report.failed.push_back(name);
       continue;
     }
@@ -249,7 +249,7 @@ UpdateReport RunUpdate(const UpdateOptions& options, CUpdateEnvironment& environ
         report.deadlinePassed = true;
         report.late.push_back(name);
       } else {
-        failures.Add(ReceiveFailureText(file.body.status), UpdateText::kErrorTitle, name);
+        failures.Add(ReceiveFailureText(file.body.status), UpdateText::Get(UpdateText::kErrorTitle), name);
         report.failed.push_back(name);
       }
       continue;
@@ -266,14 +266,14 @@ UpdateReport RunUpdate(const UpdateOptions& options, CUpdateEnvironment& environ
   }
 
   if (!report.skipped.empty()) {
-    environment.ShowError(WithNames(UpdateText::kSkippedNames, report.skipped), UpdateText::kUpdateErrorTitle);
+    environment.ShowError(WithNames(UpdateText::Get(UpdateText::kSkippedNames), report.skipped), UpdateText::Get(UpdateText::kUpdateErrorTitle));
   }
   failures.Show(environment);
   if (!report.notWritten.empty()) {
-    environment.ShowError(WithNames(UpdateText::kCannotCreateFile, report.notWritten), UpdateText::kUpdateErrorTitle);
+    environment.ShowError(WithNames(UpdateText::Get(UpdateText::kCannotCreateFile), report.notWritten), UpdateText::Get(UpdateText::kUpdateErrorTitle));
   }
   if (report.deadlinePassed) {
-    environment.ShowError(WithNames(UpdateText::kLateFiles, report.late), UpdateText::kUpdateErrorTitle);
+    environment.ShowError(WithNames(UpdateText::Get(UpdateText::kLateFiles), report.late), UpdateText::Get(UpdateText::kUpdateErrorTitle));
   }
   environment.SignalFilesWritten();
   report.outcome = UpdateOutcome::kRestarted;

@@ -5,22 +5,35 @@
 // replaced.
 namespace UpdateText {
 
-inline constexpr const char* kUpdateErrorTitle = "Ошибка обновления";
-inline constexpr const char* kErrorTitle = "Ошибка";
+// A text in the two interface languages, given in the one the user chose.
+struct Text {
+  const char* russian;
+  const char* english;
+};
+// 0 the first language (Russian), 1 the second (English); set at start-up
+// from the program's settings.
+inline int& Language() {
+  static int language = 0;
+  return language;
+}
+inline const char* Get(const Text& text) { return Language() == 1 ? text.english : text.russian; }
 
-inline constexpr const char* kNoConnection = "Ошибка соединения с сервером";
-inline constexpr const char* kRequestFailed = "Ошибка запроса файла";
-inline constexpr const char* kCannotCreateFile = "Ошибка создания файла";
-inline constexpr const char* kCannotStartProgram = "Ошибка запуска программы \"Zamo\".";
-inline constexpr const char* kNoMemory = "Не хватает памяти для автоматического обновления";
-inline constexpr const char* kReceiveFailed = "Ошибка получения данных";
-inline constexpr const char* kSkippedNames = "Пропущены файлы с недопустимыми именами";
-inline constexpr const char* kIndexTooLarge = "Список файлов обновления слишком велик";
-inline constexpr const char* kDeadlinePassed = "Время обновления истекло";
-inline constexpr const char* kLateFiles = "Время обновления истекло, не загружены";
+inline constexpr Text kUpdateErrorTitle{"Ошибка обновления", "Update error"};
+inline constexpr Text kErrorTitle{"Ошибка", "Error"};
+
+inline constexpr Text kNoConnection{"Ошибка соединения с сервером", "The server cannot be reached"};
+inline constexpr Text kRequestFailed{"Ошибка запроса файла", "The server refused a file"};
+inline constexpr Text kCannotCreateFile{"Ошибка создания файла", "A file cannot be written"};
+inline constexpr Text kCannotStartProgram{"Ошибка запуска программы \"Zamo\".", "The program \"Zamo\" cannot be started."};
+inline constexpr Text kNoMemory{"Не хватает памяти для автоматического обновления", "Not enough memory for the update"};
+inline constexpr Text kReceiveFailed{"Ошибка получения данных", "Receiving the data failed"};
+inline constexpr Text kSkippedNames{"Пропущены файлы с недопустимыми именами", "Files with names that are not allowed were skipped"};
+inline constexpr Text kIndexTooLarge{"Список файлов обновления слишком велик", "The list of update files is too large"};
+inline constexpr Text kDeadlinePassed{"Время обновления истекло", "The update took too long"};
+inline constexpr Text kLateFiles{"Время обновления истекло, не загружены", "The update took too long; not fetched"};
 // Between a message and the names it concerns.
-inline constexpr const char* kNamesFollow = ": ";
+inline constexpr Text kNamesFollow{": ", ": "};
 // After the listed names when more were left out; followed by their number.
-inline constexpr const char* kMoreNames = " … и ещё ";
+inline constexpr Text kMoreNames{" … и ещё ", " … and more: "};
 
 }  // namespace UpdateText

@@ -180,8 +180,8 @@ TEST_F(UpdateRunTest, NamesLeavingTheFolderAreSkippedAndNamedAtTheEnd) {
   EXPECT_TRUE(StrayFiles({"ok"}).empty());
   ASSERT_EQ(environment_.messages.size(), 1u);
   const std::string& text = environment_.messages[0].text;
-  EXPECT_EQ(environment_.messages[0].title, UpdateText::kUpdateErrorTitle);
-  EXPECT_TRUE(text.starts_with(UpdateText::kSkippedNames)) << text;
+  EXPECT_EQ(environment_.messages[0].title, UpdateText::Get(UpdateText::kUpdateErrorTitle));
+  EXPECT_TRUE(text.starts_with(UpdateText::Get(UpdateText::kSkippedNames))) << text;
   EXPECT_NE(text.find("\"" + escape + "\""), std::string::npos) << text;
   EXPECT_NE(text.find("\"sub/file\""), std::string::npos) << text;
   EXPECT_NE(text.find(outside.File("abs")), std::string::npos) << text;
@@ -193,7 +193,18 @@ TEST_F(UpdateRunTest, ProgramThatCannotStartIsReported) {
   environment_.startSucceeds = false;
   EXPECT_EQ(Run().outcome, UpdateOutcome::kProgramNotStarted);
   EXPECT_TRUE(environment_.filesWritten);
-  EXPECT_EQ(MessageTexts(), std::vector<std::string>{UpdateText::kCannotStartProgram});
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{UpdateText::Get(UpdateText::kCannotStartProgram)});
+}
+
+// A user who chose the English interface reads the updater's messages in
+// English too.
+TEST_F(UpdateRunTest, MessagesFollowTheInterfaceLanguage) {
+  server_.ServeFile("//update//index.htm", "");
+  environment_.startSucceeds = false;
+  UpdateText::Language() = 1;
+  Run();
+  UpdateText::Language() = 0;
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"The program \"Zamo\" cannot be started."});
 }
 
 TEST_F(UpdateRunTest, FileThatCannotBePutInPlaceIsNamedAndTheOthersStillInstall) {
@@ -213,9 +224,9 @@ TEST_F(UpdateRunTest, FileThatCannotBePutInPlaceIsNamedAndTheOthersStillInstall)
   EXPECT_EQ(ReadFileBytes(folder_.File(long240)), "/f/a");
   EXPECT_EQ(ReadFileBytes(folder_.File(long255)), "/f/b");
   ASSERT_EQ(MessageTexts().size(), 1u);
-  EXPECT_EQ(MessageTexts()[0], std::string(UpdateText::kCannotCreateFile) + ": \"zamo\", \"" +
+  EXPECT_EQ(MessageTexts()[0], std::string(UpdateText::Get(UpdateText::kCannotCreateFile)) + ": \"zamo\", \"" +
                                    std::string(80, 'c') + "...\"");
-  EXPECT_EQ(environment_.messages[0].title, UpdateText::kUpdateErrorTitle);
+  EXPECT_EQ(environment_.messages[0].title, UpdateText::Get(UpdateText::kUpdateErrorTitle));
   EXPECT_TRUE(fs::is_directory(folder_.File("zamo")));
   EXPECT_TRUE(StrayFiles({"zamo", long240, long255, "later"}).empty());
   EXPECT_TRUE(environment_.filesWritten);
@@ -236,40 +247,40 @@ std::vector<BadAnswer> BadAnswers() {
   const std::string longField = "X-Padding: " + std::string(3000, 'p') + "\r\n";
   const std::string chunked = "4\r\nbody\r\n0\r\n\r\n";
   return {
-      {"ClosesMidHeader", "HTTP/1.1 200 OK\r\nContent-Le", After::kClose, UpdateText::kReceiveFailed},
-      {"StallsMidHeader", "HTTP/1.1 200 OK\r\nContent-Le", After::kKeepOpen, UpdateText::kReceiveFailed},
-      {"StallsMidBody", CTestHttpServer::OkHeader(100) + "only part", After::kKeepOpen, UpdateText::kReceiveFailed},
+      {"ClosesMidHeader", "HTTP/1.1 200 OK\r\nContent-Le", After::kClose, UpdateText::Get(UpdateText::kReceiveFailed)},
+      {"StallsMidHeader", "HTTP/1.1 200 OK\r\nContent-Le", After::kKeepOpen, UpdateText::Get(UpdateText::kReceiveFailed)},
+      {"StallsMidBody", CTestHttpServer::OkHeader(100) + "only part", After::kKeepOpen, UpdateText::Get(UpdateText::kReceiveFailed)},
       {"SendsFewerBytesThanAnnounced", CTestHttpServer::OkHeader(100) + "only part", After::kClose,
-       UpdateText::kReceiveFailed},
+       UpdateText::Get(UpdateText::kReceiveFailed)},
       {"SendsAHugeContentLength", "HTTP/1.1 200 OK\r\nContent-Length: 99999999999999\r\n\r\nx", After::kKeepOpen,
-       UpdateText::kNoMemory},
+       UpdateText::Get(UpdateText::kNoMemory)},
       {"SendsAHeaderLongerThanItsBuffer", "HTTP/1.1 200 OK\r\n" + longField + "Content-Length: 1\r\n\r\nx",
-       After::kKeepOpen, UpdateText::kReceiveFailed},
+       After::kKeepOpen, UpdateText::Get(UpdateText::kReceiveFailed)},
       {"AnswersWithAnErrorPage", "HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\nnot found", After::kKeepOpen,
-       UpdateText::kReceiveFailed},
-      {"SendsNoContentLength", "HTTP/1.1 200 OK\r\n\r\nbody", After::kClose, UpdateText::kReceiveFailed},
-      {"SendsNoStatusLine", "Content-Length: 4\r\n\r\nbody", After::kKeepOpen, UpdateText::kReceiveFailed},
+       UpdateText::Get(UpdateText::kReceiveFailed)},
+      {"SendsNoContentLength", "HTTP/1.1 200 OK\r\n\r\nbody", After::kClose, UpdateText::Get(UpdateText::kReceiveFailed)},
+      {"SendsNoStatusLine", "Content-Length: 4\r\n\r\nbody", After::kKeepOpen, UpdateText::Get(UpdateText::kReceiveFailed)},
       // Only a 200 with one length and the bytes as they are is the whole file.
       {"SendsChunks", "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n" + chunked, After::kClose,
-       UpdateText::kReceiveFailed},
+       UpdateText::Get(UpdateText::kReceiveFailed)},
       {"SendsChunksWithALength",
        "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\nContent-Length: " + std::to_string(chunked.size()) +
            "\r\n\r\n" + chunked,
-       After::kKeepOpen, UpdateText::kReceiveFailed},
+       After::kKeepOpen, UpdateText::Get(UpdateText::kReceiveFailed)},
       {"SendsAPart", "HTTP/1.1 206 Partial Content\r\nContent-Range: bytes 0-3/40\r\nContent-Length: 4\r\n\r\nbody",
-       After::kKeepOpen, UpdateText::kReceiveFailed},
+       After::kKeepOpen, UpdateText::Get(UpdateText::kReceiveFailed)},
       {"SendsTwoLengths", "HTTP/1.1 200 OK\r\nContent-Length: 4\r\nContent-Length: 8\r\n\r\nbodybody",
-       After::kKeepOpen, UpdateText::kReceiveFailed},
+       After::kKeepOpen, UpdateText::Get(UpdateText::kReceiveFailed)},
       {"SendsTheSameLengthTwice", "HTTP/1.1 200 OK\r\nContent-Length: 4\r\ncontent-length: 4\r\n\r\nbody",
-       After::kKeepOpen, UpdateText::kReceiveFailed},
+       After::kKeepOpen, UpdateText::Get(UpdateText::kReceiveFailed)},
       {"SendsAListOfLengths", "HTTP/1.1 200 OK\r\nContent-Length: 4, 8\r\n\r\nbodybody", After::kKeepOpen,
-       UpdateText::kReceiveFailed},
+       UpdateText::Get(UpdateText::kReceiveFailed)},
       // Slower than the least throughput, though never still for a whole
       // time limit: each would take many seconds to finish.
       {"TricklesTheHeader", "HTTP/1.1 200 OK\r\nX-Padding: " + std::string(1800, 'p') + "\r\nContent-Length: 4\r\n\r\nbody",
-       After::kKeepOpen, UpdateText::kReceiveFailed, {1, 20ms}},
+       After::kKeepOpen, UpdateText::Get(UpdateText::kReceiveFailed), {1, 20ms}},
       {"TricklesTheBody", CTestHttpServer::OkHeader(20000) + std::string(20000, 'b'), After::kKeepOpen,
-       UpdateText::kReceiveFailed, {100, 100ms}},
+       UpdateText::Get(UpdateText::kReceiveFailed), {100, 100ms}},
   };
 }
 
@@ -280,11 +291,11 @@ TEST_P(BadServerTest, BadIndexEndsTheUpdateWithItsMessage) {
   server_.Answer("//update//index.htm", GetParam().bytes, GetParam().after, GetParam().pace);
   const UpdateReport report = Run();
   // A length beyond the limits is, for the index, an index too large.
-  const bool tooLarge = std::string_view(GetParam().message) == UpdateText::kNoMemory;
+  const bool tooLarge = std::string_view(GetParam().message) == UpdateText::Get(UpdateText::kNoMemory);
   EXPECT_EQ(report.outcome, tooLarge ? UpdateOutcome::kIndexTooLarge : UpdateOutcome::kIndexNotReceived);
   ASSERT_EQ(environment_.messages.size(), 1u);
-  EXPECT_EQ(environment_.messages[0].text, tooLarge ? UpdateText::kIndexTooLarge : GetParam().message);
-  EXPECT_EQ(environment_.messages[0].title, tooLarge ? UpdateText::kUpdateErrorTitle : UpdateText::kErrorTitle);
+  EXPECT_EQ(environment_.messages[0].text, tooLarge ? UpdateText::Get(UpdateText::kIndexTooLarge) : GetParam().message);
+  EXPECT_EQ(environment_.messages[0].title, tooLarge ? UpdateText::Get(UpdateText::kUpdateErrorTitle) : UpdateText::Get(UpdateText::kErrorTitle));
   EXPECT_FALSE(environment_.filesWritten);
   EXPECT_EQ(environment_.starts, 1);  // the program comes back all the same
   EXPECT_EQ(ReadFileBytes(folder_.File("zamo")), kOldProgram);
@@ -316,7 +327,7 @@ TEST_F(UpdateRunTest, ContentLengthAboveTheSettingIsRefusedBeforeDownloading) {
   options.maxBytes = 4096;
   const UpdateReport report = Run(options);
   EXPECT_EQ(report.failed, std::vector<std::string>{"zamo"});
-  EXPECT_EQ(MessageTexts(), std::vector<std::string>{std::string(UpdateText::kNoMemory) + ": \"zamo\""});
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{std::string(UpdateText::Get(UpdateText::kNoMemory)) + ": \"zamo\""});
   EXPECT_EQ(ReadFileBytes(folder_.File("zamo")), kOldProgram);
 }
 
@@ -350,7 +361,7 @@ TEST_F(UpdateRunTest, DeadlineEndsASlowDownloadNamesWhatIsLeftAndRestarts) {
   EXPECT_EQ(report.outcome, UpdateOutcome::kRestarted);
   EXPECT_TRUE(report.deadlinePassed);
   EXPECT_EQ(report.late, (std::vector<std::string>{"zamo", "next"}));
-  EXPECT_EQ(MessageTexts(), std::vector<std::string>{std::string(UpdateText::kLateFiles) + ": \"zamo\", \"next\""});
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{std::string(UpdateText::Get(UpdateText::kLateFiles)) + ": \"zamo\", \"next\""});
   EXPECT_EQ(ReadFileBytes(folder_.File("zamo")), kOldProgram);
   EXPECT_TRUE(StrayFiles({"zamo"}).empty());
   EXPECT_EQ(environment_.starts, 1);
@@ -363,7 +374,7 @@ TEST_F(UpdateRunTest, DeadlineDuringTheIndexEndsAndStillRestarts) {
   const UpdateReport report = Run(WithShortDeadline(Options()));
   EXPECT_EQ(report.outcome, UpdateOutcome::kIndexNotReceived);
   EXPECT_TRUE(report.deadlinePassed);
-  EXPECT_EQ(MessageTexts(), std::vector<std::string>{UpdateText::kDeadlinePassed});
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{UpdateText::Get(UpdateText::kDeadlinePassed)});
   EXPECT_FALSE(environment_.filesWritten);
   EXPECT_EQ(environment_.starts, 1);
 }
@@ -395,7 +406,7 @@ TEST_P(IndexSizeTest, IndexBeyondItsLimitsIsRefusedWhole) {
   if (GetParam().outcome == UpdateOutcome::kRestarted) {
     EXPECT_TRUE(environment_.messages.empty());
   } else {
-    EXPECT_EQ(MessageTexts(), std::vector<std::string>{UpdateText::kIndexTooLarge});
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{UpdateText::Get(UpdateText::kIndexTooLarge)});
     EXPECT_EQ(environment_.starts, 1);
   }
   EXPECT_EQ(server_.RequestedPaths(), std::vector<std::string>{"//update//index.htm"});
@@ -426,8 +437,8 @@ TEST_F(UpdateRunTest, LongListsOfNamesAreCutAtTwentyAndCounted) {
     EXPECT_EQ(text.find(first), std::string::npos) << text;
     EXPECT_TRUE(text.ends_with(std::string(last) + " … и ещё 5")) << text;
   }
-  EXPECT_TRUE(texts[0].starts_with(UpdateText::kSkippedNames));
-  EXPECT_TRUE(texts[1].starts_with(UpdateText::kReceiveFailed));
+  EXPECT_TRUE(texts[0].starts_with(UpdateText::Get(UpdateText::kSkippedNames)));
+  EXPECT_TRUE(texts[1].starts_with(UpdateText::Get(UpdateText::kReceiveFailed)));
   EXPECT_EQ(environment_.starts, 1);
 }
 
