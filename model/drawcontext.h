@@ -110,8 +110,9 @@ class CDrawContext {
   virtual void Line(PixelPoint from, PixelPoint to) = 0;
   // The ellipse inscribed in `box`, filled and outlined.
   virtual void Ellipse(const PixelRect& box) = 0;
-  // The closed polygon through `points`, filled with the brush and outlined
-  // with the pen (the 3-D picture's faces). A surface that fills no
+  // The closed convex polygon through `points`, filled with the brush and
+  // outlined with the pen (the 3-D picture's faces: flat faces of at most
+  // four corners, seen in parallel projection, so always convex). A surface that fills no
   // polygons draws the outline with Line.
   virtual void Polygon(std::span<const PixelPoint> points);
   // UTF-8 text with the font, the top-left corner of its first character

@@ -209,7 +209,7 @@ void CPainterDrawContext::Polygon(std::span<const PixelPoint> points) {
     corners = many.data();
   }
   for (size_t i = 0; i < points.size(); ++i) corners[i] = QPoint(points[i].x, points[i].y);
-  painter_.drawPolygon(corners, static_cast<int>(points.size()));
+  painter_.drawConvexPolygon(corners, static_cast<int>(points.size()));
 }
 
 const CPainterDrawContext::LaidOutText& CPainterDrawContext::LaidOut(std::string_view text) {
