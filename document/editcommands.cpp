@@ -114,38 +114,12 @@ bool ConfirmLosingDivision(const CChamber& camera, std::span<const int> walls, I
   return asker.Confirm(EditMessage(Lang::kAskRunsLoseDivision, {WallList(camera, withDoors)}));
 }
 
-int64_t Along(const ModelPoint& p, Orientation o) { return o == Orientation::kHorizontal ? p.x : p.y; }
-int64_t LowAlong(const ModelRect& r, Orientation o) { return o == Orientation::kHorizontal ? r.Left() : r.Top(); }
-int64_t HighAlong(const ModelRect& r, Orientation o) {
-  return o == Orientation::kHorizontal ? r.Right() : r.Bottom();
-}
-
-const CSizes* SideListing(const CChamber& camera, const CWallCollection* wall, int* position) {
-  for (const CSizes* side : {static_cast<const CSizes*>(&camera.Top()), static_cast<const CSizes*>(&camera.Right()),
-                             static_cast<const CSizes*>(&camera.Bottom()),
-                             static_cast<const CSizes*>(&camera.Left())}) {
-    const int at = side->IndexOf(wall);
-    if (at >= 0) {
-      *position = at;
-      return side;
-    }
-  }
-  return nullptr;
-}
-
 }  // namespace
 
 namespace {
 
-// The middle of the face a partition starts from.
-ModelPoint StartFace(ModelPoint start, int32_t length, Orientation o, int32_t thickness) {
-  const int64_t shift = length >= 0 ? thickness / 2 : -(thickness / 2);
-  return o == Orientation::kHorizontal ? ModelPoint{model_limits::SaturateInt32(start.x + shift), start.y}
-                                       : ModelPoint{start.x, model_limits::SaturateInt32(start.y + shift)};
-}
-
-ModelPoint PartitionStartFace(const CPartition& p) {
-  return StartFace(p.Start(), p.Length(), p.GetOrientation(), p.Thickness());
+ModelPoint StartFaceOf(const CPartition& p) {
+  return PartitionStartFace(p.Start(), p.Length(), p.GetOrientation(), p.Thickness());
 }
 
 bool KeepsPartitionsInside(const CCameraDocument& document, const EditRecord& record) {
@@ -153,85 +127,11 @@ bool KeepsPartitionsInside(const CCameraDocument& document, const EditRecord& re
   std::unique_ptr<CChamber> trial = ReplayEditLog(document.Log());
   if (!ApplyEditRecord(*trial, record)) return true;  // the command's own check says why
   for (int i = 0; i < trial->PartitionCount(); ++i)
-    if (!PartitionFits(*trial, trial->PartitionAt(i)->Rect(), PartitionStartFace(*trial->PartitionAt(i)))) return false;
+    if (!PartitionFits(*trial, trial->PartitionAt(i)->Rect(), StartFaceOf(*trial->PartitionAt(i)))) return false;
   return true;
 }
 
 }  // namespace
-
-std::optional<WallChainSpan> MeasureWallInChain(const CChamber& camera, int wall) {
-  const CWallCollection* run = camera.WallAt(wall);
-  if (!run) return std::nullopt;
-  const Orientation o = run->GetOrientation();
-  const bool forward = run->ExtendedLength() >= 0;
-  int position = -1;
-  if (const CSizes* side = SideListing(camera, run, &position)) {
-    const std::vector<DimensionRecord> records = side->Measure();
-    if (position < static_cast<int>(records.size())) {
-      const DimensionRecord& r = records[static_cast<size_t>(position)];
-      const int64_t a = Along(r.dimensionLine.from, o);
-      const int64_t b = Along(r.dimensionLine.to, o);
-      const int64_t low = std::min(a, b);
-      const int64_t high = std::max(a, b);
-      return WallChainSpan{forward ? low : high, forward ? high : low, r.value};
-    }
-  }
-  // No chain lists it: its body and the post it starts from.
-  const ModelRect body = camera.WallRect(wall);
-  const int64_t t = camera.Thickness();
-  const int64_t low = LowAlong(body, o) - (forward ? t : 0);
-  const int64_t high = HighAlong(body, o) + (forward ? 0 : t);
-  return WallChainSpan{forward ? low : high, forward ? high : low, model_limits::SaturateInt32(high - low)};
-}
-
-bool PartitionFits(const CChamber& camera, const ModelRect& body, ModelPoint startFace) {
-  // Inside the outline: its middle lies within the chain of reference
-  // points (crossing count of a ray to the right)...
-  const int64_t mx = (int64_t{body.Left()} + body.Right()) / 2;
-  const int64_t my = (int64_t{body.Top()} + body.Bottom()) / 2;
-  const std::vector<ModelPoint> chain = camera.WallStarts();
-  bool inside = false;
-  for (size_t i = 0; i < chain.size(); ++i) {
-    const ModelPoint a = chain[i];
-    const ModelPoint b = chain[(i + 1) % chain.size()];
-    if ((a.y > my) == (b.y > my)) continue;
-    const double x = a.x + double(my - a.y) * (b.x - a.x) / double(b.y - a.y);
-    if (x > double(mx)) inside = !inside;
-  }
-  if (!inside) return false;
-  // ...and it cuts into no wall (touching a wall's face is how it stands;
-  // the wall it starts from, a corner post it is continued through, is not
-  // in its way).
-  for (int i = 0; i < camera.WallCount(); ++i) {
-    const ModelRect w = camera.WallRect(i);
-    if (w.Contains(startFace.x, startFace.y)) continue;
-    if (body.Left() < w.Right() && w.Left() < body.Right() && body.Top() < w.Bottom() && w.Top() < body.Bottom())
-      return false;
-  }
-  return true;
-}
-
-int64_t PartitionFreeLength(const CChamber& camera, Orientation orientation, int64_t startAlong, int sign,
-                            int64_t acrossLow) {
-  const Orientation across = Perpendicular(orientation);
-  const int64_t acrossHigh = acrossLow + camera.Thickness();
-  int64_t free = kMaxLength;
-  const int64_t acrossMiddle = acrossLow + camera.Thickness() / 2;
-  const ModelPoint startFace = orientation == Orientation::kHorizontal
-                                   ? ModelPoint{model_limits::SaturateInt32(startAlong), model_limits::SaturateInt32(acrossMiddle)}
-                                   : ModelPoint{model_limits::SaturateInt32(acrossMiddle), model_limits::SaturateInt32(startAlong)};
-  const auto meet = [&](const ModelRect& body) {
-    // Only a body across the partition's whole path stops it; one it
-    // merely touches at an edge does not, nor the one it starts from.
-    if (LowAlong(body, across) >= acrossHigh || HighAlong(body, across) <= acrossLow) return;
-    if (body.Contains(startFace.x, startFace.y)) return;
-    const int64_t gap = sign > 0 ? LowAlong(body, orientation) - startAlong : startAlong - HighAlong(body, orientation);
-    if (gap >= 0) free = std::min(free, gap);
-  };
-  for (int i = 0; i < camera.WallCount(); ++i) meet(camera.WallRect(i));
-  for (int i = 0; i < camera.PartitionCount(); ++i) meet(camera.PartitionAt(i)->Rect());
-  return free;
-}
 
 namespace edit_commands {
 
@@ -493,12 +393,12 @@ EditResult AddPartition(CCameraDocument& document, const PartitionSpec& partitio
   const int64_t half = camera.Thickness() / 2;
   const Orientation o = partition.orientation;
   const int sign = partition.length > 0 ? 1 : -1;
-  const int64_t startAlong = Along(partition.start, o) + sign * half;
-  const int64_t acrossLow = Along(partition.start, Perpendicular(o)) - half;
+  const int64_t startAlong = AlongOf(partition.start, o) + sign * half;
+  const int64_t acrossLow = AlongOf(partition.start, Perpendicular(o)) - half;
   const int64_t free = PartitionFreeLength(camera, o, startAlong, sign, acrossLow);
   if (std::llabs(int64_t{partition.length}) > free) return Refused(Lang::kPartitionTooLong, {Mm(free)});
   const ModelRect body = SegmentRect(partition.start, partition.length, camera.Thickness(), o);
-  if (!PartitionFits(camera, body, StartFace(partition.start, partition.length, o, camera.Thickness())))
+  if (!PartitionFits(camera, body, PartitionStartFace(partition.start, partition.length, o, camera.Thickness())))
     return ModelRefused(EditRefusal::kWallsWouldCross);
   return ApplyRecord(document, AddPartitionRecord(partition.start.x, partition.start.y, partition.length,
                                                   OrientationByte(partition.orientation)));

@@ -12,6 +12,7 @@
 #include "cameradocument.h"
 #include "editops.h"
 #include "partitionplacement.h"
+#include "sizes.h"
 
 // The editing commands of a camera, without widgets: every check, refusal,
 // question and record of an edit lives here, once. The camera window calls
@@ -103,30 +104,6 @@ enum class DoorChoice {
   kSlidingLeft,
   kSlidingRight,
 };
-
-// Where an outline wall stands in the dimension chain that shows it, along
-// the wall's axis, mm: the edge at its start, the edge at its end, and the
-// value the chain prints (the outer length). A wall no chain lists (a
-// connecting piece of a step) is measured across its own body.
-struct WallChainSpan {
-  int64_t startEdge = 0;
-  int64_t endEdge = 0;
-  int32_t value = 0;
-};
-std::optional<WallChainSpan> MeasureWallInChain(const CChamber& camera, int wall);
-
-// Whether a partition's body stands inside the camera's outline and cuts
-// into no wall of it (it may touch their faces) but the one its start face
-// (given by its middle) stands on.
-bool PartitionFits(const CChamber& camera, const ModelRect& body, ModelPoint startFace);
-
-// The room a partition of `orientation` has from `startAlong` (its body's
-// starting face, on its own axis) in direction `sign` (+1 or -1) before its
-// body, spanning [acrossLow, acrossLow + thickness) across, meets an outline
-// wall or another partition (not one its starting face stands on);
-// kMaxLength when it meets nothing.
-int64_t PartitionFreeLength(const CChamber& camera, Orientation orientation, int64_t startAlong, int sign,
-                            int64_t acrossLow);
 
 namespace edit_commands {
 

@@ -231,3 +231,45 @@ std::vector<DimensionRecord> CRightSizes::MeasureFloorCuts() const {
   }
   return records;
 }
+
+namespace {
+
+const CSizes* SideListing(const CChamber& camera, const CWallCollection* wall, int* position) {
+  for (const CSizes* side : {static_cast<const CSizes*>(&camera.Top()), static_cast<const CSizes*>(&camera.Right()),
+                             static_cast<const CSizes*>(&camera.Bottom()),
+                             static_cast<const CSizes*>(&camera.Left())}) {
+    const int at = side->IndexOf(wall);
+    if (at >= 0) {
+      *position = at;
+      return side;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+std::optional<WallChainSpan> MeasureWallInChain(const CChamber& camera, int wall) {
+  const CWallCollection* run = camera.WallAt(wall);
+  if (!run) return std::nullopt;
+  const Orientation o = run->GetOrientation();
+  const bool forward = run->ExtendedLength() >= 0;
+  int position = -1;
+  if (const CSizes* side = SideListing(camera, run, &position)) {
+    const std::vector<DimensionRecord> records = side->Measure();
+    if (position < static_cast<int>(records.size())) {
+      const DimensionRecord& r = records[static_cast<size_t>(position)];
+      const int64_t a = AlongOf(r.dimensionLine.from, o);
+      const int64_t b = AlongOf(r.dimensionLine.to, o);
+      const int64_t low = std::min(a, b);
+      const int64_t high = std::max(a, b);
+      return WallChainSpan{forward ? low : high, forward ? high : low, r.value};
+    }
+  }
+  // No chain lists it: its body and the post it starts from.
+  const ModelRect body = camera.WallRect(wall);
+  const int64_t t = camera.Thickness();
+  const int64_t low = LowAlong(body, o) - (forward ? t : 0);
+  const int64_t high = HighAlong(body, o) + (forward ? 0 : t);
+  return WallChainSpan{forward ? low : high, forward ? high : low, model_limits::SaturateInt32(high - low)};
+}

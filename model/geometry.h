@@ -41,6 +41,14 @@ struct ModelRect {
   friend bool operator==(const ModelRect&, const ModelRect&) = default;
 };
 
+// A point's coordinate, and a rectangle's low and high edges, along the
+// axis of orientation `o`.
+inline int64_t AlongOf(const ModelPoint& p, Orientation o) { return o == Orientation::kHorizontal ? p.x : p.y; }
+inline int64_t LowAlong(const ModelRect& r, Orientation o) { return o == Orientation::kHorizontal ? r.Left() : r.Top(); }
+inline int64_t HighAlong(const ModelRect& r, Orientation o) {
+  return o == Orientation::kHorizontal ? r.Right() : r.Bottom();
+}
+
 // The body of a straight run of thickness t that starts at `start` and
 // reaches `extent` mm along `o` (signed). The run is t wide, centred on its
 // reference line, and shifted half a thickness forward in its direction of

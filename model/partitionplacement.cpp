@@ -115,3 +115,58 @@ std::array<PartitionContinuation, 2> ContinueAsPartitions(const CChamber& camera
       [&](const ModelRect& r) { return int64_t{high(r)} - high(wall) - 2 * t; });
   return sides;
 }
+
+ModelPoint PartitionStartFace(ModelPoint start, int32_t length, Orientation o, int32_t thickness) {
+  const int64_t shift = length >= 0 ? thickness / 2 : -(thickness / 2);
+  return o == Orientation::kHorizontal ? ModelPoint{model_limits::SaturateInt32(start.x + shift), start.y}
+                                       : ModelPoint{start.x, model_limits::SaturateInt32(start.y + shift)};
+}
+
+bool PartitionFits(const CChamber& camera, const ModelRect& body, ModelPoint startFace) {
+  // Inside the outline: its middle lies within the chain of reference
+  // points (crossing count of a ray to the right)...
+  const int64_t mx = (int64_t{body.Left()} + body.Right()) / 2;
+  const int64_t my = (int64_t{body.Top()} + body.Bottom()) / 2;
+  const std::vector<ModelPoint> chain = camera.WallStarts();
+  bool inside = false;
+  for (size_t i = 0; i < chain.size(); ++i) {
+    const ModelPoint a = chain[i];
+    const ModelPoint b = chain[(i + 1) % chain.size()];
+    if ((a.y > my) == (b.y > my)) continue;
+    const double x = a.x + double(my - a.y) * (b.x - a.x) / double(b.y - a.y);
+    if (x > double(mx)) inside = !inside;
+  }
+  if (!inside) return false;
+  // ...and it cuts into no wall (touching a wall's face is how it stands;
+  // the wall it starts from, a corner post it is continued through, is not
+  // in its way).
+  for (int i = 0; i < camera.WallCount(); ++i) {
+    const ModelRect w = camera.WallRect(i);
+    if (w.Contains(startFace.x, startFace.y)) continue;
+    if (body.Left() < w.Right() && w.Left() < body.Right() && body.Top() < w.Bottom() && w.Top() < body.Bottom())
+      return false;
+  }
+  return true;
+}
+
+int64_t PartitionFreeLength(const CChamber& camera, Orientation orientation, int64_t startAlong, int sign,
+                            int64_t acrossLow) {
+  const Orientation across = Perpendicular(orientation);
+  const int64_t acrossHigh = acrossLow + camera.Thickness();
+  int64_t free = model_limits::kMaxLength;
+  const int64_t acrossMiddle = acrossLow + camera.Thickness() / 2;
+  const ModelPoint startFace = orientation == Orientation::kHorizontal
+                                   ? ModelPoint{model_limits::SaturateInt32(startAlong), model_limits::SaturateInt32(acrossMiddle)}
+                                   : ModelPoint{model_limits::SaturateInt32(acrossMiddle), model_limits::SaturateInt32(startAlong)};
+  const auto meet = [&](const ModelRect& body) {
+    // Only a body across the partition's whole path stops it; one it
+    // merely touches at an edge does not, nor the one it starts from.
+    if (LowAlong(body, across) >= acrossHigh || HighAlong(body, across) <= acrossLow) return;
+    if (body.Contains(startFace.x, startFace.y)) return;
+    const int64_t gap = sign > 0 ? LowAlong(body, orientation) - startAlong : startAlong - HighAlong(body, orientation);
+    if (gap >= 0) free = std::min(free, gap);
+  };
+  for (int i = 0; i < camera.WallCount(); ++i) meet(camera.WallRect(i));
+  for (int i = 0; i < camera.PartitionCount(); ++i) meet(camera.PartitionAt(i)->Rect());
+  return free;
+}

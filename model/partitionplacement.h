@@ -78,3 +78,19 @@ struct PartitionContinuation {
 // past the wall's end, where the next corner post stands, and runs to the
 // far wall's inner face. Two empty sides for an index that names no wall.
 std::array<PartitionContinuation, 2> ContinueAsPartitions(const CChamber& camera, int index);
+
+// The middle of the face a partition of `length` from `start` starts from.
+ModelPoint PartitionStartFace(ModelPoint start, int32_t length, Orientation o, int32_t thickness);
+
+// Whether a partition's body stands inside the camera's outline and cuts
+// into no wall of it (it may touch their faces) but the one its start face
+// (given by its middle) stands on.
+bool PartitionFits(const CChamber& camera, const ModelRect& body, ModelPoint startFace);
+
+// The room a partition of `orientation` has from `startAlong` (its body's
+// starting face, on its own axis) in direction `sign` (+1 or -1) before its
+// body, spanning [acrossLow, acrossLow + thickness) across, meets an outline
+// wall or another partition (not one its starting face stands on);
+// kMaxLength when it meets nothing.
+int64_t PartitionFreeLength(const CChamber& camera, Orientation orientation, int64_t startAlong, int sign,
+                            int64_t acrossLow);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -129,3 +130,14 @@ void DrawPartitionOffsets(const CPlanRenderer& renderer, const CChamber& camera,
 // (between the inner faces when `inside`): near its dimension line or its
 // number. -1 when there is none (the floor cut chain names no wall).
 int FindDimensionWallAt(const CChamber& camera, const CPixelMapping& mapping, bool inside, int32_t px, int32_t py);
+
+// Where an outline wall stands in the dimension chain that shows it, along
+// the wall's axis, mm: the edge at its start, the edge at its end, and the
+// value the chain prints (the outer length). A wall no chain lists (a
+// connecting piece of a step) is measured across its own body.
+struct WallChainSpan {
+  int64_t startEdge = 0;
+  int64_t endEdge = 0;
+  int32_t value = 0;
+};
+std::optional<WallChainSpan> MeasureWallInChain(const CChamber& camera, int wall);
