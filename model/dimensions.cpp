@@ -47,6 +47,17 @@ ModelRect Box(bool alongX, int64_t along1, int64_t across1, int64_t along2, int6
   return {a.x, a.y, b.x, b.y};
 }
 
+}  // namespace
+
+void SetDimensionLine(DimensionRecord& r, bool alongX, int64_t a, int64_t b, int64_t linePos) {
+  r.dimensionLine = {At(alongX, a, linePos), At(alongX, b, linePos)};
+  r.dot1 = Box(alongX, a - kDotHalf, linePos - kDotHalf, a + kDotHalf, linePos + kDotHalf);
+  r.dot2 = Box(alongX, b - kDotHalf, linePos - kDotHalf, b + kDotHalf, linePos + kDotHalf);
+  r.value = SaturateInt32(std::abs(b - a));
+}
+
+namespace {
+
 ModelRect BodyOf(const CChamber& camera, const CWallCollection& wall) {
   ModelPoint start;
   camera.GetWallStartOf(&wall, &start.x, &start.y);
@@ -116,11 +127,8 @@ std::vector<DimensionRecord> MeasureSide(const CSizes& side, const SideRule& rul
     DimensionRecord r;
     r.extension1 = {At(rule.alongX, s.max, s.across), At(rule.alongX, s.max, extensionEnd)};
     r.extension2 = {At(rule.alongX, s.min, s.across), At(rule.alongX, s.min, extensionEnd)};
-    r.dimensionLine = {At(rule.alongX, s.min, linePos), At(rule.alongX, s.max, linePos)};
-    r.dot1 = Box(rule.alongX, s.min - kDotHalf, linePos - kDotHalf, s.min + kDotHalf, linePos + kDotHalf);
-    r.dot2 = Box(rule.alongX, s.max - kDotHalf, linePos - kDotHalf, s.max + kDotHalf, linePos + kDotHalf);
+    SetDimensionLine(r, rule.alongX, s.min, s.max, linePos);
     const int64_t length = std::abs(s.max - s.min);
-    r.value = SaturateInt32(length);
     r.textAt = At(rule.alongX, s.max - length / 2, textAcross);
     r.verticalText = !rule.alongX;
     records.push_back(r);
@@ -135,10 +143,7 @@ DimensionRecord VerticalRecord(int64_t fromX, int64_t extensionX, int64_t top, i
   DimensionRecord r;
   r.extension1 = {At(true, fromX, bottom), At(true, extensionX, bottom)};
   r.extension2 = {At(true, fromX, top), At(true, extensionX, top)};
-  r.dimensionLine = {At(true, lineX, top), At(true, lineX, bottom)};
-  r.dot1 = Box(true, lineX - kDotHalf, top - kDotHalf, lineX + kDotHalf, top + kDotHalf);
-  r.dot2 = Box(true, lineX - kDotHalf, bottom - kDotHalf, lineX + kDotHalf, bottom + kDotHalf);
-  r.value = SaturateInt32(std::abs(top - bottom));
+  SetDimensionLine(r, false, top, bottom, lineX);
   r.textAt = At(true, extensionX - kTextBack, textY);
   r.verticalText = true;
   return r;
@@ -167,10 +172,7 @@ DimensionRecord BetweenFaces(const DimensionRecord& outer, bool alongX, int64_t 
   DimensionRecord r = outer;
   r.extension1 = {At(alongX, high, face), At(alongX, high, extensionEnd)};
   r.extension2 = {At(alongX, low, face), At(alongX, low, extensionEnd)};
-  r.dimensionLine = {At(alongX, low, linePos), At(alongX, high, linePos)};
-  r.dot1 = Box(alongX, low - kDotHalf, linePos - kDotHalf, low + kDotHalf, linePos + kDotHalf);
-  r.dot2 = Box(alongX, high - kDotHalf, linePos - kDotHalf, high + kDotHalf, linePos + kDotHalf);
-  r.value = SaturateInt32(high - low);
+  SetDimensionLine(r, alongX, low, high, linePos);
   r.textAt = At(alongX, high - (high - low) / 2, across(outer.textAt));
   return r;
 }

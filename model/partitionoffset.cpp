@@ -60,23 +60,16 @@ std::optional<DimensionRecord> PartitionOffsetDimension(const CChamber& camera, 
     const int32_t b = model_limits::SaturateInt32(along);
     return vertical ? ModelPoint{a, b} : ModelPoint{b, a};
   };
-  constexpr int64_t kDotHalf = 20;
+  constexpr int64_t kTextBack = 40;  // as far as the chains keep theirs
   const int64_t along = offset->alongFrom + (offset->alongTo - offset->alongFrom) / 2;
   const int64_t from = std::min(offset->face, offset->face + offset->direction * offset->distance);
   const int64_t to = std::max(offset->face, offset->face + offset->direction * offset->distance);
   DimensionRecord r;
   r.extension1 = {at(to, along), at(to, along)};
   r.extension2 = {at(from, along), at(from, along)};
-  r.dimensionLine = {at(from, along), at(to, along)};
-  const ModelPoint d1 = at(from, along);
-  const ModelPoint d2 = at(to, along);
-  r.dot1 = {model_limits::SaturateInt32(int64_t{d1.x} - kDotHalf), model_limits::SaturateInt32(int64_t{d1.y} - kDotHalf),
-            model_limits::SaturateInt32(int64_t{d1.x} + kDotHalf), model_limits::SaturateInt32(int64_t{d1.y} + kDotHalf)};
-  r.dot2 = {model_limits::SaturateInt32(int64_t{d2.x} - kDotHalf), model_limits::SaturateInt32(int64_t{d2.y} - kDotHalf),
-            model_limits::SaturateInt32(int64_t{d2.x} + kDotHalf), model_limits::SaturateInt32(int64_t{d2.y} + kDotHalf)};
-  r.value = model_limits::SaturateInt32(offset->distance);
+  SetDimensionLine(r, vertical, from, to, along);
   // The number just beside the line, starting at its middle.
-  r.textAt = at(from + (to - from) / 2, along - 2 * kDotHalf);
+  r.textAt = at(from + (to - from) / 2, along - kTextBack);
   r.verticalText = !vertical;
   return r;
 }

@@ -35,6 +35,10 @@ struct DimensionRecord {
   bool verticalText = false;
 };
 
+// Sets the dimension line of `r` from `a` to `b` along x (alongX) or y, at
+// `linePos` across, with its end dots and its value |b - a|.
+void SetDimensionLine(DimensionRecord& r, bool alongX, int64_t a, int64_t b, int64_t linePos);
+
 // The dimension chain of one side of the plan: the outline segments that
 // form the side, in the side's order. The lists are not owned: they point at
 // the camera's segments, which live as long as the camera. Each side knows
