@@ -158,25 +158,18 @@ namespace {
 
 // What stopped an update before any file: its message.
 void TellIndexFailure(const IndexFetch& index, CUpdateEnvironment& environment) {
+  const UpdateText::Text* text = nullptr;
   switch (index.status) {
-    case IndexStatus::kNoConnection:
-      environment.ShowError(UpdateText::Get(UpdateText::kNoConnection), UpdateText::Get(UpdateText::kUpdateErrorTitle));
-      break;
-    case IndexStatus::kNotRequested:
-      environment.ShowError(UpdateText::Get(UpdateText::kRequestFailed), UpdateText::Get(UpdateText::kUpdateErrorTitle));
-      break;
-    case IndexStatus::kTooLarge:
-      environment.ShowError(UpdateText::Get(UpdateText::kIndexTooLarge), UpdateText::Get(UpdateText::kUpdateErrorTitle));
-      break;
-    case IndexStatus::kDeadline:
-      environment.ShowError(UpdateText::Get(UpdateText::kDeadlinePassed), UpdateText::Get(UpdateText::kUpdateErrorTitle));
-      break;
+    case IndexStatus::kNoConnection: text = &UpdateText::kNoConnection; break;
+    case IndexStatus::kNotRequested: text = &UpdateText::kRequestFailed; break;
+    case IndexStatus::kTooLarge: text = &UpdateText::kIndexTooLarge; break;
+    case IndexStatus::kDeadline: text = &UpdateText::kDeadlinePassed; break;
     case IndexStatus::kNotReceived:
       environment.ShowError(ReceiveFailureText(index.receive), UpdateText::Get(UpdateText::kErrorTitle));
-      break;
-    case IndexStatus::kOk:
-      break;
+      return;
+    case IndexStatus::kOk: return;
   }
+  if (text) environment.ShowError(UpdateText::Get(*text), UpdateText::Get(UpdateText::kUpdateErrorTitle));
 }
 
 UpdateOutcome OutcomeOf(IndexStatus status) {
